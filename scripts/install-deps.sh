@@ -1,0 +1,44 @@
+#!/bin/sh
+# Installs what a fresh Debian 12 machine lacks to build, run and test the
+# program, skipping packages that are already there. Works as root or via sudo.
+set -eu
+
+packages="
+  build-essential
+  cmake
+  ninja-build
+  qt6-base-dev
+  qt6-qpa-plugins
+  fonts-dejavu-core
+  xvfb
+  xauth
+  x11-utils
+  xdotool
+  openbox
+  imagemagick
+"
+
+missing=""
+for pkg in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $pkg"
+    fi
+done
+
+if [ -z "$missing" ]; then
+    exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=""
+elif command -v sudo >/dev/null 2>&1; then
+    as_root="sudo"
+else
+    echo "install-deps: need root or sudo to install:$missing" >&2
+    exit 1
+fi
+
+echo "install-deps: installing$missing"
+$as_root apt-get update -q
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -q --no-install-recommends $missing

@@ -1,0 +1,36 @@
+#include "Colours.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
+namespace platform {
+
+void setTextColour(QWidget *control, QRgb rgb)
+{
+    QPalette palette = control->palette();
+    const QColor colour(rgb);
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    control->setPalette(palette);
+}
+
+void setBackgroundColour(QWidget *widget, QRgb rgb)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor(rgb));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setFrameColours(QWidget *frame, QRgb text, QRgb background)
+{
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::WindowText, QColor(text));
+    palette.setColor(QPalette::Window, QColor(background));
+    frame->setPalette(palette);
+    frame->setAutoFillBackground(true);
+}
+
+} // namespace platform

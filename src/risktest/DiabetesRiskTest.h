@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+
+// The risk test itself, without any window: the five questions and their
+// answer options, the weight chart that turns height and weight into points,
+// and the scoring of one run. The main window asks the questions, records the
+// answers in the run state below and shows the two result lines.
+namespace modDiabetesRiskTest {
+
+inline constexpr int QuestionCount = 5;
+inline constexpr int HeightCount = 19;
+
+// One row of the weight chart: a height the user can choose and the weight,
+// in whole pounds, at or above which the weight scores.
+struct WeightChartRow
+{
+    QStringView heightLabel;
+    qint16 limit;
+};
+
+// Heights are feet, an apostrophe, inches and two apostrophes.
+inline constexpr std::array<WeightChartRow, HeightCount> intWeightLimit{{
+    {u"4'10''", 129}, {u"4'11''", 133}, {u"5'0''", 138},  {u"5'1''", 143},  {u"5'2''", 147},
+    {u"5'3''", 152},  {u"5'4''", 157},  {u"5'5''", 162},  {u"5'6''", 167},  {u"5'7''", 172},
+    {u"5'8''", 177},  {u"5'9''", 182},  {u"5'10''", 188}, {u"5'11''", 193}, {u"6'0''", 199},
+    {u"6'1''", 204},  {u"6'2''", 210},  {u"6'3''", 216},  {u"6'4''", 221},
+}};
+
+inline constexpr qint16 WeightScore = 5;
+
+// Question texts and answer options, filled by LoadQuestions. Option 0 of
+// each question is the one preselected.
+extern std::array<QString, QuestionCount> strQuestion;
+extern std::array<QStringList, QuestionCount> strAnswerOption;
+
+// The run state, one set for the whole process, replaced by each run.
+extern std::array<QString, QuestionCount> strAnswer;
+extern qint16 intWeightPoints;
+extern qint16 intScore;
+extern QString strVerdict;
+
+// Fills strQuestion and strAnswerOption; may be called any number of times.
+void LoadQuestions();
+
+// Weight at or above the chart limit of the height row scores 5, below it 0.
+// A row outside the chart scores nothing.
+qint16 WeightPoints(qint16 weight, int heightRow);
+
+// Points of one run's answers plus its weight points. Answers are compared
+// with the option texts exactly; an age that is neither of the two younger
+// bands counts as the oldest, and an exercise answer other than "Yes" scores.
+int RunPoints(const std::array<QString, QuestionCount> &answers, int weightPoints);
+
+// The verdict for a total: 2 or less very low, 3 to 9 low, 10 or more high.
+QString VerdictFor(int total);
+
+// "Your Score is: " followed by the total.
+QString ScoreLine(int total);
+
+struct ResultLines
+{
+    QString score;
+    QString verdict;
+};
+
+// Adds the run's points to intScore, sets strVerdict and returns the two
+// result lines for the window to show.
+ResultLines CalculateRisk();
+
+} // namespace modDiabetesRiskTest

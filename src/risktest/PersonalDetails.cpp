@@ -1,0 +1,46 @@
+#include "PersonalDetails.h"
+
+#include <cmath>
+
+namespace risktest {
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.sliced(first, last - first);
+}
+
+std::optional<qint16> parseWeight(const QString &text, const QLocale &locale)
+{
+    bool ok = false;
+    const double value = locale.toDouble(trimSpaces(text), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    // Out of range values fail here, before rounding could overflow.
+    if (value < MinimumWeight - 1.0 || value > MaximumWeight + 1.0)
+        return std::nullopt;
+    // std::nearbyint rounds in the current mode; round to nearest, ties to
+    // even, is the default and nothing in the program changes it.
+    const double rounded = std::nearbyint(value);
+    if (rounded < MinimumWeight || rounded > MaximumWeight)
+        return std::nullopt;
+    return static_cast<qint16>(rounded);
+}
+
+DetailsProblem checkDetails(const QString &name, const QString &weightText, const QLocale &locale)
+{
+    if (name.isEmpty())
+        return DetailsProblem::NameMissing;
+    if (weightText.isEmpty())
+        return DetailsProblem::WeightMissing;
+    if (!parseWeight(weightText, locale))
+        return DetailsProblem::WeightInvalid;
+    return DetailsProblem::None;
+}
+
+} // namespace risktest

@@ -1,0 +1,97 @@
+#include "Controls.h"
+
+#include "AccessKeyTyping.h"
+#include "platform/Colours.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace ui {
+
+QLabel *createLabel(QWidget *parent, const LabelSpec &spec)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(spec.name);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(spec.text);
+    label->setFont(spec.font);
+    label->setAlignment(spec.alignment | Qt::AlignTop);
+    label->setGeometry(spec.geometry);
+    platform::setTextColour(label, spec.textColour);
+    if (spec.background)
+        platform::setBackgroundColour(label, *spec.background);
+    if (spec.sizedToText) {
+        sizeToText(label);
+    } else {
+        label->setWordWrap(true);
+    }
+    return label;
+}
+
+QLineEdit *createTextBox(QWidget *parent, const TextBoxSpec &spec)
+{
+    auto *textBox = new QLineEdit(parent);
+    textBox->setObjectName(spec.name);
+    textBox->setFont(spec.font);
+    textBox->setGeometry(spec.geometry);
+    platform::setTextColour(textBox, spec.textColour);
+    AccessKeyTyping::suppressIn(textBox);
+    return textBox;
+}
+
+QComboBox *createDropDownList(QWidget *parent, const TextBoxSpec &spec)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(spec.name);
+    list->setEditable(false);
+    list->setFont(spec.font);
+    list->setGeometry(spec.geometry);
+    platform::setTextColour(list, spec.textColour);
+    return list;
+}
+
+QPushButton *createButton(QWidget *parent, const ButtonSpec &spec)
+{
+    auto *button = new QPushButton(spec.caption, parent);
+    button->setObjectName(spec.name);
+    button->setFont(spec.font);
+    button->setGeometry(spec.geometry);
+    // As on Windows, Enter presses the button that has the focus.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QGroupBox *createFrame(QWidget *parent, const FrameSpec &spec)
+{
+    auto *frame = new QGroupBox(spec.caption, parent);
+    frame->setObjectName(spec.name);
+    frame->setFont(spec.font);
+    frame->setGeometry(spec.geometry);
+    platform::setFrameColours(frame, spec.textColour, spec.background);
+    return frame;
+}
+
+void sizeToText(QLabel *label)
+{
+    const QSize text = label->sizeHint();
+    QRect geometry = label->geometry();
+    const Qt::Alignment alignment = label->alignment();
+    const int right = geometry.right();
+    const int centre = geometry.center().x();
+    geometry.setSize(text);
+    if (alignment & Qt::AlignRight)
+        geometry.moveRight(right);
+    else if (alignment & Qt::AlignHCenter)
+        geometry.moveLeft(centre - text.width() / 2);
+    label->setGeometry(geometry);
+}
+
+QString arrayMemberName(const QString &arrayName, int index)
+{
+    return arrayName + u'(' + QString::number(index) + u')';
+}
+
+} // namespace ui

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QRgb>
+#include <QString>
+
+#include <optional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Builders for the controls of the program's fixed-layout windows. Each takes
+// one row of a window's layout table: name, text, geometry, font and colours.
+namespace ui {
+
+struct LabelSpec
+{
+    QString name = {};
+    QString text = {};
+    QRect geometry = {};
+    QFont font = {};
+    QRgb textColour = 0;
+    // Opaque labels paint this; without it the label is transparent.
+    std::optional<QRgb> background = {};
+    Qt::Alignment alignment = Qt::AlignLeft;
+    // Labels wrap at their width unless they size themselves to their text.
+    bool sizedToText = false;
+};
+
+struct TextBoxSpec
+{
+    QString name = {};
+    QRect geometry = {};
+    QFont font = {};
+    QRgb textColour = 0;
+};
+
+struct ButtonSpec
+{
+    QString name = {};
+    QString caption = {};
+    QRect geometry = {};
+    QFont font = {};
+};
+
+struct FrameSpec
+{
+    QString name = {};
+    QString caption = {};
+    QRect geometry = {};
+    QFont font = {};
+    QRgb textColour = 0;
+    QRgb background = 0;
+};
+
+QLabel *createLabel(QWidget *parent, const LabelSpec &spec);
+QLineEdit *createTextBox(QWidget *parent, const TextBoxSpec &spec);
+// A drop-down list that offers a choice from its entries only, no typing.
+QComboBox *createDropDownList(QWidget *parent, const TextBoxSpec &spec);
+QPushButton *createButton(QWidget *parent, const ButtonSpec &spec);
+QGroupBox *createFrame(QWidget *parent, const FrameSpec &spec);
+
+// Gives a label sized to its text the width and height of its current text.
+// The edge its alignment names stays put: the right edge of a right-aligned
+// label, the middle of a centred one, else the left edge.
+void sizeToText(QLabel *label);
+
+// The name of member `index` of a control array, e.g. "lblResult(0)".
+QString arrayMemberName(const QString &arrayName, int index);
+
+} // namespace ui

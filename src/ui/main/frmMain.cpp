@@ -1,0 +1,277 @@
+#include "frmMain.h"
+
+#include "AppConstants.h"
+#include "platform/Colours.h"
+#include "platform/Fonts.h"
+#include "platform/HandCursor.h"
+#include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
+#include "ui/Controls.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+using platform::twipsRect;
+namespace colour = platform::colour;
+
+namespace {
+
+QFont windowFont()
+{
+    return platform::verdana(8.25);
+}
+QFont boldFont()
+{
+    return platform::verdana(8.25, {.bold = true});
+}
+QFont linkFont()
+{
+    return platform::verdana(8.25, {.bold = true, .underline = true});
+}
+QFont frameFont()
+{
+    return platform::verdana(9, {.bold = true});
+}
+QFont textBoxFont()
+{
+    return platform::verdana(9.75);
+}
+
+// The three panels share one rectangle of the window.
+constexpr QRect PanelRect = twipsRect(405, 480, 6375, 3735);
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QWidget(parent)
+{
+    createWindow();
+    auto *client = new QWidget(this);
+    client->setObjectName(u"clientArea"_s);
+    client->setFixedSize(platform::twipsSize(7185, 5175));
+    m_windowLayout->addWidget(client);
+
+    createForumInvitation(client);
+    m_panels = new QStackedWidget(client);
+    m_panels->setGeometry(PanelRect);
+    createDetailsPanel();
+    createQuestionsPanel();
+    createResultPanel();
+    createOfferLabels(client);
+    setKeyboardOrder();
+    connectControls();
+    Form_Load();
+    platform::centreOnScreen(this);
+}
+
+void frmMain::createWindow()
+{
+    setObjectName(u"frmMain"_s);
+    setWindowTitle(app::WindowCaption.toString());
+    setWindowIcon(QIcon(u":/icons/app-icon-32.png"_s));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(windowFont());
+    platform::setBackgroundColour(this, colour::DarkGreen);
+
+    // The client area has a fixed size; the menu bar goes above it.
+    m_windowLayout = new QVBoxLayout(this);
+    m_windowLayout->setContentsMargins(0, 0, 0, 0);
+    m_windowLayout->setSpacing(0);
+    m_windowLayout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmMain::createForumInvitation(QWidget *client)
+{
+    Label14 = ui::createLabel(
+        client,
+        {.name = u"Label14"_s,
+         .text = u"The Most Popular Online Orvane Discussion Forum. Click Here To Visit "_s +
+                 app::ForumName.toString() + u" Now."_s,
+         .geometry = twipsRect(1117, 0, 4950, 435),
+         .font = linkFont(),
+         .textColour = colour::White,
+         .alignment = Qt::AlignHCenter});
+    Label14->setCursor(platform::handCursor());
+}
+
+void frmMain::createDetailsPanel()
+{
+    QGroupBox *panel = fraStep[DetailsStep] =
+        ui::createFrame(m_panels, {.name = ui::arrayMemberName(u"fraStep"_s, DetailsStep),
+                                   .caption = u"Personal Details"_s,
+                                   .font = frameFont(),
+                                   .textColour = colour::White,
+                                   .background = colour::Navy});
+    m_panels->addWidget(panel);
+
+    auto caption = [&](int index, const QString &text, QRect geometry) {
+        lblCaption[index] =
+            ui::createLabel(panel, {.name = ui::arrayMemberName(u"lblCaption"_s, index),
+                                    .text = text,
+                                    .geometry = geometry,
+                                    .font = boldFont(),
+                                    .textColour = colour::PaleGreen});
+    };
+    caption(
+        0,
+        u"Diabetes is a very serious disease that can lead to a lot of complications if left "
+        u"untreated. This can lead to heart disease, strokes, kidney failure and amputations."_s,
+        twipsRect(120, 315, 6135, 570));
+    caption(1,
+            u"Kelo Diabetes Risk Calculator helps you understand this disease better and take "
+            u"precaution on time."_s,
+            twipsRect(120, 1005, 6135, 405));
+
+    auto label = [&](int index, const QString &text, QRect geometry, Qt::Alignment alignment) {
+        lblLabel[index] = ui::createLabel(panel, {.name = ui::arrayMemberName(u"lblLabel"_s, index),
+                                                  .text = text,
+                                                  .geometry = geometry,
+                                                  .font = boldFont(),
+                                                  .textColour = colour::PaleGreen,
+                                                  .alignment = alignment,
+                                                  .sizedToText = true});
+    };
+    label(2, u"Enter Name"_s, twipsRect(840, 1905, 1140, 195), Qt::AlignRight);
+    txtName = ui::createTextBox(panel, {.name = u"txtName"_s,
+                                        .geometry = twipsRect(2460, 1822, 3000, 360),
+                                        .font = textBoxFont(),
+                                        .textColour = colour::Navy});
+    label(1, u"Enter Height"_s, twipsRect(765, 2381, 1215, 195), Qt::AlignRight);
+    cboHeight = ui::createDropDownList(panel, {.name = u"cboHeight"_s,
+                                               .geometry = twipsRect(2460, 2321, 1095, 315),
+                                               .font = windowFont(),
+                                               .textColour = colour::Navy});
+    label(4, u"feet/inches"_s, twipsRect(3720, 2381, 1140, 195), Qt::AlignLeft);
+    label(0, u"Enter Weight"_s, twipsRect(720, 2858, 1260, 195), Qt::AlignRight);
+    txtWeight = ui::createTextBox(panel, {.name = u"txtWeight"_s,
+                                          .geometry = twipsRect(2460, 2775, 600, 360),
+                                          .font = textBoxFont(),
+                                          .textColour = colour::Navy});
+    label(3, u"pounds"_s, twipsRect(3720, 2865, 705, 195), Qt::AlignLeft);
+    cmdNext = ui::createButton(panel, {.name = u"cmdNext"_s,
+                                       .caption = u"&Take the Diabetes Risk Test"_s,
+                                       .geometry = twipsRect(1387, 3240, 3840, 400),
+                                       .font = boldFont()});
+}
+
+void frmMain::createQuestionsPanel()
+{
+    QGroupBox *panel = fraStep[QuestionsStep] =
+        ui::createFrame(m_panels, {.name = ui::arrayMemberName(u"fraStep"_s, QuestionsStep),
+                                   .caption = u"Questions"_s,
+                                   .font = frameFont(),
+                                   .textColour = colour::White,
+                                   .background = colour::Navy});
+    m_panels->addWidget(panel);
+
+    lblQuestionNo = ui::createLabel(panel, {.name = u"lblQuestionNo"_s,
+                                            .geometry = twipsRect(2715, 600, 1185, 195),
+                                            .font = boldFont(),
+                                            .textColour = colour::BrightGreen,
+                                            .alignment = Qt::AlignHCenter,
+                                            .sizedToText = true});
+    lblQuestion = ui::createLabel(panel, {.name = u"lblQuestion"_s,
+                                          .geometry = twipsRect(600, 960, 5415, 435),
+                                          .font = boldFont(),
+                                          .textColour = colour::PaleGreen,
+                                          .alignment = Qt::AlignHCenter});
+    cboAnswer_Option = ui::createDropDownList(panel, {.name = u"cboAnswer_Option"_s,
+                                                      .geometry = twipsRect(1807, 1560, 3000, 315),
+                                                      .font = windowFont(),
+                                                      .textColour = colour::Navy});
+    cmdNextQuestion = ui::createButton(panel, {.name = u"cmdNextQuestion"_s,
+                                               .caption = u"Next &Question"_s,
+                                               .geometry = twipsRect(2460, 2400, 1695, 375),
+                                               .font = boldFont()});
+}
+
+void frmMain::createResultPanel()
+{
+    QGroupBox *panel = fraStep[ResultStep] =
+        ui::createFrame(m_panels, {.name = ui::arrayMemberName(u"fraStep"_s, ResultStep),
+                                   .caption = u"Result"_s,
+                                   .font = frameFont(),
+                                   .textColour = colour::White,
+                                   .background = colour::Navy});
+    m_panels->addWidget(panel);
+
+    auto result = [&](int index, const QString &text, QRect geometry, const QFont &font,
+                      QRgb textColour) {
+        lblResult[index] =
+            ui::createLabel(panel, {.name = ui::arrayMemberName(u"lblResult"_s, index),
+                                    .text = text,
+                                    .geometry = geometry,
+                                    .font = font,
+                                    .textColour = textColour,
+                                    .alignment = Qt::AlignHCenter});
+    };
+    result(2, u"P. S: Kindly consult your physician before taking any drastic steps."_s,
+           twipsRect(555, 360, 5505, 405), boldFont(), colour::PaleGreen);
+    result(0, QString(), twipsRect(555, 1080, 5505, 405), frameFont(), colour::BrightGreen);
+    result(1, QString(), twipsRect(555, 1560, 5505, 765), boldFont(), colour::PaleGreen);
+    cmdMain = ui::createButton(panel, {.name = u"cmdMain"_s,
+                                       .caption = u"&Main Screen"_s,
+                                       .geometry = twipsRect(2460, 3240, 1695, 375),
+                                       .font = boldFont()});
+}
+
+void frmMain::createOfferLabels(QWidget *client)
+{
+    fraFullBrand = ui::createFrame(client, {.name = u"fraFullBrand"_s,
+                                            .geometry = twipsRect(0, 4320, 7185, 855),
+                                            .font = windowFont(),
+                                            .textColour = colour::White,
+                                            .background = colour::DarkGreen});
+
+    auto offer = [&](const QString &name, const QString &text, int top) {
+        QLabel *label = ui::createLabel(fraFullBrand, {.name = name,
+                                                       .text = text,
+                                                       .geometry = twipsRect(120, top, 6945, 615),
+                                                       .font = linkFont(),
+                                                       .textColour = colour::White,
+                                                       .background = colour::DarkGreen,
+                                                       .alignment = Qt::AlignHCenter});
+        label->setCursor(platform::handCursor());
+        return label;
+    };
+    // Created in this order, the full-brand offer starts in front of the
+    // co-brand offer and covers it.
+    lblCobrand =
+        offer(u"lblCobrand"_s,
+              u"Co-brand this software for your site.  Increase loyalty and traffic to "
+              u"your site. Put your site's name &  link here. See \"Help\" for details.    "
+              u"Click Here for more info on co-branding."_s,
+              160);
+    lblFullBrand = offer(u"lblFullBrand"_s,
+                         u"Home Business Opportunity. Start your own Internet business and make "
+                         u"money online. Get this software fully branded for your website. Click "
+                         u"here for more details."_s,
+                         165);
+}
+
+void frmMain::setKeyboardOrder()
+{
+    // Only the controls of the panel in front can take the focus, so Tab
+    // moves among those.
+    QWidget::setTabOrder(txtName, cboHeight);
+    QWidget::setTabOrder(cboHeight, txtWeight);
+    QWidget::setTabOrder(txtWeight, cmdNext);
+    QWidget::setTabOrder(cmdNext, cmdNextQuestion);
+    QWidget::setTabOrder(cmdNextQuestion, cboAnswer_Option);
+    QWidget::setTabOrder(cboAnswer_Option, cmdMain);
+}
+
+void frmMain::connectControls()
+{
+    connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(cmdNextQuestion, &QPushButton::clicked, this, &frmMain::cmdNextQuestion_Click);
+    connect(cmdMain, &QPushButton::clicked, this, &frmMain::cmdMain_Click);
+}

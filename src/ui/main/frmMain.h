@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+class QVBoxLayout;
+
+// The main window leads the user through the risk test in three panels that
+// lie on top of each other: details (name, height, weight), the five questions
+// one at a time, and the result. Changing step brings one panel to the front;
+// the covered panels take no focus and answer no access key. Scoring lives in
+// modDiabetesRiskTest; this window gathers the input, checks the details and
+// shows the result lines. Above the panels sits the forum invitation, below
+// them the two offer labels, of which only the one in front can be seen.
+class frmMain final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+
+private Q_SLOTS:
+    void cmdNext_Click();
+    void cmdNextQuestion_Click();
+    void cmdMain_Click();
+
+private:
+    enum Step
+    {
+        DetailsStep = 0,
+        QuestionsStep = 1,
+        ResultStep = 2
+    };
+
+    void createWindow();
+    void createForumInvitation(QWidget *client);
+    void createDetailsPanel();
+    void createQuestionsPanel();
+    void createResultPanel();
+    void createOfferLabels(QWidget *client);
+    void setKeyboardOrder();
+    void connectControls();
+
+    void Form_Load();
+    bool ValidateDetails();
+    void ShowQuestion(int index);
+    void BringToFront(Step step);
+
+    QVBoxLayout *m_windowLayout = nullptr;
+
+    QLabel *Label14 = nullptr;
+    QStackedWidget *m_panels = nullptr;
+    std::array<QGroupBox *, 3> fraStep{};
+
+    std::array<QLabel *, 2> lblCaption{};
+    std::array<QLabel *, 5> lblLabel{};
+    QLineEdit *txtName = nullptr;
+    QComboBox *cboHeight = nullptr;
+    QLineEdit *txtWeight = nullptr;
+    QPushButton *cmdNext = nullptr;
+
+    QLabel *lblQuestionNo = nullptr;
+    QLabel *lblQuestion = nullptr;
+    QComboBox *cboAnswer_Option = nullptr;
+    QPushButton *cmdNextQuestion = nullptr;
+
+    std::array<QLabel *, 3> lblResult{};
+    QPushButton *cmdMain = nullptr;
+
+    QGroupBox *fraFullBrand = nullptr;
+    QLabel *lblCobrand = nullptr;
+    QLabel *lblFullBrand = nullptr;
+
+    // The entered weight in whole pounds, kept from the last run started.
+    qint16 intWeight = 0;
+    // How many questions this run has shown, 0 to 5.
+    qint16 intQuestionNo = 0;
+};

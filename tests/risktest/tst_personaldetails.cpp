@@ -1,0 +1,116 @@
+#include "risktest/PersonalDetails.h"
+
+#include <QTest>
+
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+using risktest::DetailsProblem;
+
+Q_DECLARE_METATYPE(DetailsProblem)
+
+class PersonalDetailsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parseWeight_readsLocaleNumbersRoundedHalfToEven_data()
+    {
+        QTest::addColumn<QString>("localeName");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected"); // 0: not a valid weight
+
+        QTest::newRow("whole") << u"en_US"_s << u"180"_s << 180;
+        QTest::newRow("surroundingSpaces") << u"en_US"_s << u"  180  "_s << 180;
+        QTest::newRow("halfDownToEven") << u"en_US"_s << u"150.5"_s << 150;
+        QTest::newRow("halfUpToEven") << u"en_US"_s << u"151.5"_s << 152;
+        QTest::newRow("belowHalf") << u"en_US"_s << u"150.49"_s << 150;
+        QTest::newRow("aboveHalf") << u"en_US"_s << u"150.51"_s << 151;
+        QTest::newRow("groupSeparator") << u"en_US"_s << u"1,500"_s << 1500;
+        QTest::newRow("germanDecimalComma") << u"de_DE"_s << u"150,5"_s << 150;
+        QTest::newRow("germanHalfUpToEven") << u"de_DE"_s << u"151,5"_s << 152;
+        QTest::newRow("germanWhole") << u"de_DE"_s << u"180"_s << 180;
+        QTest::newRow("smallestWeight") << u"en_US"_s << u"1"_s << 1;
+        QTest::newRow("roundsUpToSmallest") << u"en_US"_s << u"0.51"_s << 1;
+        QTest::newRow("halfRoundsToZero") << u"en_US"_s << u"0.5"_s << 0;
+        QTest::newRow("oneAndAHalfToTwo") << u"en_US"_s << u"1.5"_s << 2;
+        QTest::newRow("largestWeight") << u"en_US"_s << u"32767"_s << 32767;
+        QTest::newRow("roundsDownToLargest") << u"en_US"_s << u"32767.4"_s << 32767;
+        QTest::newRow("roundsAboveLargest") << u"en_US"_s << u"32767.5"_s << 0;
+        QTest::newRow("aboveLargest") << u"en_US"_s << u"32768"_s << 0;
+        QTest::newRow("huge") << u"en_US"_s << u"1e300"_s << 0;
+        QTest::newRow("zero") << u"en_US"_s << u"0"_s << 0;
+        QTest::newRow("negative") << u"en_US"_s << u"-150"_s << 0;
+        QTest::newRow("smallestNegative") << u"en_US"_s << u"-32768"_s << 0;
+        QTest::newRow("empty") << u"en_US"_s << QString() << 0;
+        QTest::newRow("onlySpaces") << u"en_US"_s << u"   "_s << 0;
+        QTest::newRow("letters") << u"en_US"_s << u"heavy"_s << 0;
+        QTest::newRow("numberThenUnit") << u"en_US"_s << u"180lb"_s << 0;
+        QTest::newRow("twoNumbers") << u"en_US"_s << u"180 190"_s << 0;
+        QTest::newRow("infinity") << u"en_US"_s << u"inf"_s << 0;
+        QTest::newRow("notANumber") << u"en_US"_s << u"nan"_s << 0;
+        QTest::newRow("commaDecimalInEnglish") << u"en_US"_s << u"150,5"_s << 0;
+    }
+
+    void parseWeight_readsLocaleNumbersRoundedHalfToEven()
+    {
+        QFETCH(QString, localeName);
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+
+        const std::optional<qint16> weight = risktest::parseWeight(text, QLocale(localeName));
+        if (expected == 0)
+            QCOMPARE(weight, std::nullopt);
+        else
+            QCOMPARE(weight, std::optional<qint16>(qint16(expected)));
+    }
+
+    void checkDetails_firstProblemWins_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<DetailsProblem>("problem");
+
+        QTest::newRow("bothEmpty") << QString() << QString() << DetailsProblem::NameMissing;
+        QTest::newRow("nameEmpty") << QString() << u"180"_s << DetailsProblem::NameMissing;
+        QTest::newRow("weightEmpty") << u"Ann"_s << QString() << DetailsProblem::WeightMissing;
+        QTest::newRow("nameOfSpacesPasses") << u"   "_s << u"180"_s << DetailsProblem::None;
+        QTest::newRow("weightOfSpaces") << u"Ann"_s << u"   "_s << DetailsProblem::WeightInvalid;
+        QTest::newRow("weightZero") << u"Ann"_s << u"0"_s << DetailsProblem::WeightInvalid;
+        QTest::newRow("weightNegative") << u"Ann"_s << u"-3"_s << DetailsProblem::WeightInvalid;
+        QTest::newRow("weightTooLarge") << u"Ann"_s << u"40000"_s << DetailsProblem::WeightInvalid;
+        QTest::newRow("weightText") << u"Ann"_s << u"abc"_s << DetailsProblem::WeightInvalid;
+        QTest::newRow("emptyNameBeforeBadWeight")
+            << QString() << u"abc"_s << DetailsProblem::NameMissing;
+        QTest::newRow("valid") << u"Ann"_s << u" 150.5 "_s << DetailsProblem::None;
+    }
+
+    void checkDetails_firstProblemWins()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, weight);
+        QFETCH(DetailsProblem, problem);
+        QCOMPARE(risktest::checkDetails(name, weight, QLocale(u"en_US"_s)), problem);
+    }
+
+    void trimSpaces_removesOnlySpaces_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("trimmed");
+        QTest::newRow("bothEnds") << u"  a b  "_s << u"a b"_s;
+        QTest::newRow("onlySpaces") << u"    "_s << QString();
+        QTest::newRow("tabKept") << u"\t180 "_s << u"\t180"_s;
+        QTest::newRow("noBreakSpaceKept") << u"\u00A0180"_s << u"\u00A0180"_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void trimSpaces_removesOnlySpaces()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, trimmed);
+        QCOMPARE(risktest::trimSpaces(text), trimmed);
+    }
+};
+
+QTEST_GUILESS_MAIN(PersonalDetailsTest)
+#include "tst_personaldetails.moc"

@@ -1,0 +1,208 @@
+#include "risktest/DiabetesRiskTest.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+namespace test = modDiabetesRiskTest;
+
+using Answers = std::array<QString, test::QuestionCount>;
+Q_DECLARE_METATYPE(Answers)
+
+namespace {
+
+const QString Under45 = u"Less than 45 years old"_s;
+const QString Middle = u"Between 45 to 64 years old"_s;
+const QString Oldest = u"65 years old or more"_s;
+const QString Yes = u"Yes"_s;
+const QString No = u"No"_s;
+
+const QString VeryLow = u"You are at a Very Low Risk of having Type 2 Diabetes now."_s;
+const QString Low = u"You are at a Low Risk of having Type 2 Diabetes now."_s;
+const QString High =
+    u"You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."_s;
+
+} // namespace
+
+class RiskTestTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        test::strAnswer = {};
+        test::intWeightPoints = 0;
+        test::intScore = 0;
+        test::strVerdict.clear();
+        test::LoadQuestions();
+    }
+
+    void weightChart_limitScoresAndOnePoundBelowDoesNot_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<int>("limit");
+        const std::array<std::pair<const char16_t *, int>, test::HeightCount> chart{{
+            {u"4'10''", 129}, {u"4'11''", 133}, {u"5'0''", 138},  {u"5'1''", 143},  {u"5'2''", 147},
+            {u"5'3''", 152},  {u"5'4''", 157},  {u"5'5''", 162},  {u"5'6''", 167},  {u"5'7''", 172},
+            {u"5'8''", 177},  {u"5'9''", 182},  {u"5'10''", 188}, {u"5'11''", 193}, {u"6'0''", 199},
+            {u"6'1''", 204},  {u"6'2''", 210},  {u"6'3''", 216},  {u"6'4''", 221},
+        }};
+        for (int row = 0; row < test::HeightCount; ++row) {
+            const QString height = QString::fromUtf16(chart[row].first);
+            QTest::addRow("row%d_%s", row, qPrintable(height))
+                << row << height << chart[row].second;
+        }
+    }
+
+    void weightChart_limitScoresAndOnePoundBelowDoesNot()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, height);
+        QFETCH(int, limit);
+        QCOMPARE(test::intWeightLimit[row].heightLabel, height);
+        QCOMPARE(test::WeightPoints(qint16(limit), row), 5);
+        QCOMPARE(test::WeightPoints(qint16(limit - 1), row), 0);
+        QCOMPARE(test::WeightPoints(qint16(limit + 1), row), 5);
+    }
+
+    void weightChart_heightLabelsUseTwoApostrophes()
+    {
+        for (const test::WeightChartRow &row : test::intWeightLimit) {
+            QVERIFY2(row.heightLabel.endsWith(u"''"), qPrintable(row.heightLabel.toString()));
+            QVERIFY(!row.heightLabel.contains(u'"'));
+        }
+    }
+
+    void weightPoints_extremes_data()
+    {
+        QTest::addColumn<int>("weight");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("points");
+        for (int row = 0; row < test::HeightCount; ++row)
+            QTest::addRow("250pounds_row%d", row) << 250 << row << 5;
+        QTest::newRow("largestWeight") << 32767 << 18 << 5;
+        QTest::newRow("onePound") << 1 << 0 << 0;
+        QTest::newRow("rowBelowChart") << 250 << -1 << 0;
+        QTest::newRow("rowAboveChart") << 250 << 19 << 0;
+    }
+
+    void weightPoints_extremes()
+    {
+        QFETCH(int, weight);
+        QFETCH(int, row);
+        QFETCH(int, points);
+        QCOMPARE(test::WeightPoints(qint16(weight), row), points);
+    }
+
+    void calculateRisk_totalsAndVerdicts_data()
+    {
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<int>("weightPoints");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("verdict");
+
+        QTest::newRow("nothingScores") << Answers{Under45, No, Yes, No, No} << 0 << 0 << VeryLow;
+        QTest::newRow("twoSinglePoints")
+            << Answers{Under45, Yes, Yes, Yes, No} << 0 << 2 << VeryLow;
+        QTest::newRow("threeSinglePoints") << Answers{Under45, Yes, Yes, Yes, Yes} << 0 << 3 << Low;
+        QTest::newRow("oldestAlone") << Answers{Oldest, No, Yes, No, No} << 0 << 9 << Low;
+        QTest::newRow("middleAgeNoExercise") << Answers{Middle, No, No, No, No} << 0 << 10 << High;
+        QTest::newRow("oldestNoExercise") << Answers{Oldest, No, No, No, No} << 0 << 14 << High;
+        QTest::newRow("typicalRun") << Answers{Middle, No, No, No, Yes} << 5 << 16 << High;
+        QTest::newRow("highest") << Answers{Oldest, Yes, No, Yes, Yes} << 5 << 22 << High;
+        QTest::newRow("weightAlone") << Answers{Under45, No, Yes, No, No} << 5 << 5 << Low;
+        // Answers the wizard never produces: any age outside the two younger
+        // bands counts as the oldest, any exercise answer but "Yes" scores,
+        // and the other questions score only an exact "Yes".
+        QTest::newRow("unknownAgeCountsAsOldest")
+            << Answers{u"70"_s, No, Yes, No, No} << 0 << 9 << Low;
+        QTest::newRow("emptyAnswers") << Answers{} << 0 << 14 << High;
+        QTest::newRow("lowerCaseYesDoesNotScore")
+            << Answers{Under45, u"yes"_s, u"yes"_s, u"yes"_s, u"YES"_s} << 0 << 5 << Low;
+        QTest::newRow("paddedAgeCountsAsOldest")
+            << Answers{Under45 + u' ', No, Yes, No, No} << 0 << 9 << Low;
+    }
+
+    void calculateRisk_totalsAndVerdicts()
+    {
+        QFETCH(Answers, answers);
+        QFETCH(int, weightPoints);
+        QFETCH(int, total);
+        QFETCH(QString, verdict);
+
+        test::strAnswer = answers;
+        test::intWeightPoints = qint16(weightPoints);
+        const test::ResultLines lines = test::CalculateRisk();
+
+        QCOMPARE(test::intScore, total);
+        QCOMPARE(test::strVerdict, verdict);
+        QCOMPARE(lines.verdict, verdict);
+        QCOMPARE(lines.score, u"Your Score is: "_s + QString::number(total));
+    }
+
+    void verdict_boundaries_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("0") << 0 << VeryLow;
+        QTest::newRow("2") << 2 << VeryLow;
+        QTest::newRow("3") << 3 << Low;
+        QTest::newRow("9") << 9 << Low;
+        QTest::newRow("10") << 10 << High;
+        QTest::newRow("22") << 22 << High;
+    }
+
+    void verdict_boundaries()
+    {
+        QFETCH(int, total);
+        QFETCH(QString, verdict);
+        QCOMPARE(test::VerdictFor(total), verdict);
+    }
+
+    void scoreLine_hasNoPaddingOrLeadingZero()
+    {
+        QCOMPARE(test::ScoreLine(0), u"Your Score is: 0"_s);
+        QCOMPARE(test::ScoreLine(12), u"Your Score is: 12"_s);
+        QCOMPARE(test::ScoreLine(22), u"Your Score is: 22"_s);
+    }
+
+    void calculateRisk_addsToTheScoreItIsGiven()
+    {
+        test::strAnswer = {Middle, No, Yes, No, No};
+        test::intScore = 4;
+        QCOMPARE(test::CalculateRisk().score, u"Your Score is: 9"_s);
+        QCOMPARE(test::intScore, 9);
+        QCOMPARE(test::strVerdict, Low);
+    }
+
+    void calculateRisk_keepsScoreThatWouldOverflow()
+    {
+        test::strAnswer = {Oldest, Yes, No, Yes, Yes};
+        test::intScore = 32767 - 10;
+        test::CalculateRisk();
+        QCOMPARE(test::intScore, 32767 - 10);
+    }
+
+    void loadQuestions_optionsInOrderWithFirstScoringAsDefault()
+    {
+        QCOMPARE(test::strAnswerOption[0], (QStringList{Under45, Middle, Oldest}));
+        for (int question = 1; question < test::QuestionCount; ++question)
+            QCOMPARE(test::strAnswerOption[question], (QStringList{Yes, No}));
+        for (int question = 0; question < test::QuestionCount; ++question) {
+            QVERIFY(
+                test::strQuestion[question].startsWith(QString::number(question + 1) + u". "_s));
+        }
+    }
+
+    void firstOptions_scoreThreePlusWeight()
+    {
+        for (int question = 0; question < test::QuestionCount; ++question)
+            test::strAnswer[question] = test::strAnswerOption[question].first();
+        QCOMPARE(test::RunPoints(test::strAnswer, 0), 3);
+        QCOMPARE(test::RunPoints(test::strAnswer, 5), 8);
+    }
+};
+
+QTEST_GUILESS_MAIN(RiskTestTest)
+#include "tst_risktest.moc"

@@ -1,0 +1,352 @@
+#include "platform/MessageBox.h"
+#include "risktest/DiabetesRiskTest.h"
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+using platform::MessageAnswer;
+using platform::MessageRequest;
+namespace test = modDiabetesRiskTest;
+
+namespace {
+
+const QString HighVerdict =
+    u"You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."_s;
+const QString LowVerdict = u"You are at a Low Risk of having Type 2 Diabetes now."_s;
+
+// Records every message box the window asks for and answers OK.
+class MessageRecorder
+{
+public:
+    MessageRecorder()
+        : m_scope([this](const MessageRequest &request) {
+            requests.push_back(request);
+            return MessageAnswer::Ok;
+        })
+    {}
+    std::vector<MessageRequest> requests;
+
+private:
+    platform::ScopedMessageBoxHandler m_scope;
+};
+
+// The window under test, shown and active, with its controls found by name.
+class Window
+{
+public:
+    Window()
+    {
+        test::strAnswer = {};
+        test::intScore = 0;
+        test::intWeightPoints = 0;
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ok = QTest::qWaitForWindowActive(&form);
+    }
+
+    template <typename T> T *find(const QString &name)
+    {
+        T *child = form.findChild<T *>(name);
+        if (!child)
+            qFatal("no control named %s", qPrintable(name));
+        return child;
+    }
+
+    QLineEdit *txtName() { return find<QLineEdit>(u"txtName"_s); }
+    QLineEdit *txtWeight() { return find<QLineEdit>(u"txtWeight"_s); }
+    QComboBox *cboHeight() { return find<QComboBox>(u"cboHeight"_s); }
+    QComboBox *cboAnswer() { return find<QComboBox>(u"cboAnswer_Option"_s); }
+    QPushButton *cmdNext() { return find<QPushButton>(u"cmdNext"_s); }
+    QPushButton *cmdNextQuestion() { return find<QPushButton>(u"cmdNextQuestion"_s); }
+    QPushButton *cmdMain() { return find<QPushButton>(u"cmdMain"_s); }
+    QLabel *label(const QString &name) { return find<QLabel>(name); }
+    QGroupBox *panel(int index) { return find<QGroupBox>(u"fraStep(%1)"_s.arg(index)); }
+
+    // The index of the panel in front, or -1 when none is.
+    int panelInFront()
+    {
+        for (int index = 0; index < 3; ++index) {
+            if (panel(index)->isVisible())
+                return index;
+        }
+        return -1;
+    }
+
+    QString focusName() const
+    {
+        const QWidget *focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QString();
+    }
+
+    // Picks a list entry the way a user does from the keyboard.
+    void choose(QComboBox *list, int index)
+    {
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int step = 0; step < index; ++step)
+            QTest::keyClick(list, Qt::Key_Down);
+    }
+
+    void enterDetails(const QString &name, int heightRow, const QString &weight)
+    {
+        txtName()->setFocus();
+        QTest::keyClicks(txtName(), name);
+        choose(cboHeight(), heightRow);
+        txtWeight()->setFocus();
+        QTest::keyClicks(txtWeight(), weight);
+    }
+
+    frmMain form;
+    bool ok = false;
+};
+
+} // namespace
+
+class FrmMainTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void load_showsDetailsWithFirstHeightAndFocusInName()
+    {
+        Window window;
+        QVERIFY(window.ok);
+        QCOMPARE(window.panelInFront(), 0);
+        QCOMPARE(window.cboHeight()->count(), 19);
+        QCOMPARE(window.cboHeight()->currentText(), u"4'10''"_s);
+        QCOMPARE(window.cboHeight()->itemText(18), u"6'4''"_s);
+        QCOMPARE(window.focusName(), u"txtName"_s);
+        QCOMPARE(window.form.windowTitle(), u"Kelo Diabetes Risk Calculator v1.10"_s);
+    }
+
+    void fullRun_throughTheWidgets()
+    {
+        MessageRecorder messages;
+        Window window;
+        QVERIFY(window.ok);
+
+        window.enterDetails(u"Ann"_s, 10, u"180"_s);
+        QCOMPARE(window.cboHeight()->currentText(), u"5'8''"_s);
+        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
+
+        QCOMPARE(window.panelInFront(), 1);
+        QCOMPARE(window.label(u"lblQuestionNo"_s)->text(), u"Question 1 of 5"_s);
+        QCOMPARE(window.label(u"lblQuestion"_s)->text(), u"1. What is your age?"_s);
+        QCOMPARE(window.cboAnswer()->count(), 3);
+        QCOMPARE(window.cboAnswer()->currentText(), u"Less than 45 years old"_s);
+
+        const std::array<int, 5> choices{1, 1, 1, 1, 0}; // 45 to 64, No, No, No, Yes
+        for (int question = 0; question < 5; ++question) {
+            QCOMPARE(window.label(u"lblQuestionNo"_s)->text(),
+                     u"Question %1 of 5"_s.arg(question + 1));
+            window.choose(window.cboAnswer(), choices[question]);
+            QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
+        }
+
+        QCOMPARE(window.panelInFront(), 2);
+        QCOMPARE(window.label(u"lblResult(0)"_s)->text(), u"Your Score is: 16"_s);
+        QCOMPARE(window.label(u"lblResult(1)"_s)->text(), HighVerdict);
+        QCOMPARE(window.label(u"lblResult(2)"_s)->text(),
+                 u"P. S: Kindly consult your physician before taking any drastic steps."_s);
+        QCOMPARE(window.focusName(), u"cmdMain"_s);
+        QVERIFY(messages.requests.empty());
+
+        QTest::mouseClick(window.cmdMain(), Qt::LeftButton);
+        QCOMPARE(window.panelInFront(), 0);
+        QVERIFY(window.txtName()->text().isEmpty());
+        QVERIFY(window.txtWeight()->text().isEmpty());
+        QCOMPARE(window.cboHeight()->currentIndex(), 0);
+        QCOMPARE(window.focusName(), u"txtName"_s);
+    }
+
+    void secondRun_startsFromZeroAndQuestionOne()
+    {
+        Window window;
+        QVERIFY(window.ok);
+        window.enterDetails(u"Ann"_s, 0, u"300"_s);
+        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
+        for (int question = 0; question < 5; ++question)
+            QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
+        QCOMPARE(window.label(u"lblResult(0)"_s)->text(), u"Your Score is: 8"_s);
+        QTest::mouseClick(window.cmdMain(), Qt::LeftButton);
+
+        window.enterDetails(u"Bob"_s, 18, u"100"_s);
+        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
+        QCOMPARE(window.label(u"lblQuestionNo"_s)->text(), u"Question 1 of 5"_s);
+        for (int question = 0; question < 5; ++question)
+            QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
+        // The untouched lists record the first options: 3 points, no weight.
+        QCOMPARE(test::strAnswer, (std::array<QString, 5>{u"Less than 45 years old"_s, u"Yes"_s,
+                                                          u"Yes"_s, u"Yes"_s, u"Yes"_s}));
+        QCOMPARE(window.label(u"lblResult(0)"_s)->text(), u"Your Score is: 3"_s);
+        QCOMPARE(window.label(u"lblResult(1)"_s)->text(), LowVerdict);
+    }
+
+    void badDetails_refusedWithMessage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+
+        const QString noName = u"Please enter your name"_s;
+        const QString noWeight = u"Please enter your weight"_s;
+        const QString badWeight = u"Please enter a valid weight in pounds"_s;
+        QTest::newRow("bothEmpty") << QString() << QString() << noName << u"txtName"_s;
+        QTest::newRow("nameEmpty") << QString() << u"180"_s << noName << u"txtName"_s;
+        QTest::newRow("weightEmpty") << u"Ann"_s << QString() << noWeight << u"txtWeight"_s;
+        QTest::newRow("weightOfSpaces") << u"Ann"_s << u"   "_s << badWeight << u"txtWeight"_s;
+        QTest::newRow("weightZero") << u"Ann"_s << u"0"_s << badWeight << u"txtWeight"_s;
+        QTest::newRow("weightNegative") << u"Ann"_s << u"-150"_s << badWeight << u"txtWeight"_s;
+        QTest::newRow("weightTooLarge") << u"Ann"_s << u"99999"_s << badWeight << u"txtWeight"_s;
+        QTest::newRow("weightWords") << u"Ann"_s << u"ten stone"_s << badWeight << u"txtWeight"_s;
+    }
+
+    void badDetails_refusedWithMessage()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, weight);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+
+        MessageRecorder messages;
+        Window window;
+        QVERIFY(window.ok);
+        window.enterDetails(name, 3, weight);
+        window.cmdNext()->setFocus();
+        QTest::keyClick(window.cmdNext(), Qt::Key_Return);
+
+        QCOMPARE(messages.requests.size(), size_t(1));
+        const MessageRequest &request = messages.requests.front();
+        QCOMPARE(request.text, message);
+        QCOMPARE(request.icon, platform::MessageIcon::Critical);
+        QCOMPARE(request.buttons, platform::MessageButtons::Ok);
+        QCOMPARE(window.focusName(), focus);
+        QCOMPARE(window.panelInFront(), 0);
+        QCOMPARE(window.txtName()->text(), name);
+        QCOMPARE(window.txtWeight()->text(), weight);
+        QCOMPARE(window.cboHeight()->currentIndex(), 3);
+        if (message.contains(u"valid"_s))
+            QCOMPARE(window.txtWeight()->selectedText(), weight);
+    }
+
+    void invalidWeight_leavesThePreviousRunAlone()
+    {
+        MessageRecorder messages;
+        Window window;
+        QVERIFY(window.ok);
+        window.enterDetails(u"Ann"_s, 0, u"200"_s);
+        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
+        for (int question = 0; question < 5; ++question)
+            QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
+        QTest::mouseClick(window.cmdMain(), Qt::LeftButton);
+        QCOMPARE(test::intWeightPoints, 5);
+        QCOMPARE(test::intScore, 8);
+
+        window.enterDetails(u"Ann"_s, 0, u"lots"_s);
+        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
+        QCOMPARE(messages.requests.size(), size_t(1));
+        QCOMPARE(window.panelInFront(), 0);
+        QCOMPARE(test::intWeightPoints, 5);
+        QCOMPARE(test::intScore, 8);
+    }
+
+    void weightRoundsHalfToEvenAgainstTheChart_data()
+    {
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<int>("points");
+        // The limit of 4'10'' is 129 pounds.
+        QTest::newRow("128.5roundsTo128") << u"128.5"_s << 0;
+        QTest::newRow("128.51roundsTo129") << u"128.51"_s << 5;
+        QTest::newRow("129.5roundsTo130") << u"129.5"_s << 5;
+        QTest::newRow("spacesAround") << u" 129 "_s << 5;
+    }
+
+    void weightRoundsHalfToEvenAgainstTheChart()
+    {
+        QFETCH(QString, weight);
+        QFETCH(int, points);
+        Window window;
+        QVERIFY(window.ok);
+        window.enterDetails(u"Ann"_s, 0, weight);
+        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
+        QCOMPARE(window.panelInFront(), 1);
+        QCOMPARE(test::intWeightPoints, points);
+    }
+
+    void keyboard_tabMovesAmongTheVisiblePanelOnly()
+    {
+        Window window;
+        QVERIFY(window.ok);
+        const QStringList details{u"txtName"_s, u"cboHeight"_s, u"txtWeight"_s, u"cmdNext"_s,
+                                  u"txtName"_s};
+        window.txtName()->setFocus();
+        for (qsizetype step = 1; step < details.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(window.focusName(), details[step]);
+        }
+
+        window.enterDetails(u"Ann"_s, 0, u"100"_s);
+        QTest::keyClick(window.txtWeight(), Qt::Key_T, Qt::AltModifier);
+        // An access key presses its button the way a click does, after a
+        // short animation.
+        QTRY_COMPARE(window.panelInFront(), 1);
+        QCOMPARE(window.focusName(), u"cmdNextQuestion"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(window.focusName(), u"cboAnswer_Option"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(window.focusName(), u"cmdNextQuestion"_s);
+    }
+
+    void keyboard_accessKeysAndEnterDriveAWholeRun()
+    {
+        Window window;
+        QVERIFY(window.ok);
+        window.enterDetails(u"Ann"_s, 0, u"100"_s);
+        // Alt+Q and Alt+M belong to covered panels and do nothing here.
+        QTest::keyClick(window.txtWeight(), Qt::Key_Q, Qt::AltModifier);
+        QTest::keyClick(window.txtWeight(), Qt::Key_M, Qt::AltModifier);
+        QCOMPARE(window.panelInFront(), 0);
+        QCOMPARE(window.txtWeight()->text(), u"100"_s);
+
+        QTest::keyClick(window.txtWeight(), Qt::Key_T, Qt::AltModifier);
+        QTRY_COMPARE(window.label(u"lblQuestionNo"_s)->text(), u"Question 1 of 5"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(window.label(u"lblQuestionNo"_s)->text(), u"Question 2 of 5"_s);
+        for (int question = 3; question <= 5; ++question) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::AltModifier);
+            QTRY_COMPARE(window.label(u"lblQuestionNo"_s)->text(),
+                         u"Question %1 of 5"_s.arg(question));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::AltModifier);
+        QTRY_COMPARE(window.panelInFront(), 2);
+        QCOMPARE(window.label(u"lblResult(0)"_s)->text(), u"Your Score is: 3"_s);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
+        QTRY_COMPARE(window.panelInFront(), 0);
+        QCOMPARE(window.focusName(), u"txtName"_s);
+    }
+
+    void offerLabels_fullBrandStartsInFront()
+    {
+        Window window;
+        QVERIFY(window.ok);
+        auto *frame = window.find<QGroupBox>(u"fraFullBrand"_s);
+        const QPoint middle = window.label(u"lblCobrand"_s)->geometry().center();
+        QCOMPARE(frame->childAt(middle), window.label(u"lblFullBrand"_s));
+        QVERIFY(window.label(u"lblCobrand"_s)->text().contains(u"name &  link"_s));
+    }
+};
+
+QTEST_MAIN(FrmMainTest)
+#include "tst_frmmain.moc"
