@@ -10,22 +10,9 @@ class QWidget;
 // application title as its caption. Tests put a fake in place of the real box.
 namespace platform {
 
-enum class MessageIcon
-{
-    Critical,
-    Information
-};
-enum class MessageButtons
-{
-    Ok,
-    YesNo
-};
-enum class MessageAnswer
-{
-    Ok,
-    Yes,
-    No
-};
+enum class MessageIcon { Critical, Information };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
 
 struct MessageRequest
 {

@@ -16,14 +16,7 @@ QString strVerdict;
 
 namespace {
 
-enum Question
-{
-    Age,
-    Sibling,
-    Exercise,
-    Baby,
-    Parent
-};
+enum Question { Age, Sibling, Exercise, Baby, Parent };
 
 constexpr QStringView Yes = u"Yes";
 constexpr QStringView No = u"No";

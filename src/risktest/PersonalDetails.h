@@ -22,13 +22,7 @@ QString trimSpaces(const QString &text);
 // lies outside MinimumWeight..MaximumWeight.
 std::optional<qint16> parseWeight(const QString &text, const QLocale &locale = QLocale());
 
-enum class DetailsProblem
-{
-    None,
-    NameMissing,
-    WeightMissing,
-    WeightInvalid
-};
+enum class DetailsProblem { None, NameMissing, WeightMissing, WeightInvalid };
 
 // The first problem of the details, tested in the order name, weight present,
 // weight valid. A name of spaces counts as given; a weight of spaces is given

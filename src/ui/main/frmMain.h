@@ -32,12 +32,7 @@ private Q_SLOTS:
     void cmdMain_Click();
 
 private:
-    enum Step
-    {
-        DetailsStep = 0,
-        QuestionsStep = 1,
-        ResultStep = 2
-    };
+    enum Step { DetailsStep = 0, QuestionsStep = 1, ResultStep = 2 };
 
     void createWindow();
     void createForumInvitation(QWidget *client);
