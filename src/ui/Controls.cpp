@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "AccessKeyTyping.h"
+#include "CommandButton.h"
 #include "platform/Colours.h"
 
 #include <QComboBox>
@@ -55,7 +56,7 @@ QComboBox *createDropDownList(QWidget *parent, const TextBoxSpec &spec)
 
 QPushButton *createButton(QWidget *parent, const ButtonSpec &spec)
 {
-    auto *button = new QPushButton(spec.caption, parent);
+    auto *button = new CommandButton(spec.caption, parent);
     button->setObjectName(spec.name);
     button->setFont(spec.font);
     button->setGeometry(spec.geometry);
