@@ -4,8 +4,6 @@
 
 #include <QMessageBox>
 
-#include <utility>
-
 namespace platform {
 namespace {
 
@@ -28,27 +26,18 @@ MessageAnswer showRealBox(const MessageRequest &request)
     }
 }
 
-MessageBoxHandler &currentHandler()
-{
-    static MessageBoxHandler handler = showRealBox;
-    return handler;
-}
-
 } // namespace
+
+MessageBoxSeam &messageBoxSeam()
+{
+    static MessageBoxSeam seam(showRealBox);
+    return seam;
+}
 
 MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon,
                           MessageButtons buttons)
 {
-    return currentHandler()(MessageRequest{parent, text, icon, buttons});
-}
-
-ScopedMessageBoxHandler::ScopedMessageBoxHandler(MessageBoxHandler handler)
-    : m_previous(std::exchange(currentHandler(), std::move(handler)))
-{}
-
-ScopedMessageBoxHandler::~ScopedMessageBoxHandler()
-{
-    currentHandler() = std::move(m_previous);
+    return messageBoxSeam()(MessageRequest{parent, text, icon, buttons});
 }
 
 } // namespace platform

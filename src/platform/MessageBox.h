@@ -2,7 +2,9 @@
 
 #include <QString>
 
-#include <functional>
+#include "Seam.h"
+
+#include <utility>
 
 class QWidget;
 
@@ -27,20 +29,16 @@ struct MessageRequest
 MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon,
                           MessageButtons buttons = MessageButtons::Ok);
 
-using MessageBoxHandler = std::function<MessageAnswer(const MessageRequest &)>;
+using MessageBoxSeam = Seam<MessageAnswer(const MessageRequest &)>;
+MessageBoxSeam &messageBoxSeam();
 
-// Replaces the real box for as long as it lives, then puts back whatever was
-// there before. Meant for tests.
-class ScopedMessageBoxHandler final
+// Replaces the real box for as long as it lives. Meant for tests.
+class ScopedMessageBoxHandler final : public MessageBoxSeam::Override
 {
 public:
-    explicit ScopedMessageBoxHandler(MessageBoxHandler handler);
-    ~ScopedMessageBoxHandler();
-    ScopedMessageBoxHandler(const ScopedMessageBoxHandler &) = delete;
-    ScopedMessageBoxHandler &operator=(const ScopedMessageBoxHandler &) = delete;
-
-private:
-    MessageBoxHandler m_previous;
+    explicit ScopedMessageBoxHandler(MessageBoxSeam::Function handler)
+        : Override(messageBoxSeam(), std::move(handler))
+    {}
 };
 
 } // namespace platform

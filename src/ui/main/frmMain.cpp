@@ -8,6 +8,7 @@
 #include "platform/WindowPlacement.h"
 #include "ui/Controls.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -255,6 +256,26 @@ void frmMain::createOfferLabels(QWidget *client)
                          u"money online. Get this software fully branded for your website. Click "
                          u"here for more details."_s,
                          165);
+}
+
+void frmMain::BringOfferToFront(Offer offer)
+{
+    (offer == Offer::CoBrand ? lblCobrand : lblFullBrand)->raise();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // The handler never cancels: the window always goes, and only once.
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void frmMain::Form_Unload()
+{
+    Q_EMIT unloading();
 }
 
 void frmMain::setKeyboardOrder()

@@ -26,6 +26,19 @@ class frmMain final : public QWidget
 public:
     explicit frmMain(QWidget *parent = nullptr);
 
+    enum class Offer { CoBrand, FullBrand };
+
+    // Brings one of the two offer labels in front of the other.
+    void BringOfferToFront(Offer offer);
+
+Q_SIGNALS:
+    // The window is being unloaded (close box, system menu or File, Exit);
+    // the program's shutdown follows.
+    void unloading();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private Q_SLOTS:
     void cmdNext_Click();
     void cmdNextQuestion_Click();
@@ -44,6 +57,7 @@ private:
     void connectControls();
 
     void Form_Load();
+    void Form_Unload();
     bool ValidateDetails();
     void ShowQuestion(int index);
     void BringToFront(Step step);
@@ -77,4 +91,6 @@ private:
     qint16 intWeight = 0;
     // How many questions this run has shown, 0 to 5.
     qint16 intQuestionNo = 0;
+
+    bool m_unloaded = false;
 };

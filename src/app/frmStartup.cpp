@@ -1,0 +1,91 @@
+#include "frmStartup.h"
+
+#include "CoBrand.h"
+#include "Forms.h"
+#include "QuitProgram.h"
+#include "platform/InstanceGuard.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+#include "settings/UpdateReminder.h"
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
+
+#include <exception>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Runs one step of the start-up sequence; a step that fails is abandoned and
+// the sequence goes on with the next.
+template <typename Step> void resumeNext(Step step)
+{
+    try {
+        step();
+    } catch (const std::exception &) {
+    }
+}
+
+} // namespace
+
+frmStartup::frmStartup()
+{
+    setObjectName(u"frmStartup"_s);
+}
+
+frmStartup::~frmStartup() = default;
+
+void frmStartup::Form_Load()
+{
+    resumeNext([this] {
+        m_icon = QIcon(u":/icons/app-icon-32.png"_s);
+        QApplication::setWindowIcon(m_icon);
+    });
+
+    bool anotherCopyRunning = false;
+    resumeNext([&] {
+        m_instanceGuard = std::make_unique<InstanceGuard>();
+        anotherCopyRunning = m_instanceGuard->anotherCopyRunning();
+    });
+    if (anotherCopyRunning) {
+        platform::showMessage(nullptr, u"Application is already running"_s,
+                              platform::MessageIcon::Information);
+        modHelp::QuitProgram();
+        return;
+    }
+
+    resumeNext(platform::Randomize);
+    resumeNext([] { settings::CheckUpdateReminder(); });
+    resumeNext([] { forms::Main().show(); });
+    // The controller is never shown, so there is nothing to hide.
+    resumeNext([this] { CoBrand_Randomize(); });
+}
+
+void frmStartup::CoBrand_Randomize()
+{
+    intCoBrandRandomNumber = static_cast<qint16>(app::coBrandNumber(platform::Rnd()));
+    switch (app::coBrandEffect(intCoBrandRandomNumber)) {
+    case app::CoBrandEffect::CoBrandInFront:
+        forms::Main().BringOfferToFront(frmMain::Offer::CoBrand);
+        break;
+    case app::CoBrandEffect::FullBrandInFront:
+        forms::Main().BringOfferToFront(frmMain::Offer::FullBrand);
+        break;
+    case app::CoBrandEffect::NoChange:
+        break;
+    }
+}
+
+void frmStartup::Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    Form_Unload();
+}
+
+void frmStartup::Form_Unload()
+{
+    modHelp::QuitProgram();
+}

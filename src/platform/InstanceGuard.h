@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+// Tells whether another copy of the program is running for this user: each
+// copy holds a lock file for as long as it runs. A lock left behind by a copy
+// that crashed or was killed is taken over, so it never blocks a start.
+class InstanceGuard final
+{
+public:
+    explicit InstanceGuard(const QString &lockFilePath = defaultLockFilePath());
+
+    // Tries once to take the lock; true only when a running copy holds it.
+    // Any other failure (no folder, no permission) lets this copy run.
+    bool anotherCopyRunning();
+
+    // In the per-user runtime folder, or the temporary folder with the user
+    // id in the name when there is no usable runtime folder.
+    static QString defaultLockFilePath();
+
+private:
+    QLockFile m_lock;
+};

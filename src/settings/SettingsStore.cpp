@@ -1,0 +1,83 @@
+#include "SettingsStore.h"
+
+#include "AppConstants.h"
+#include "Scramble.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSettings>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace settings {
+namespace {
+
+// The full QSettings key of a plain key name, or empty text when nothing of
+// the name survives scrambling.
+QString settingsKey(const QString &key)
+{
+    const QString scrambled = ScrambleText(key);
+    if (scrambled.isEmpty())
+        return QString();
+    return u"Settings/"_s + scrambled;
+}
+
+} // namespace
+
+SettingsStore::SettingsStore()
+    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                             storeApplicationName(), storeApplicationName()))
+{}
+
+SettingsStore::SettingsStore(const QString &iniFilePath)
+    : m_settings(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat))
+{}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::GetSetting(const QString &key) const
+{
+    const QString fullKey = settingsKey(key);
+    if (fullKey.isEmpty())
+        return QString();
+    // A hand-edited value that reads as something other than text, such as a
+    // list, counts as no value.
+    return UnscrambleText(m_settings->value(fullKey).toString());
+}
+
+bool SettingsStore::SaveSetting(const QString &key, const QString &value)
+{
+    const QString fullKey = settingsKey(key);
+    if (fullKey.isEmpty())
+        return false;
+    m_settings->setValue(fullKey, ScrambleText(value));
+    m_settings->sync();
+    if (m_settings->status() == QSettings::FormatError) {
+        // A malformed file read when the store was opened keeps reporting its
+        // error and hides whether this write worked. A new reading of the file
+        // tells: a rewritten file reads cleanly, and a write still pending
+        // fails again.
+        const QString path = m_settings->fileName();
+        m_settings.reset();
+        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    }
+    return m_settings->status() == QSettings::NoError;
+}
+
+QString SettingsStore::fileName() const
+{
+    return m_settings->fileName();
+}
+
+QString storeApplicationName()
+{
+    // Asking before the application object exists only draws a warning.
+    if (QCoreApplication::instance()) {
+        const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        if (!name.isEmpty())
+            return name;
+    }
+    return app::ExecutableName.toString();
+}
+
+} // namespace settings

@@ -1,0 +1,105 @@
+#include "AppConstants.h"
+#include "links/PageAddresses.h"
+#include "links/PageOpeners.h"
+#include "links/TellAFriendUrl.h"
+#include "links/UrlOpener.h"
+
+#include <QTest>
+
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+using Opener = void (*)();
+Q_DECLARE_METATYPE(Opener)
+
+namespace {
+
+class BrowserRecorder
+{
+public:
+    BrowserRecorder()
+        : m_scope([this](const QString &address) { addresses.push_back(address); })
+    {}
+    std::vector<QString> addresses;
+
+private:
+    links::ScopedUrlOpener m_scope;
+};
+
+} // namespace
+
+class LinksTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void opener_opensItsPageExactly_data()
+    {
+        QTest::addColumn<Opener>("opener");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("home") << Opener(modHelp::OpenHomePage) << u"home-page"_s;
+        QTest::newRow("help") << Opener(modHelp::OpenHelpWebPage) << u"help-web-page"_s;
+        QTest::newRow("download") << Opener(modHelp::OpenDownloadWebPage) << u"download-web-page"_s;
+        QTest::newRow("donate") << Opener(modHelp::OpenDonatePage) << u"donate"_s;
+        QTest::newRow("coBrand") << Opener(modHelp::OpenCoBrandPage) << u"co-brand"_s;
+        QTest::newRow("fullyBranded")
+            << Opener(modHelp::OpenFullyBrandedPage) << u"fully-branded"_s;
+        QTest::newRow("softwares") << Opener(modHelp::OpenSoftwaresPage) << u"orvanesoftwares"_s;
+    }
+
+    void opener_opensItsPageExactly()
+    {
+        QFETCH(Opener, opener);
+        QFETCH(QString, key);
+        BrowserRecorder browser;
+
+        opener();
+        opener();
+
+        const QString expected = app::SiteBaseAddress.toString() +
+                                 u"/kelo-free-diabetes-risk-calculator/ssd.php?page="_s + key;
+        QCOMPARE(browser.addresses, (std::vector<QString>{expected, expected}));
+    }
+
+    void siteBaseAddress_isPlainHttpHost()
+    {
+        const QString base = app::SiteBaseAddress.toString();
+        QVERIFY(base.startsWith(u"http://"_s));
+        QVERIFY(!base.endsWith(u'/'));
+        QVERIFY(!base.sliced(7).contains(u'/'));
+    }
+
+    void tellAFriend_opensTheCurrentAddress()
+    {
+        BrowserRecorder browser;
+        modTellAFriend::strTellAFriendUrl = u"http://host/a?x=1"_s;
+        modHelp::OpenTellAFriendUrl();
+        modTellAFriend::strTellAFriendUrl = u"http://host/b?y=2"_s;
+        modHelp::OpenTellAFriendUrl();
+        QCOMPARE(browser.addresses,
+                 (std::vector<QString>{u"http://host/a?x=1"_s, u"http://host/b?y=2"_s}));
+    }
+
+    void toUrl_keepsTheAddressAsItStands_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("page") << links::HomePageAddress.toString();
+        QTest::newRow("encodedPlus") << u"http://h/p.php?page=x&taf1=a%2Bb"_s;
+        QTest::newRow("encodedAmpersandEquals") << u"http://h/p.php?a=%26%3D&b=c"_s;
+        QTest::newRow("encodedPercentHash") << u"http://h/p.php?a=%25%23"_s;
+        QTest::newRow("encodedUtf8AndCrLf") << u"http://h/p.php?a=%C3%BC%0D%0A"_s;
+        QTest::newRow("literalPlus") << u"http://h/p.php?a=b+c"_s;
+    }
+
+    void toUrl_keepsTheAddressAsItStands()
+    {
+        QFETCH(QString, address);
+        const QUrl url = links::toUrl(address);
+        QVERIFY(url.isValid());
+        QCOMPARE(QString::fromUtf8(url.toEncoded()), address);
+    }
+};
+
+QTEST_GUILESS_MAIN(LinksTest)
+#include "tst_links.moc"

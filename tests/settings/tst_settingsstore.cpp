@@ -1,0 +1,195 @@
+#include "AppConstants.h"
+#include "settings/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using settings::SettingsStore;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class SettingsStoreTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    int m_fileCount = 0;
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        // QSettings caches the files it has read for the whole process,
+        // changes it failed to write included; a new file for every test keeps
+        // the tests apart.
+        m_path = m_dir.filePath(u"store%1.ini"_s.arg(++m_fileCount));
+    }
+
+    void saveSetting_keepsValueAcrossStores_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+
+        QTest::newRow("count") << u"Install"_s << u"1"_s;
+        QTest::newRow("negativeCount") << u"Install"_s << u"-3"_s;
+        QTest::newRow("isoDate") << u"Duration"_s << u"2026-12-07"_s;
+        QTest::newRow("emptyValue") << u"Duration"_s << QString();
+        QTest::newRow("spacesKept") << u"Duration"_s << u"  two words  "_s;
+        // Scrambled, these become ';', ',' and '=', which the file must quote.
+        QTest::newRow("iniSpecialsAfterShift") << u"Install"_s << u"8)::"_s;
+        QTest::newRow("latin1Letters") << u"Install"_s << u"caf\u00E9"_s;
+        QTest::newRow("atSignAfterShift") << u"Install"_s << u"=x"_s;
+    }
+
+    void saveSetting_keepsValueAcrossStores()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        {
+            SettingsStore store(m_path);
+            QVERIFY(store.SaveSetting(key, value));
+            QCOMPARE(store.GetSetting(key), value);
+        }
+        SettingsStore fresh(m_path);
+        QCOMPARE(fresh.GetSetting(key), value);
+    }
+
+    void getSetting_missingOrForeignValuesReadEmpty_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("install");
+        QTest::addColumn<QString>("duration");
+
+        QTest::newRow("emptyFile") << QByteArray() << QString() << QString();
+        QTest::newRow("otherKeyOnly")
+            << "[Settings]\nGxudwlrq=535904503:\n"_ba << QString() << u"2026-12-07"_s;
+        QTest::newRow("plainKeysNotRead")
+            << "[Settings]\nInstall=7\nDuration=2026-12-07\n"_ba << QString() << QString();
+        QTest::newRow("outsideGroupNotRead")
+            << "[General]\nLqvwdoo=:\n"_ba << QString() << QString();
+        QTest::newRow("listValue") << "[Settings]\nLqvwdoo=4,5\n"_ba << QString() << QString();
+        QTest::newRow("binaryGarbage")
+            << QByteArray("\xff\xfe\x00\x01[[=\n\x80=\x00", 12) << QString() << QString();
+        QTest::newRow("readableAmongGarbage")
+            << "\x01\x02 junk\n[Settings]\nLqvwdoo=:\n==\n"_ba << u"7"_s << QString();
+    }
+
+    void getSetting_missingOrForeignValuesReadEmpty()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, install);
+        QFETCH(QString, duration);
+        QVERIFY(writeFile(m_path, contents));
+
+        SettingsStore store(m_path);
+        QCOMPARE(store.GetSetting(u"Install"_s), install);
+        QCOMPARE(store.GetSetting(u"Duration"_s), duration);
+        QCOMPARE(store.GetSetting(u"Missing"_s), QString());
+    }
+
+    void saveSetting_overwritesAForeignFile_data()
+    {
+        getSetting_missingOrForeignValuesReadEmpty_data();
+    }
+
+    void saveSetting_overwritesAForeignFile()
+    {
+        QFETCH(QByteArray, contents);
+        QVERIFY(writeFile(m_path, contents));
+        {
+            SettingsStore store(m_path);
+            QVERIFY(store.SaveSetting(u"Install"_s, u"3"_s));
+        }
+        SettingsStore fresh(m_path);
+        QCOMPARE(fresh.GetSetting(u"Install"_s), u"3"_s);
+    }
+
+    void malformedFileThatCannotBeWritten_reportsTheFailure()
+    {
+        QVERIFY(writeFile(m_path, "[Settings]\nLqvwdoo=:\n==\n"_ba));
+        SettingsStore store(m_path);
+        QCOMPARE(store.GetSetting(u"Install"_s), u"7"_s);
+        QVERIFY(QFile::remove(m_path));
+        QVERIFY(QDir().mkpath(m_path));
+        QVERIFY(!store.SaveSetting(u"Install"_s, u"3"_s));
+        QVERIFY(!store.SaveSetting(u"Install"_s, u"4"_s));
+    }
+
+    void keyWithNothingToScramble_isNeverStored_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("euroSign") << u"\u20AC"_s;
+    }
+
+    void keyWithNothingToScramble_isNeverStored()
+    {
+        QFETCH(QString, key);
+        SettingsStore store(m_path);
+        QVERIFY(!store.SaveSetting(key, u"x"_s));
+        QCOMPARE(store.GetSetting(key), QString());
+        QVERIFY(!QFile::exists(m_path) || readFile(m_path).isEmpty());
+    }
+
+    void folderInPlaceOfFile_failsQuietly()
+    {
+        QVERIFY(QDir().mkpath(m_path));
+        {
+            SettingsStore store(m_path);
+            QCOMPARE(store.GetSetting(u"Install"_s), QString());
+            QVERIFY(!store.SaveSetting(u"Install"_s, u"5"_s));
+            QVERIFY(!store.SaveSetting(u"Duration"_s, u"2026-12-07"_s));
+        }
+        QVERIFY(QFileInfo(m_path).isDir());
+        SettingsStore fresh(m_path);
+        QCOMPARE(fresh.GetSetting(u"Install"_s), QString());
+        QCOMPARE(fresh.GetSetting(u"Duration"_s), QString());
+    }
+
+    void storeApplicationName_isTheRunningExecutable()
+    {
+        QCOMPARE(settings::storeApplicationName(), u"tst_settingsstore"_s);
+        QVERIFY(settings::storeApplicationName() != app::ExecutableName);
+    }
+
+    void perUserStore_livesInTheUserConfigFolder()
+    {
+        const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+        QVERIFY2(!configHome.isEmpty(), "the test runner sets a private XDG_CONFIG_HOME");
+        const QString expected = configHome + u"/tst_settingsstore/tst_settingsstore.ini"_s;
+        QFile::remove(expected);
+        {
+            SettingsStore store;
+            QCOMPARE(store.fileName(), expected);
+            QVERIFY(store.SaveSetting(u"Install"_s, u"4"_s));
+        }
+        QVERIFY(readFile(expected).contains("Lqvwdoo=7"));
+        SettingsStore fresh;
+        QCOMPARE(fresh.GetSetting(u"Install"_s), u"4"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsStoreTest)
+#include "tst_settingsstore.moc"

@@ -1,0 +1,355 @@
+#include "links/PageAddresses.h"
+#include "links/UrlOpener.h"
+#include "platform/MessageBox.h"
+#include "settings/SettingsStore.h"
+#include "settings/UpdateReminder.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <utility>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+using platform::MessageRequest;
+using settings::SettingsStore;
+
+Q_DECLARE_METATYPE(MessageAnswer)
+
+namespace {
+
+const QDate Today(2026, 12, 7);
+const QString TodayText = u"2026-12-07"_s;
+const QString Question =
+    u"There maybe an update to this software available\nDo you want to check for an update?"_s;
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+// What the store file held when the download page was opened.
+struct PageOpening
+{
+    QString address;
+    QString install;
+    QString duration;
+};
+
+// Stands in for the message box and the browser while it lives: answers every
+// question with `answer` and records questions and opened pages.
+class Fakes
+{
+public:
+    explicit Fakes(QString storePath)
+        : m_storePath(std::move(storePath))
+        , m_boxes([this](const MessageRequest &request) {
+            questions.push_back(request);
+            return answer;
+        })
+        , m_browser([this](const QString &address) {
+            SettingsStore store(m_storePath);
+            pages.push_back(
+                {address, store.GetSetting(u"Install"_s), store.GetSetting(u"Duration"_s)});
+        })
+    {}
+
+    MessageAnswer answer = MessageAnswer::No;
+    std::vector<MessageRequest> questions;
+    std::vector<PageOpening> pages;
+
+private:
+    QString m_storePath;
+    platform::ScopedMessageBoxHandler m_boxes;
+    links::ScopedUrlOpener m_browser;
+};
+
+} // namespace
+
+class UpdateReminderTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    int m_fileCount = 0;
+
+    // Fills the store file; a null value leaves its key out.
+    bool seed(const QString &install, const QString &duration)
+    {
+        SettingsStore store(m_path);
+        bool ok = true;
+        if (!install.isNull())
+            ok = store.SaveSetting(u"Install"_s, install) && ok;
+        if (!duration.isNull())
+            ok = store.SaveSetting(u"Duration"_s, duration) && ok;
+        return ok;
+    }
+
+    // Adds a comment line that any rewrite of the file would drop, so an
+    // unchanged file shows that nothing was written.
+    bool markFile()
+    {
+        QFile file(m_path);
+        return file.open(QIODevice::Append) && file.write("; untouched\n") > 0;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        // QSettings caches the files it has read for the whole process,
+        // changes it failed to write included; a new file for every test keeps
+        // the tests apart.
+        m_path = m_dir.filePath(u"reminder%1.ini"_s.arg(++m_fileCount));
+    }
+
+    void firstRun_recordsTodayAndAsksNothing_data()
+    {
+        QTest::addColumn<QString>("install");
+        QTest::addColumn<QString>("duration");
+
+        QTest::newRow("emptyStore") << QString() << QString();
+        QTest::newRow("installOnly") << u"9"_s << QString();
+        QTest::newRow("emptyDate") << u"9"_s << u""_s;
+        QTest::newRow("dateAsWord") << u"9"_s << u"yesterday"_s;
+        QTest::newRow("impossibleDate") << u"9"_s << u"2026-13-45"_s;
+        QTest::newRow("february30") << u"9"_s << u"2025-02-30"_s;
+        QTest::newRow("usDateOrder") << u"9"_s << u"11/01/2025"_s;
+    }
+
+    void firstRun_recordsTodayAndAsksNothing()
+    {
+        QFETCH(QString, install);
+        QFETCH(QString, duration);
+        QVERIFY(seed(install, duration));
+        Fakes fakes(m_path);
+        fakes.answer = MessageAnswer::Yes;
+        {
+            SettingsStore store(m_path);
+            settings::CheckUpdateReminder(store, Today);
+        }
+        QCOMPARE(fakes.questions.size(), 0u);
+        QCOMPARE(fakes.pages.size(), 0u);
+
+        SettingsStore fresh(m_path);
+        QCOMPARE(fresh.GetSetting(u"Install"_s), u"1"_s);
+        QCOMPARE(fresh.GetSetting(u"Duration"_s), TodayText);
+    }
+
+    void firstRun_fileHoldsScrambledNamesAndValues()
+    {
+        Fakes fakes(m_path);
+        {
+            SettingsStore store(m_path);
+            settings::CheckUpdateReminder(store, Today);
+        }
+        const QString text = QString::fromUtf8(readFile(m_path));
+        QVERIFY2(text.contains(u"\nLqvwdoo=4\n"_s), qPrintable(text));
+        QVERIFY2(text.contains(u"\nGxudwlrq=535904503:\n"_s), qPrintable(text));
+        QVERIFY2(!text.contains(u"Install"_s), qPrintable(text));
+        QVERIFY2(!text.contains(u"Duration"_s), qPrintable(text));
+        QVERIFY2(!text.contains(TodayText), qPrintable(text));
+    }
+
+    void withinTwoWeeks_asksNothingAndWritesNothing_data()
+    {
+        QTest::addColumn<int>("daysFromToday");
+
+        QTest::newRow("fourteenDaysAgo") << -14;
+        QTest::newRow("yesterday") << -1;
+        QTest::newRow("today") << 0;
+        QTest::newRow("tomorrow") << 1;
+        QTest::newRow("fourteenDaysAhead") << 14;
+    }
+
+    void withinTwoWeeks_asksNothingAndWritesNothing()
+    {
+        QFETCH(int, daysFromToday);
+        QVERIFY(seed(u"-3"_s, Today.addDays(daysFromToday).toString(Qt::ISODate)));
+        QVERIFY(markFile());
+        const QByteArray before = readFile(m_path);
+        Fakes fakes(m_path);
+        fakes.answer = MessageAnswer::Yes;
+        {
+            SettingsStore store(m_path);
+            settings::CheckUpdateReminder(store, Today);
+        }
+        QCOMPARE(fakes.questions.size(), 0u);
+        QCOMPARE(fakes.pages.size(), 0u);
+        QCOMPARE(readFile(m_path), before);
+    }
+
+    void beyondTwoWeeks_asksAndRecordsToday_data()
+    {
+        QTest::addColumn<int>("daysFromToday");
+        QTest::addColumn<MessageAnswer>("answer");
+
+        QTest::newRow("fifteenDaysAgoYes") << -15 << MessageAnswer::Yes;
+        QTest::newRow("fifteenDaysAgoNo") << -15 << MessageAnswer::No;
+        QTest::newRow("fifteenDaysAheadYes") << 15 << MessageAnswer::Yes;
+        QTest::newRow("fifteenDaysAheadNo") << 15 << MessageAnswer::No;
+        QTest::newRow("yearsAgoYes") << -3000 << MessageAnswer::Yes;
+        QTest::newRow("yearsAheadNo") << 3000 << MessageAnswer::No;
+    }
+
+    void beyondTwoWeeks_asksAndRecordsToday()
+    {
+        QFETCH(int, daysFromToday);
+        QFETCH(MessageAnswer, answer);
+        QVERIFY(seed(u"6"_s, Today.addDays(daysFromToday).toString(Qt::ISODate)));
+        Fakes fakes(m_path);
+        fakes.answer = answer;
+        {
+            SettingsStore store(m_path);
+            settings::CheckUpdateReminder(store, Today);
+        }
+
+        QCOMPARE(fakes.questions.size(), 1u);
+        const MessageRequest &question = fakes.questions.front();
+        QCOMPARE(question.parent, nullptr);
+        QCOMPARE(question.text, Question);
+        QCOMPARE(question.icon, MessageIcon::Information);
+        QCOMPARE(question.buttons, MessageButtons::YesNo);
+
+        if (answer == MessageAnswer::Yes) {
+            QCOMPARE(fakes.pages.size(), 1u);
+            QCOMPARE(fakes.pages.front().address, links::DownloadPageAddress);
+            // Both values are written before the browser is sent off.
+            QCOMPARE(fakes.pages.front().install, u"6"_s);
+            QCOMPARE(fakes.pages.front().duration, TodayText);
+        } else {
+            QCOMPARE(fakes.pages.size(), 0u);
+        }
+        SettingsStore fresh(m_path);
+        QCOMPARE(fresh.GetSetting(u"Install"_s), u"6"_s);
+        QCOMPARE(fresh.GetSetting(u"Duration"_s), TodayText);
+    }
+
+    void installCount_isKeptAsAWholeSize_data()
+    {
+        QTest::addColumn<QString>("install"); // null: no value kept
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("plain") << u"7"_s << u"7"_s;
+        QTest::newRow("negative") << u"-3"_s << u"3"_s;
+        QTest::newRow("halfDownToEven") << u"2.5"_s << u"2"_s;
+        QTest::newRow("halfUpToEven") << u"3.5"_s << u"4"_s;
+        QTest::newRow("negativeHalf") << u"-2.5"_s << u"2"_s;
+        QTest::newRow("halfToZero") << u"0.5"_s << u"0"_s;
+        QTest::newRow("zero") << u"0"_s << u"0"_s;
+        QTest::newRow("surroundingSpaces") << u"  12  "_s << u"12"_s;
+        QTest::newRow("exponent") << u"1e3"_s << u"1000"_s;
+        QTest::newRow("largest") << u"2147483647"_s << u"2147483647"_s;
+        QTest::newRow("largestNegated") << u"-2147483647"_s << u"2147483647"_s;
+        QTest::newRow("smallestHasNoSize") << u"-2147483648"_s << u"1"_s;
+        QTest::newRow("pastLargest") << u"2147483648"_s << u"1"_s;
+        QTest::newRow("roundsPastLargest") << u"2147483647.5"_s << u"1"_s;
+        QTest::newRow("huge") << u"1e300"_s << u"1"_s;
+        QTest::newRow("infinity") << u"inf"_s << u"1"_s;
+        QTest::newRow("notANumber") << u"nan"_s << u"1"_s;
+        QTest::newRow("garbage") << u"lots"_s << u"1"_s;
+        QTest::newRow("numberThenText") << u"5x"_s << u"1"_s;
+        QTest::newRow("decimalComma") << u"2,5"_s << u"1"_s;
+        QTest::newRow("empty") << u""_s << u"1"_s;
+        QTest::newRow("missing") << QString() << u"1"_s;
+    }
+
+    void installCount_isKeptAsAWholeSize()
+    {
+        QFETCH(QString, install);
+        QFETCH(QString, expected);
+        QVERIFY(seed(install, Today.addDays(-30).toString(Qt::ISODate)));
+        Fakes fakes(m_path);
+        fakes.answer = MessageAnswer::Yes;
+        {
+            SettingsStore store(m_path);
+            settings::CheckUpdateReminder(store, Today);
+        }
+        QCOMPARE(fakes.questions.size(), 1u);
+        QCOMPARE(fakes.pages.size(), 1u);
+        QCOMPARE(fakes.pages.front().address, links::DownloadPageAddress);
+
+        SettingsStore fresh(m_path);
+        QCOMPARE(fresh.GetSetting(u"Install"_s), expected);
+        QCOMPARE(fresh.GetSetting(u"Duration"_s), TodayText);
+    }
+
+    void answeredToday_secondCallTheSameDayAsksNothing()
+    {
+        QVERIFY(seed(u"2"_s, Today.addDays(-20).toString(Qt::ISODate)));
+        Fakes fakes(m_path);
+        fakes.answer = MessageAnswer::Yes;
+        SettingsStore store(m_path);
+        settings::CheckUpdateReminder(store, Today);
+        settings::CheckUpdateReminder(store, Today);
+        SettingsStore other(m_path);
+        settings::CheckUpdateReminder(other, Today);
+        QCOMPARE(fakes.questions.size(), 1u);
+        QCOMPARE(fakes.pages.size(), 1u);
+    }
+
+    void folderInPlaceOfFile_returnsQuietly()
+    {
+        QVERIFY(QDir().mkpath(m_path));
+        Fakes fakes(m_path);
+        fakes.answer = MessageAnswer::Yes;
+        {
+            SettingsStore store(m_path);
+            settings::CheckUpdateReminder(store, Today);
+            settings::CheckUpdateReminder(store, Today);
+        }
+        QCOMPARE(fakes.questions.size(), 0u);
+        QCOMPARE(fakes.pages.size(), 0u);
+        QVERIFY(QFileInfo(m_path).isDir());
+    }
+
+    void storeLostAfterReading_yesStillOpensThePage()
+    {
+        QVERIFY(seed(u"5"_s, Today.addDays(-30).toString(Qt::ISODate)));
+        Fakes fakes(m_path);
+        fakes.answer = MessageAnswer::Yes;
+        SettingsStore store(m_path);
+        QCOMPARE(store.GetSetting(u"Install"_s), u"5"_s);
+        // The file turns into a folder after it was read, so every write of
+        // the reminder fails.
+        QVERIFY(QFile::remove(m_path));
+        QVERIFY(QDir().mkpath(m_path));
+
+        settings::CheckUpdateReminder(store, Today);
+        QCOMPARE(fakes.questions.size(), 1u);
+        QCOMPARE(fakes.pages.size(), 1u);
+        QCOMPARE(fakes.pages.front().address, links::DownloadPageAddress);
+        QVERIFY(!store.SaveSetting(u"Install"_s, u"5"_s));
+    }
+
+    void perUserStore_firstRunRecordsTheCurrentDate()
+    {
+        const QString perUserFile = SettingsStore().fileName();
+        QFile::remove(perUserFile);
+        Fakes fakes(perUserFile);
+
+        const QDate before = QDate::currentDate();
+        settings::CheckUpdateReminder();
+        const QDate after = QDate::currentDate();
+
+        QCOMPARE(fakes.questions.size(), 0u);
+        SettingsStore fresh;
+        const QDate recorded = QDate::fromString(fresh.GetSetting(u"Duration"_s), Qt::ISODate);
+        QVERIFY2(recorded == before || recorded == after, qPrintable(recorded.toString()));
+        QCOMPARE(fresh.GetSetting(u"Install"_s), u"1"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(UpdateReminderTest)
+#include "tst_updatereminder.moc"
