@@ -2,6 +2,7 @@
 
 #include "AccessKeyTyping.h"
 #include "CommandButton.h"
+#include "LinkLabel.h"
 #include "platform/Colours.h"
 
 #include <QComboBox>
@@ -12,9 +13,10 @@
 
 namespace ui {
 
-QLabel *createLabel(QWidget *parent, const LabelSpec &spec)
+namespace {
+
+void configureLabel(QLabel *label, const LabelSpec &spec)
 {
-    auto *label = new QLabel(parent);
     label->setObjectName(spec.name);
     label->setTextFormat(Qt::PlainText);
     label->setText(spec.text);
@@ -29,6 +31,21 @@ QLabel *createLabel(QWidget *parent, const LabelSpec &spec)
     } else {
         label->setWordWrap(true);
     }
+}
+
+} // namespace
+
+QLabel *createLabel(QWidget *parent, const LabelSpec &spec)
+{
+    auto *label = new QLabel(parent);
+    configureLabel(label, spec);
+    return label;
+}
+
+LinkLabel *createLinkLabel(QWidget *parent, const LabelSpec &spec)
+{
+    auto *label = new LinkLabel(parent);
+    configureLabel(label, spec);
     return label;
 }
 

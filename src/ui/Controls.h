@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
+class LinkLabel;
 
 // Builders for the controls of the program's fixed-layout windows. Each takes
 // one row of a window's layout table: name, text, geometry, font and colours.
@@ -59,6 +60,8 @@ struct FrameSpec
 };
 
 QLabel *createLabel(QWidget *parent, const LabelSpec &spec);
+// A label that acts on a click and shows the hand pointer.
+LinkLabel *createLinkLabel(QWidget *parent, const LabelSpec &spec);
 QLineEdit *createTextBox(QWidget *parent, const TextBoxSpec &spec);
 // A drop-down list that offers a choice from its entries only, no typing.
 QComboBox *createDropDownList(QWidget *parent, const TextBoxSpec &spec);

@@ -3,10 +3,10 @@
 #include "AppConstants.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
-#include "platform/HandCursor.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "ui/Controls.h"
+#include "ui/LinkLabel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -54,9 +54,13 @@ frmMain::frmMain(QWidget *parent)
     : QWidget(parent)
 {
     createWindow();
+    createMenuBar();
     auto *client = new QWidget(this);
     client->setObjectName(u"clientArea"_s);
     client->setFixedSize(platform::twipsSize(7185, 5175));
+    // The dark green is the client area's; the menu bar keeps the desktop's
+    // colours.
+    platform::setBackgroundColour(client, colour::DarkGreen);
     m_windowLayout->addWidget(client);
 
     createForumInvitation(client);
@@ -68,6 +72,7 @@ frmMain::frmMain(QWidget *parent)
     createOfferLabels(client);
     setKeyboardOrder();
     connectControls();
+    connectMenuAndLinks();
     Form_Load();
     platform::centreOnScreen(this);
 }
@@ -80,7 +85,6 @@ void frmMain::createWindow()
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
-    platform::setBackgroundColour(this, colour::DarkGreen);
 
     // The client area has a fixed size; the menu bar goes above it.
     m_windowLayout = new QVBoxLayout(this);
@@ -91,7 +95,7 @@ void frmMain::createWindow()
 
 void frmMain::createForumInvitation(QWidget *client)
 {
-    Label14 = ui::createLabel(
+    Label14 = ui::createLinkLabel(
         client,
         {.name = u"Label14"_s,
          .text = u"The Most Popular Online Orvane Discussion Forum. Click Here To Visit "_s +
@@ -100,7 +104,6 @@ void frmMain::createForumInvitation(QWidget *client)
          .font = linkFont(),
          .textColour = colour::White,
          .alignment = Qt::AlignHCenter});
-    Label14->setCursor(platform::handCursor());
 }
 
 void frmMain::createDetailsPanel()
@@ -233,14 +236,14 @@ void frmMain::createOfferLabels(QWidget *client)
                                             .background = colour::DarkGreen});
 
     auto offer = [&](const QString &name, const QString &text, int top) {
-        QLabel *label = ui::createLabel(fraFullBrand, {.name = name,
-                                                       .text = text,
-                                                       .geometry = twipsRect(120, top, 6945, 615),
-                                                       .font = linkFont(),
-                                                       .textColour = colour::White,
-                                                       .background = colour::DarkGreen,
-                                                       .alignment = Qt::AlignHCenter});
-        label->setCursor(platform::handCursor());
+        LinkLabel *label =
+            ui::createLinkLabel(fraFullBrand, {.name = name,
+                                               .text = text,
+                                               .geometry = twipsRect(120, top, 6945, 615),
+                                               .font = linkFont(),
+                                               .textColour = colour::White,
+                                               .background = colour::DarkGreen,
+                                               .alignment = Qt::AlignHCenter});
         return label;
     };
     // Created in this order, the full-brand offer starts in front of the

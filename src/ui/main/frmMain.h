@@ -4,10 +4,14 @@
 
 #include <array>
 
+class LinkLabel;
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QStackedWidget;
 class QVBoxLayout;
@@ -18,7 +22,9 @@ class QVBoxLayout;
 // the covered panels take no focus and answer no access key. Scoring lives in
 // modDiabetesRiskTest; this window gathers the input, checks the details and
 // shows the result lines. Above the panels sits the forum invitation, below
-// them the two offer labels, of which only the one in front can be seen.
+// them the two offer labels, of which only the one in front can be seen; the
+// menu bar and these link labels open the maker's pages or the About window
+// (frmMain_Menu.cpp).
 class frmMain final : public QWidget
 {
     Q_OBJECT
@@ -44,10 +50,22 @@ private Q_SLOTS:
     void cmdNextQuestion_Click();
     void cmdMain_Click();
 
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoney_Click();
+    void Label14_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
 private:
     enum Step { DetailsStep = 0, QuestionsStep = 1, ResultStep = 2 };
 
     void createWindow();
+    void createMenuBar();
     void createForumInvitation(QWidget *client);
     void createDetailsPanel();
     void createQuestionsPanel();
@@ -55,6 +73,7 @@ private:
     void createOfferLabels(QWidget *client);
     void setKeyboardOrder();
     void connectControls();
+    void connectMenuAndLinks();
 
     void Form_Load();
     void Form_Unload();
@@ -64,7 +83,18 @@ private:
 
     QVBoxLayout *m_windowLayout = nullptr;
 
-    QLabel *Label14 = nullptr;
+    QMenuBar *m_menuBar = nullptr;
+    QMenu *mnuFile = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuOnline = nullptr;
+    QAction *mnuVisit = nullptr;
+    QAction *mnuUpdate = nullptr;
+    QAction *mnuAbout = nullptr;
+    QAction *mnuDonate = nullptr;
+    QAction *mnuMakeMoney = nullptr;
+
+    LinkLabel *Label14 = nullptr;
     QStackedWidget *m_panels = nullptr;
     std::array<QGroupBox *, 3> fraStep{};
 
@@ -84,8 +114,8 @@ private:
     QPushButton *cmdMain = nullptr;
 
     QGroupBox *fraFullBrand = nullptr;
-    QLabel *lblCobrand = nullptr;
-    QLabel *lblFullBrand = nullptr;
+    LinkLabel *lblCobrand = nullptr;
+    LinkLabel *lblFullBrand = nullptr;
 
     // The entered weight in whole pounds, kept from the last run started.
     qint16 intWeight = 0;

@@ -1,0 +1,148 @@
+#include "frmAbout.h"
+
+#include "AppConstants.h"
+#include "links/PageOpeners.h"
+#include "platform/Colours.h"
+#include "platform/Fonts.h"
+#include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
+#include "ui/Controls.h"
+#include "ui/LinkLabel.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+using platform::twipsRect;
+namespace colour = platform::colour;
+
+namespace {
+
+constexpr QRgb Lavender = 0xC0C0FF;
+constexpr int IconPixels = 32;
+
+QFont windowFont()
+{
+    return platform::verdana(8.25);
+}
+QFont linkFont()
+{
+    return platform::verdana(8.25, {.underline = true});
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent)
+    : QDialog(parent)
+{
+    createWindow();
+    createControls();
+    setTabOrder(cmdOK, picIcon);
+    cmdOK->setFocus();
+    platform::centreOnScreen(this);
+}
+
+void frmAbout::createWindow()
+{
+    setObjectName(u"frmAbout"_s);
+    setWindowTitle(app::WindowCaption.toString());
+    setWindowIcon(QIcon(u":/icons/app-icon-32.png"_s));
+    // A title bar with the close box only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(platform::twipsSize(7035, 3285));
+    setFont(windowFont());
+    platform::setBackgroundColour(this, colour::DarkGreen);
+}
+
+void frmAbout::createControls()
+{
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(u"picIcon"_s);
+    picIcon->setPixmap(QIcon(u":/icons/app-icon-32.png"_s).pixmap(IconPixels, IconPixels));
+    picIcon->setGeometry(twipsRect(120, 120, 480, 480));
+    picIcon->adjustSize();
+    // The picture box paints the system's window background behind the icon
+    // and can take the focus.
+    platform::setBackgroundColour(picIcon, QApplication::palette().color(QPalette::Window).rgb());
+    picIcon->setFocusPolicy(Qt::StrongFocus);
+
+    Label2 = ui::createLabel(this, {.name = u"Label2"_s,
+                                    .text = app::WindowCaption.toString(),
+                                    .geometry = twipsRect(720, 195, 5580, 345),
+                                    .font = platform::verdana(14.25, {.bold = true}),
+                                    .textColour = Lavender,
+                                    .sizedToText = true});
+    Label1 = ui::createLabel(
+        this, {.name = u"Label1"_s,
+               .text = u"Kelo Diabetes Risk Calculator is a simple health tool that helps one "
+                       u"know if they are prone to diabetes which is a very serious disease if "
+                       u"left untreated. This software acts as a guideline so that you can take "
+                       u"necessary action before it is too late. All rights to this software "
+                       u"are held by Orvane Softwares."_s,
+               .geometry = twipsRect(120, 750, 6885, 855),
+               .font = windowFont(),
+               .textColour = colour::White});
+    // Both links end where the OK button ends; sized to their text they grow
+    // to the left, so a longer site address still fits the window.
+    lblHomePage = ui::createLinkLabel(
+        this, {.name = u"lblHomePage"_s,
+               .text = u"Click here to visit "_s + app::SiteBaseAddress.toString(),
+               .geometry = twipsRect(2955, 1605, 4050, 195),
+               .font = linkFont(),
+               .textColour = Lavender,
+               .alignment = Qt::AlignRight,
+               .sizedToText = true});
+    Label3 = ui::createLabel(this, {.name = u"Label3"_s,
+                                    .text = u"Home Business Opportunity. Start your own Internet "
+                                            u"business and make money online. Get this software "
+                                            u"fully branded for your website."_s,
+                                    .geometry = twipsRect(120, 1920, 6885, 435),
+                                    .font = platform::verdana(8.25, {.bold = true}),
+                                    .textColour = colour::BrightGreen});
+    lblCoBrand = ui::createLinkLabel(this, {.name = u"lblCoBrand"_s,
+                                            .text = u"Click here for more details."_s,
+                                            .geometry = twipsRect(4650, 2355, 2355, 195),
+                                            .font = linkFont(),
+                                            .textColour = Lavender,
+                                            .alignment = Qt::AlignRight,
+                                            .sizedToText = true});
+
+    // A rule 2 pixels thick across the whole width, from x = -15 to 7080.
+    Line2 = new QFrame(this);
+    Line2->setObjectName(u"Line2"_s);
+    Line2->setGeometry(platform::twipsToPixels(-15), platform::twipsToPixels(2760) - 1,
+                       platform::twipsToPixels(7080 + 15), 2);
+    platform::setBackgroundColour(Line2, Lavender);
+
+    cmdOK = ui::createButton(this, {.name = u"cmdOK"_s,
+                                    .caption = u"OK"_s,
+                                    .geometry = twipsRect(5745, 2880, 1260, 345),
+                                    .font = windowFont()});
+    // Enter presses it as the default button; Esc and the close box reject
+    // the dialog, which closes it the same way.
+    cmdOK->setDefault(true);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    accept();
+}
+
+void frmAbout::lblHomePage_Click()
+{
+    modHelp::OpenHomePage();
+}
+
+void frmAbout::lblCoBrand_Click()
+{
+    // This link belongs to the full-branding offer above it.
+    modHelp::OpenFullyBrandedPage();
+}

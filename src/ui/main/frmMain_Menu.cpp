@@ -1,0 +1,130 @@
+// The main window's menu bar and its three link labels. Every entry is one
+// call: a page of the maker's site, the About window, or closing the window.
+
+#include "frmMain.h"
+
+#include "links/PageOpeners.h"
+#include "ui/LinkLabel.h"
+#include "ui/about/frmAbout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QAction *addEntry(QWidget *menu, const QString &name, const QString &caption)
+{
+    auto *entry = new QAction(caption, menu);
+    entry->setObjectName(name);
+    menu->addAction(entry);
+    return entry;
+}
+
+void addSeparator(QMenu *menu, const QString &name)
+{
+    menu->addSeparator()->setObjectName(name);
+}
+
+} // namespace
+
+void frmMain::createMenuBar()
+{
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(u"menuBar"_s);
+    // Menus are drawn in the desktop's menu font, not the window's Verdana.
+    m_menuBar->setFont(QApplication::font("QMenuBar"));
+
+    mnuFile = m_menuBar->addMenu(u"&File"_s);
+    mnuFile->setObjectName(u"mnuFile"_s);
+    mnuExit = addEntry(mnuFile, u"mnuExit"_s, u"E&xit"_s);
+
+    mnuHelp = m_menuBar->addMenu(u"&Help"_s);
+    mnuHelp->setObjectName(u"mnuHelp"_s);
+    mnuOnline = addEntry(mnuHelp, u"mnuOnline"_s, u"&Online Help"_s);
+    mnuVisit = addEntry(mnuHelp, u"mnuVisit"_s, u"&Visit Us Online"_s);
+    addSeparator(mnuHelp, u"mnuSep1"_s);
+    mnuUpdate = addEntry(mnuHelp, u"mnuUpdate"_s, u"Check for Software &Update"_s);
+    addSeparator(mnuHelp, u"mnuSep2"_s);
+    mnuAbout = addEntry(mnuHelp, u"mnuAbout"_s, u"&About Software"_s);
+
+    // Commands on the menu bar itself: choosing them acts at once.
+    mnuDonate = addEntry(m_menuBar, u"mnuDonate"_s, u"&Donate"_s);
+    mnuMakeMoney = addEntry(m_menuBar, u"mnuMakeMoney"_s, u"Make Money &Online"_s);
+    // Switched off for good; nothing in the program switches it on.
+    mnuMakeMoney->setEnabled(false);
+
+    m_windowLayout->setMenuBar(m_menuBar);
+}
+
+void frmMain::connectMenuAndLinks()
+{
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
+    connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
+    connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
+    connect(mnuMakeMoney, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
+    connect(Label14, &LinkLabel::clicked, this, &frmMain::Label14_Click);
+    connect(lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+}
+
+void frmMain::mnuExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuOnline_Click()
+{
+    modHelp::OpenHelpWebPage();
+}
+
+void frmMain::mnuVisit_Click()
+{
+    modHelp::OpenHomePage();
+}
+
+void frmMain::mnuUpdate_Click()
+{
+    // Unlike the reminder at start-up, this asks nothing and records nothing.
+    modHelp::OpenDownloadWebPage();
+}
+
+void frmMain::mnuAbout_Click()
+{
+    // Built afresh for every opening; modal, so this window takes no input
+    // until it closes.
+    frmAbout about;
+    about.exec();
+}
+
+void frmMain::mnuDonate_Click()
+{
+    modHelp::OpenDonatePage();
+}
+
+void frmMain::mnuMakeMoney_Click()
+{
+    modHelp::OpenFullyBrandedPage();
+}
+
+void frmMain::Label14_Click()
+{
+    modHelp::OpenHomePage();
+}
+
+void frmMain::lblCobrand_Click()
+{
+    modHelp::OpenCoBrandPage();
+}
+
+void frmMain::lblFullBrand_Click()
+{
+    modHelp::OpenFullyBrandedPage();
+}

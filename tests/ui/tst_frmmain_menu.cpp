@@ -1,0 +1,214 @@
+#include "links/PageAddresses.h"
+#include "links/UrlOpener.h"
+#include "platform/MessageBox.h"
+#include "settings/SettingsStore.h"
+#include "ui/LinkLabel.h"
+#include "ui/about/frmAbout.h"
+#include "ui/main/frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class BrowserRecorder
+{
+public:
+    BrowserRecorder()
+        : m_scope([this](const QString &address) { addresses.push_back(address); })
+    {}
+    std::vector<QString> addresses;
+
+private:
+    links::ScopedUrlOpener m_scope;
+};
+
+// The main window shown and active.
+class Window
+{
+public:
+    Window()
+    {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        active = QTest::qWaitForWindowActive(&form);
+    }
+    QAction *action(const QString &name) { return form.findChild<QAction *>(name); }
+    LinkLabel *link(const QString &name) { return form.findChild<LinkLabel *>(name); }
+
+    frmMain form;
+    bool active = false;
+};
+
+} // namespace
+
+class FrmMainMenuTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void menu_entriesInOrderWithAccessKeys()
+    {
+        Window window;
+        auto *help = window.form.findChild<QMenu *>(u"mnuHelp"_s);
+        QStringList entries;
+        for (const QAction *entry : help->actions())
+            entries << (entry->isSeparator() ? u"-"_s : entry->text());
+        QCOMPARE(entries,
+                 (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s,
+                              u"Check for Software &Update"_s, u"-"_s, u"&About Software"_s}));
+        auto *file = window.form.findChild<QMenu *>(u"mnuFile"_s);
+        QCOMPARE(file->actions().size(), 1);
+        QCOMPARE(file->actions().front()->text(), u"E&xit"_s);
+        // Donate and Make Money Online are commands with no menu of their own.
+        QVERIFY(!window.action(u"mnuDonate"_s)->menu());
+        QVERIFY(!window.action(u"mnuMakeMoney"_s)->menu());
+    }
+
+    void entries_openTheirPageOncePerChoice_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("onlineHelp") << u"mnuOnline"_s << links::HelpPageAddress.toString();
+        QTest::newRow("visitUsOnline") << u"mnuVisit"_s << links::HomePageAddress.toString();
+        QTest::newRow("checkForUpdate") << u"mnuUpdate"_s << links::DownloadPageAddress.toString();
+        QTest::newRow("donate") << u"mnuDonate"_s << links::DonatePageAddress.toString();
+    }
+
+    void entries_openTheirPageOncePerChoice()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, address);
+        BrowserRecorder browser;
+        Window window;
+        window.action(entry)->trigger();
+        QCOMPARE(browser.addresses, std::vector<QString>{address});
+        window.action(entry)->trigger();
+        QCOMPARE(browser.addresses, (std::vector<QString>{address, address}));
+        QVERIFY(window.form.isVisible());
+    }
+
+    void accessKeys_reachTheBarCommandsButNotTheSwitchedOffOne()
+    {
+        BrowserRecorder browser;
+        Window window;
+        QVERIFY(window.active);
+        QVERIFY(!window.action(u"mnuMakeMoney"_s)->isEnabled());
+
+        QTest::keyClick(&window.form, Qt::Key_O, Qt::AltModifier);
+        window.action(u"mnuMakeMoney"_s)->trigger();
+        QVERIFY(browser.addresses.empty());
+
+        QTest::keyClick(&window.form, Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(browser.addresses, std::vector<QString>{links::DonatePageAddress.toString()});
+    }
+
+    void switchedOffEntry_handlerStillOpensFullBranding()
+    {
+        BrowserRecorder browser;
+        Window window;
+        QVERIFY(QMetaObject::invokeMethod(&window.form, "mnuMakeMoney_Click"));
+        QCOMPARE(browser.addresses,
+                 std::vector<QString>{links::FullyBrandedPageAddress.toString()});
+    }
+
+    void checkForUpdate_asksNothingAndRecordsNothing()
+    {
+        std::vector<QString> messages;
+        platform::ScopedMessageBoxHandler boxes([&messages](const platform::MessageRequest &r) {
+            messages.push_back(r.text);
+            return platform::MessageAnswer::Ok;
+        });
+        BrowserRecorder browser;
+        const QString settingsFile = settings::SettingsStore().fileName();
+        QFile::remove(settingsFile);
+        Window window;
+
+        window.action(u"mnuUpdate"_s)->trigger();
+
+        QVERIFY(messages.empty());
+        QVERIFY(!QFile::exists(settingsFile));
+        QCOMPARE(browser.addresses.size(), size_t(1));
+    }
+
+    void exit_unloadsTheMainWindow()
+    {
+        Window window;
+        QSignalSpy unloading(&window.form, &frmMain::unloading);
+        window.action(u"mnuExit"_s)->trigger();
+        QCOMPARE(unloading.size(), 1);
+        QVERIFY(!window.form.isVisible());
+    }
+
+    void about_opensModalAndReturnsWhenClosed()
+    {
+        BrowserRecorder browser;
+        Window window;
+        QString modal;
+        QTimer::singleShot(0, [&modal] {
+            QWidget *about = QApplication::activeModalWidget();
+            modal = about ? about->objectName() : QString();
+            if (about)
+                QTest::keyClick(about, Qt::Key_Escape);
+        });
+
+        window.action(u"mnuAbout"_s)->trigger();
+
+        QCOMPARE(modal, u"frmAbout"_s);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(window.form.findChildren<frmAbout *>().isEmpty());
+        QVERIFY(browser.addresses.empty());
+    }
+
+    void linkLabels_openTheirPages_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("offerInFront"); // -1: leave as is
+        QTest::addColumn<QString>("address");
+        QTest::newRow("forum") << u"Label14"_s << -1 << links::HomePageAddress.toString();
+        QTest::newRow("coBrand") << u"lblCobrand"_s << int(frmMain::Offer::CoBrand)
+                                 << links::CoBrandPageAddress.toString();
+        QTest::newRow("fullBrand") << u"lblFullBrand"_s << int(frmMain::Offer::FullBrand)
+                                   << links::FullyBrandedPageAddress.toString();
+    }
+
+    void linkLabels_openTheirPages()
+    {
+        QFETCH(QString, label);
+        QFETCH(int, offerInFront);
+        QFETCH(QString, address);
+        BrowserRecorder browser;
+        Window window;
+        if (offerInFront >= 0)
+            window.form.BringOfferToFront(frmMain::Offer(offerInFront));
+        LinkLabel *link = window.link(label);
+        QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
+
+        QTest::mouseClick(link, Qt::LeftButton);
+
+        QCOMPARE(browser.addresses, std::vector<QString>{address});
+    }
+
+    void offerFrame_clickReachesOnlyTheOfferInFront()
+    {
+        Window window;
+        auto *frame = window.form.findChild<QGroupBox *>(u"fraFullBrand"_s);
+        const QPoint middle = frame->rect().center();
+        QCOMPARE(frame->childAt(middle), window.link(u"lblFullBrand"_s));
+        window.form.BringOfferToFront(frmMain::Offer::CoBrand);
+        QCOMPARE(frame->childAt(middle), window.link(u"lblCobrand"_s));
+    }
+};
+
+QTEST_MAIN(FrmMainMenuTest)
+#include "tst_frmmain_menu.moc"
