@@ -6,28 +6,14 @@
 
 #include <QTest>
 
+#include "support/Recorders.h"
+
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
 using Opener = void (*)();
 Q_DECLARE_METATYPE(Opener)
-
-namespace {
-
-class BrowserRecorder
-{
-public:
-    BrowserRecorder()
-        : m_scope([this](const QString &address) { addresses.push_back(address); })
-    {}
-    std::vector<QString> addresses;
-
-private:
-    links::ScopedUrlOpener m_scope;
-};
-
-} // namespace
 
 class LinksTest : public QObject
 {

@@ -9,23 +9,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "support/Recorders.h"
+
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-class BrowserRecorder
-{
-public:
-    BrowserRecorder()
-        : m_scope([this](const QString &address) { addresses.push_back(address); })
-    {}
-    std::vector<QString> addresses;
-
-private:
-    links::ScopedUrlOpener m_scope;
-};
 
 QString focusName()
 {

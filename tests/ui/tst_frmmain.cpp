@@ -11,6 +11,8 @@
 #include <QStackedWidget>
 #include <QTest>
 
+#include "support/Recorders.h"
+
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -23,22 +25,6 @@ namespace {
 const QString HighVerdict =
     u"You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."_s;
 const QString LowVerdict = u"You are at a Low Risk of having Type 2 Diabetes now."_s;
-
-// Records every message box the window asks for and answers OK.
-class MessageRecorder
-{
-public:
-    MessageRecorder()
-        : m_scope([this](const MessageRequest &request) {
-            requests.push_back(request);
-            return MessageAnswer::Ok;
-        })
-    {}
-    std::vector<MessageRequest> requests;
-
-private:
-    platform::ScopedMessageBoxHandler m_scope;
-};
 
 // The window under test, shown and active, with its controls found by name.
 class Window
@@ -323,8 +309,7 @@ private Q_SLOTS:
         QCOMPARE(window.label(u"lblQuestionNo"_s)->text(), u"Question 2 of 5"_s);
         for (int question = 3; question <= 5; ++question) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::AltModifier);
-            QCOMPARE(window.label(u"lblQuestionNo"_s)->text(),
-                         u"Question %1 of 5"_s.arg(question));
+            QCOMPARE(window.label(u"lblQuestionNo"_s)->text(), u"Question %1 of 5"_s.arg(question));
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::AltModifier);
         QCOMPARE(window.panelInFront(), 2);

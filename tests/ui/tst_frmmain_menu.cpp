@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+
+#include "support/Recorders.h"
 #include <QTimer>
 
 #include <vector>
@@ -20,18 +22,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-class BrowserRecorder
-{
-public:
-    BrowserRecorder()
-        : m_scope([this](const QString &address) { addresses.push_back(address); })
-    {}
-    std::vector<QString> addresses;
-
-private:
-    links::ScopedUrlOpener m_scope;
-};
 
 // The main window shown and active.
 class Window
