@@ -10,6 +10,7 @@ packages="
   qt6-base-dev
   qt6-qpa-plugins
   fonts-dejavu-core
+  fonts-liberation2
   xvfb
   xauth
   x11-utils

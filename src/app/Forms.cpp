@@ -1,7 +1,9 @@
 #include "Forms.h"
 
 #include "QuitProgram.h"
+#include "ShutdownSequence.h"
 #include "frmStartup.h"
+#include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
 
 #include <QCoreApplication>
@@ -25,11 +27,16 @@ bool registered(const QObject *form)
                        [form](const QPointer<QObject> &loaded) { return loaded == form; });
 }
 
-template <typename Form> Form &load(QPointer<Form> &instance)
+bool loaded(const QObject *form)
 {
     // An unloaded form may wait for its destruction; it counts as gone.
-    if (!instance || !registered(instance.get())) {
-        instance = new Form;
+    return form && registered(form);
+}
+
+template <typename Form, typename Create> Form &load(QPointer<Form> &instance, Create create)
+{
+    if (!loaded(instance.get())) {
+        instance = create();
         registry().emplace_back(instance.get());
     }
     return *instance;
@@ -45,24 +52,29 @@ void forgetUnloaded()
 frmStartup &Startup()
 {
     static QPointer<frmStartup> instance;
-    return load(instance);
+    return load(instance, [] { return new frmStartup; });
 }
 
 frmMain &Main()
 {
     static QPointer<frmMain> instance;
-    const bool loaded = instance && registered(instance.get());
-    frmMain &form = load(instance);
-    if (!loaded) {
-        form.setAttribute(Qt::WA_DeleteOnClose);
-        // The main window's going ends the program, unless the quit routine
-        // is already unloading every form.
-        QObject::connect(&form, &frmMain::unloading, &form, [] {
-            if (!modHelp::QuitInProgress())
-                modHelp::QuitProgram();
-        });
-    }
-    return form;
+    return load(instance, [] {
+        auto *form = new frmMain;
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(form, &frmMain::unloading, form, &app::RunShutdownSequence);
+        return form;
+    });
+}
+
+frmExitScreen &ExitScreen()
+{
+    static QPointer<frmExitScreen> instance;
+    return load(instance, [] {
+        auto *form = new frmExitScreen(Startup().IMGIcon());
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(form, &frmExitScreen::quitRequested, form, &modHelp::QuitProgram);
+        return form;
+    });
 }
 
 QList<QPointer<QObject>> Loaded()
@@ -74,7 +86,7 @@ QList<QPointer<QObject>> Loaded()
 bool IsLoaded(const QObject *form)
 {
     forgetUnloaded();
-    return form && registered(form);
+    return loaded(form);
 }
 
 void Unload(QObject *form)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPointer>
 
+class frmExitScreen;
 class frmMain;
 class frmStartup;
 
@@ -13,6 +14,7 @@ namespace forms {
 
 frmStartup &Startup();
 frmMain &Main();
+frmExitScreen &ExitScreen();
 
 // The forms loaded now, in the order they were loaded.
 QList<QPointer<QObject>> Loaded();

@@ -30,6 +30,7 @@ template <typename Step> void resumeNext(Step step)
 } // namespace
 
 frmStartup::frmStartup()
+    : m_icon(u":/icons/app-icon-32.png"_s)
 {
     setObjectName(u"frmStartup"_s);
 }
@@ -38,10 +39,7 @@ frmStartup::~frmStartup() = default;
 
 void frmStartup::Form_Load()
 {
-    resumeNext([this] {
-        m_icon = QIcon(u":/icons/app-icon-32.png"_s);
-        QApplication::setWindowIcon(m_icon);
-    });
+    resumeNext([this] { QApplication::setWindowIcon(m_icon); });
 
     bool anotherCopyRunning = false;
     resumeNext([&] {

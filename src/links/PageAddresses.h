@@ -15,6 +15,10 @@ namespace links {
 // The page script without a query; the referral address starts with it.
 inline constexpr QStringView PageScriptAddress = KELO_PAGE_SCRIPT;
 
+// The program's own folder on the site; a referral carries it.
+inline constexpr QStringView SiteFolderAddress =
+    KELO_SITE_BASE_ADDRESS u"/kelo-free-diabetes-risk-calculator/";
+
 inline constexpr QStringView HomePageAddress = KELO_PAGE_ADDRESS(u"home-page");
 inline constexpr QStringView HelpPageAddress = KELO_PAGE_ADDRESS(u"help-web-page");
 inline constexpr QStringView DownloadPageAddress = KELO_PAGE_ADDRESS(u"download-web-page");

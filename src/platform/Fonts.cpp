@@ -1,15 +1,18 @@
 #include "Fonts.h"
 
 #include <QString>
+#include <QStringList>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace platform {
 namespace {
 
-// DejaVu Sans descends from Bitstream Vera, drawn to Verdana's metrics; it is
-// the closest match that Debian installs with fonts-dejavu-core.
-constexpr auto SubstituteFamily = u"DejaVu Sans";
+// DejaVu Sans descends from Bitstream Vera, drawn much like Verdana; Debian
+// installs it with fonts-dejavu-core. MS Sans Serif is narrower, close to
+// Arial, whose metrics Liberation Sans (fonts-liberation2) shares.
+constexpr auto VerdanaSubstitute = u"DejaVu Sans";
+constexpr auto SansSerifSubstitute = u"Liberation Sans";
 
 QFont makeFont(const QString &family, qreal pointSize, FontStyle style)
 {
@@ -26,8 +29,10 @@ QFont makeFont(const QString &family, qreal pointSize, FontStyle style)
 void registerFontSubstitutes()
 {
     static const bool registered = [] {
-        QFont::insertSubstitution(u"Verdana"_s, QString::fromUtf16(SubstituteFamily));
-        QFont::insertSubstitution(u"MS Sans Serif"_s, QString::fromUtf16(SubstituteFamily));
+        const QString verdana = QString::fromUtf16(VerdanaSubstitute);
+        QFont::insertSubstitution(u"Verdana"_s, verdana);
+        QFont::insertSubstitutions(u"MS Sans Serif"_s,
+                                   QStringList{QString::fromUtf16(SansSerifSubstitute), verdana});
         return true;
     }();
     Q_UNUSED(registered);

@@ -2,6 +2,7 @@
 
 #include "AppConstants.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace platform {

@@ -6,6 +6,7 @@
 #include "platform/Colours.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,21 @@ void configureLabel(QLabel *label, const LabelSpec &spec)
     } else {
         label->setWordWrap(true);
     }
+}
+
+// The width a label sized to its text may take inside its container: from
+// the edge its alignment keeps to the far side of the container.
+int roomForText(const QLabel *label)
+{
+    const QWidget *container = label->parentWidget();
+    if (!container)
+        return QWIDGETSIZE_MAX;
+    const QRect geometry = label->geometry();
+    if (label->alignment() & Qt::AlignRight)
+        return geometry.right() + 1;
+    if (label->alignment() & Qt::AlignHCenter)
+        return container->width();
+    return container->width() - geometry.left();
 }
 
 } // namespace
@@ -94,6 +110,7 @@ QGroupBox *createFrame(QWidget *parent, const FrameSpec &spec)
 
 void sizeToText(QLabel *label)
 {
+    shrinkFontToFit(label, roomForText(label));
     const QSize text = label->sizeHint();
     QRect geometry = label->geometry();
     const Qt::Alignment alignment = label->alignment();
@@ -105,6 +122,18 @@ void sizeToText(QLabel *label)
     else if (alignment & Qt::AlignHCenter)
         geometry.moveLeft(centre - text.width() / 2);
     label->setGeometry(geometry);
+}
+
+void shrinkFontToFit(QWidget *control, int width, int margin)
+{
+    const QString text = control->property("text").toString();
+    QFont font = control->font();
+    constexpr qreal Step = 0.25;
+    constexpr qreal Smallest = 6;
+    while (QFontMetrics(font).horizontalAdvance(text) + margin > width &&
+           font.pointSizeF() - Step >= Smallest)
+        font.setPointSizeF(font.pointSizeF() - Step);
+    control->setFont(font);
 }
 
 QString arrayMemberName(const QString &arrayName, int index)

@@ -73,6 +73,11 @@ QGroupBox *createFrame(QWidget *parent, const FrameSpec &spec);
 // label, the middle of a centred one, else the left edge.
 void sizeToText(QLabel *label);
 
+// Where a substitute font is wider than the designed one, makes the
+// control's font smaller, a quarter point at a time, until its text (plus the
+// margin) fits the width. A text that fits keeps its designed size.
+void shrinkFontToFit(QWidget *control, int width, int margin = 0);
+
 // The name of member `index` of a control array, e.g. "lblResult(0)".
 QString arrayMemberName(const QString &arrayName, int index);
 

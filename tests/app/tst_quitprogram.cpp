@@ -48,21 +48,6 @@ private Q_SLOTS:
             QVERIFY(!window->isVisible());
     }
 
-    void closingTheMainWindow_endsTheProgram()
-    {
-        int ends = 0;
-        platform::ScopedProcessEnd recorder([&ends] { ++ends; });
-        forms::Startup();
-        frmMain &mainWindow = forms::Main();
-        mainWindow.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
-
-        mainWindow.close();
-
-        QVERIFY(ends >= 1);
-        QVERIFY(forms::Loaded().isEmpty());
-    }
-
     void unloadedForm_isLoadedAfreshWhenReferredTo()
     {
         platform::ScopedProcessEnd recorder([] {});

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QIcon>
+#include <QWidget>
+
+class LinkLabel;
+class PromptTextBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The last window the program shows, once the main window has gone. It stays
+// above every other window: a support message drawn at random, a check box
+// that opens the forum, the panel promoting the maker's other software, the
+// "Refer A Friend" panel (prompt text boxes and the submission, Referral.h)
+// and the Exit button, which holds the first focus. Closing it by any road
+// asks for the program to end.
+class frmExitScreen final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The icon is the application icon the start-up controller owns.
+    explicit frmExitScreen(const QIcon &applicationIcon, QWidget *parent = nullptr);
+
+    // The support message shown, 0 to 3.
+    int supportMessageIndex() const { return m_supportMessage; }
+
+Q_SIGNALS:
+    // Exit was pressed or the window is being unloaded: the program ends.
+    void quitRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private Q_SLOTS:
+    void cmdClose_Click();
+    void Check1_Click(bool checked);
+    void lblGoToHome_Click();
+    void cmdSubmit_Click();
+
+private:
+    void createWindow();
+    void createSoftwarePanel();
+    void createReferralPanel();
+    void createWindowControls();
+    void setKeyboardOrder();
+    void connectControls();
+
+    void Form_Load(const QIcon &applicationIcon);
+    void Form_Unload();
+
+    QGroupBox *Frame6 = nullptr;
+    LinkLabel *lblGoToHome = nullptr;
+    QLabel *Label3 = nullptr;
+
+    QGroupBox *Frame2 = nullptr;
+    QPlainTextEdit *txtMessage = nullptr;
+    QLineEdit *txtFriendName = nullptr;
+    QLineEdit *txtFriendEmail = nullptr;
+    QLineEdit *txtEmail = nullptr;
+    QPushButton *cmdSubmit = nullptr;
+    QLineEdit *txtName = nullptr;
+
+    PromptTextBox *m_name = nullptr;
+    PromptTextBox *m_email = nullptr;
+    PromptTextBox *m_message = nullptr;
+    PromptTextBox *m_friendName = nullptr;
+    PromptTextBox *m_friendEmail = nullptr;
+
+    QPushButton *cmdClose = nullptr;
+    QPushButton *Check1 = nullptr;
+    QLabel *picExitScreenIcon = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *lblExitScreenCaption = nullptr;
+
+    int m_supportMessage = 0;
+    bool m_unloaded = false;
+};
