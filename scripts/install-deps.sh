@@ -8,6 +8,7 @@ packages="
   cmake
   ninja-build
   qt6-base-dev
+  libxcb1-dev
   qt6-qpa-plugins
   fonts-dejavu-core
   fonts-liberation2
@@ -17,6 +18,11 @@ packages="
   xdotool
   openbox
   imagemagick
+  dbus
+  at-spi2-core
+  python3
+  python3-pyatspi
+  gir1.2-atspi-2.0
 "
 
 missing=""

@@ -125,6 +125,10 @@ void frmExitScreen::createReferralPanel()
     m_message = new PromptTextBox(txtMessage, u"Your Message"_s);
     m_friendName = new PromptTextBox(txtFriendName, u"Friend's Name"_s);
     m_friendEmail = new PromptTextBox(txtFriendEmail, u"Friend's Email Address"_s, Spaces::Refused);
+    // The prompts are the boxes' only labels; screen readers use them as
+    // names whatever the boxes hold.
+    for (const PromptTextBox *prompt : {m_name, m_email, m_message, m_friendName, m_friendEmail})
+        prompt->box()->setAccessibleName(prompt->prompt());
     m_name->setText(m_name->prompt());
     m_email->setText(m_email->prompt());
     // Unlike the others, the message box starts with a line break after its

@@ -160,6 +160,10 @@ void frmMain::createDetailsPanel()
                                           .font = textBoxFont(),
                                           .textColour = colour::Navy});
     label(3, u"pounds"_s, twipsRect(3720, 2865, 705, 195), Qt::AlignLeft);
+    // Screen readers name each box after the label before it.
+    lblLabel[2]->setBuddy(txtName);
+    lblLabel[1]->setBuddy(cboHeight);
+    lblLabel[0]->setBuddy(txtWeight);
     cmdNext = ui::createButton(panel, {.name = u"cmdNext"_s,
                                        .caption = u"&Take the Diabetes Risk Test"_s,
                                        .geometry = twipsRect(1387, 3240, 3840, 400),
@@ -191,6 +195,7 @@ void frmMain::createQuestionsPanel()
                                                       .geometry = twipsRect(1807, 1560, 3000, 315),
                                                       .font = windowFont(),
                                                       .textColour = colour::Navy});
+    lblQuestion->setBuddy(cboAnswer_Option);
     cmdNextQuestion = ui::createButton(panel, {.name = u"cmdNextQuestion"_s,
                                                .caption = u"Next &Question"_s,
                                                .geometry = twipsRect(2460, 2400, 1695, 375),
