@@ -4,6 +4,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/about/frmAbout.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -118,6 +119,26 @@ private Q_SLOTS:
         QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
         QTest::mouseClick(link, Qt::RightButton);
         QVERIFY(browser.addresses.empty());
+    }
+
+    void links_offerScreenReadersAPressActionButNoFocus()
+    {
+        BrowserRecorder browser;
+        frmAbout about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        auto *link = about.findChild<LinkLabel *>(u"lblCoBrand"_s);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(link);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), QAccessible::Link);
+        QCOMPARE(accessible->text(QAccessible::Name), u"Click here for more details."_s);
+        QVERIFY(!accessible->state().focusable);
+        QAccessibleActionInterface *actions = accessible->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(browser.addresses,
+                 std::vector<QString>{links::FullyBrandedPageAddress.toString()});
     }
 
     void homePageLink_namesTheSiteAndFitsTheWindow()
