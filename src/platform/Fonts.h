@@ -3,7 +3,7 @@
 #include <QFont>
 
 // The windows are designed for Verdana and MS Sans Serif. Where a machine lacks
-// them, Qt is told once which installed family stands in for each.
+// them, an installed family that looks alike stands in, chosen once.
 namespace platform {
 
 struct FontStyle
@@ -14,9 +14,5 @@ struct FontStyle
 
 QFont verdana(qreal pointSize, FontStyle style = {});
 QFont msSansSerif(qreal pointSize, FontStyle style = {});
-
-// Registers the substitutes; safe to call more than once. The font functions
-// above call it themselves, so calling it is only needed to register early.
-void registerFontSubstitutes();
 
 } // namespace platform

@@ -320,6 +320,20 @@ private Q_SLOTS:
         QCOMPARE(window.focusName(), u"txtName"_s);
     }
 
+    void detailLabels_keepTheirDesignedFontAndEdges()
+    {
+        Window window;
+        for (int index = 0; index < 5; ++index) {
+            const QLabel *label = window.label(u"lblLabel(%1)"_s.arg(index));
+            QCOMPARE(label->font().pointSizeF(), 8.25);
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+        }
+        // The three right-aligned field labels end where the design has
+        // them end, whatever the width of the font standing in for Verdana.
+        for (int index : {0, 1, 2})
+            QCOMPARE(window.label(u"lblLabel(%1)"_s.arg(index))->geometry().right() + 1, 132);
+    }
+
     void offerLabels_fullBrandStartsInFront()
     {
         Window window;

@@ -106,15 +106,24 @@ void frmMain::createForumInvitation(QWidget *client)
          .alignment = Qt::AlignHCenter});
 }
 
-void frmMain::createDetailsPanel()
+QGroupBox *frmMain::createPanel(Step step, const QString &caption)
 {
-    QGroupBox *panel = fraStep[DetailsStep] =
-        ui::createFrame(m_panels, {.name = ui::arrayMemberName(u"fraStep"_s, DetailsStep),
-                                   .caption = u"Personal Details"_s,
+    // Sized at once, not first when the stack lays it out: the labels that
+    // size themselves to their text measure the room their panel gives them.
+    QGroupBox *panel = fraStep[step] =
+        ui::createFrame(m_panels, {.name = ui::arrayMemberName(u"fraStep"_s, step),
+                                   .caption = caption,
+                                   .geometry = QRect(QPoint(0, 0), PanelRect.size()),
                                    .font = frameFont(),
                                    .textColour = colour::White,
                                    .background = colour::Navy});
     m_panels->addWidget(panel);
+    return panel;
+}
+
+void frmMain::createDetailsPanel()
+{
+    QGroupBox *panel = createPanel(DetailsStep, u"Personal Details"_s);
 
     auto caption = [&](int index, const QString &text, QRect geometry) {
         lblCaption[index] =
@@ -172,13 +181,7 @@ void frmMain::createDetailsPanel()
 
 void frmMain::createQuestionsPanel()
 {
-    QGroupBox *panel = fraStep[QuestionsStep] =
-        ui::createFrame(m_panels, {.name = ui::arrayMemberName(u"fraStep"_s, QuestionsStep),
-                                   .caption = u"Questions"_s,
-                                   .font = frameFont(),
-                                   .textColour = colour::White,
-                                   .background = colour::Navy});
-    m_panels->addWidget(panel);
+    QGroupBox *panel = createPanel(QuestionsStep, u"Questions"_s);
 
     lblQuestionNo = ui::createLabel(panel, {.name = u"lblQuestionNo"_s,
                                             .geometry = twipsRect(2715, 600, 1185, 195),
@@ -204,13 +207,7 @@ void frmMain::createQuestionsPanel()
 
 void frmMain::createResultPanel()
 {
-    QGroupBox *panel = fraStep[ResultStep] =
-        ui::createFrame(m_panels, {.name = ui::arrayMemberName(u"fraStep"_s, ResultStep),
-                                   .caption = u"Result"_s,
-                                   .font = frameFont(),
-                                   .textColour = colour::White,
-                                   .background = colour::Navy});
-    m_panels->addWidget(panel);
+    QGroupBox *panel = createPanel(ResultStep, u"Result"_s);
 
     auto result = [&](int index, const QString &text, QRect geometry, const QFont &font,
                       QRgb textColour) {

@@ -67,6 +67,7 @@ private:
     void createWindow();
     void createMenuBar();
     void createForumInvitation(QWidget *client);
+    QGroupBox *createPanel(Step step, const QString &caption);
     void createDetailsPanel();
     void createQuestionsPanel();
     void createResultPanel();
