@@ -50,18 +50,22 @@ def wait_for(what, condition, seconds=15.0):
         time.sleep(0.05)
 
 
-def spawn(args, env=None, **kwargs):
+def spawn(args, env=None):
+    # Each in a process group of its own, so that what it starts in turn (the
+    # accessibility bus launcher starts a bus daemon) goes with it.
     child = subprocess.Popen(args, env=env, stdout=subprocess.DEVNULL,
-                             stderr=subprocess.DEVNULL, **kwargs)
+                             stderr=subprocess.DEVNULL, start_new_session=True)
     CHILDREN.append(child)
     return child
 
 
 def cleanup():
     for child in reversed(CHILDREN):
-        if child.poll() is None:
-            child.kill()
-            child.wait()
+        try:
+            os.killpg(child.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        child.wait()
     shutil.rmtree(TMP, ignore_errors=True)
 
 
