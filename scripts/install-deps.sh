@@ -23,6 +23,11 @@ packages="
   python3
   python3-pyatspi
   gir1.2-atspi-2.0
+  desktop-file-utils
+  appstream
+  dpkg-dev
+  clang
+  libclang-rt-14-dev
 "
 
 missing=""

@@ -16,18 +16,18 @@ namespace ui {
 
 namespace {
 
-void configureLabel(QLabel *label, const LabelSpec &spec)
+void configureLabel(QLabel *label, const LabelRow &row)
 {
-    label->setObjectName(spec.name);
+    label->setObjectName(row.name);
     label->setTextFormat(Qt::PlainText);
-    label->setText(spec.text);
-    label->setFont(spec.font);
-    label->setAlignment(spec.alignment | Qt::AlignTop);
-    label->setGeometry(spec.geometry);
-    platform::setTextColour(label, spec.textColour);
-    if (spec.background)
-        platform::setBackgroundColour(label, *spec.background);
-    if (spec.sizedToText) {
+    label->setText(row.text);
+    label->setFont(row.font);
+    label->setAlignment(row.alignment | Qt::AlignTop);
+    label->setGeometry(row.geometry);
+    platform::setTextColour(label, row.textColour);
+    if (row.background)
+        platform::setBackgroundColour(label, *row.background);
+    if (row.sizedToText) {
         sizeToText(label);
     } else {
         label->setWordWrap(true);
@@ -51,60 +51,60 @@ int roomForText(const QLabel *label)
 
 } // namespace
 
-QLabel *createLabel(QWidget *parent, const LabelSpec &spec)
+QLabel *createLabel(QWidget *parent, const LabelRow &row)
 {
     auto *label = new QLabel(parent);
-    configureLabel(label, spec);
+    configureLabel(label, row);
     return label;
 }
 
-LinkLabel *createLinkLabel(QWidget *parent, const LabelSpec &spec)
+LinkLabel *createLinkLabel(QWidget *parent, const LabelRow &row)
 {
     auto *label = new LinkLabel(parent);
-    configureLabel(label, spec);
+    configureLabel(label, row);
     return label;
 }
 
-QLineEdit *createTextBox(QWidget *parent, const TextBoxSpec &spec)
+QLineEdit *createTextBox(QWidget *parent, const TextBoxRow &row)
 {
     auto *textBox = new QLineEdit(parent);
-    textBox->setObjectName(spec.name);
-    textBox->setFont(spec.font);
-    textBox->setGeometry(spec.geometry);
-    platform::setTextColour(textBox, spec.textColour);
+    textBox->setObjectName(row.name);
+    textBox->setFont(row.font);
+    textBox->setGeometry(row.geometry);
+    platform::setTextColour(textBox, row.textColour);
     AccessKeyTyping::suppressIn(textBox);
     return textBox;
 }
 
-QComboBox *createDropDownList(QWidget *parent, const TextBoxSpec &spec)
+QComboBox *createDropDownList(QWidget *parent, const TextBoxRow &row)
 {
     auto *list = new QComboBox(parent);
-    list->setObjectName(spec.name);
+    list->setObjectName(row.name);
     list->setEditable(false);
-    list->setFont(spec.font);
-    list->setGeometry(spec.geometry);
-    platform::setTextColour(list, spec.textColour);
+    list->setFont(row.font);
+    list->setGeometry(row.geometry);
+    platform::setTextColour(list, row.textColour);
     return list;
 }
 
-QPushButton *createButton(QWidget *parent, const ButtonSpec &spec)
+QPushButton *createButton(QWidget *parent, const ButtonRow &row)
 {
-    auto *button = new CommandButton(spec.caption, parent);
-    button->setObjectName(spec.name);
-    button->setFont(spec.font);
-    button->setGeometry(spec.geometry);
+    auto *button = new CommandButton(row.caption, parent);
+    button->setObjectName(row.name);
+    button->setFont(row.font);
+    button->setGeometry(row.geometry);
     // As on Windows, Enter presses the button that has the focus.
     button->setAutoDefault(true);
     return button;
 }
 
-QGroupBox *createFrame(QWidget *parent, const FrameSpec &spec)
+QGroupBox *createFrame(QWidget *parent, const FrameRow &row)
 {
-    auto *frame = new QGroupBox(spec.caption, parent);
-    frame->setObjectName(spec.name);
-    frame->setFont(spec.font);
-    frame->setGeometry(spec.geometry);
-    platform::setFrameColours(frame, spec.textColour, spec.background);
+    auto *frame = new QGroupBox(row.caption, parent);
+    frame->setObjectName(row.name);
+    frame->setFont(row.font);
+    frame->setGeometry(row.geometry);
+    platform::setFrameColours(frame, row.textColour, row.background);
     return frame;
 }
 

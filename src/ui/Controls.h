@@ -19,7 +19,7 @@ class LinkLabel;
 // one row of a window's layout table: name, text, geometry, font and colours.
 namespace ui {
 
-struct LabelSpec
+struct LabelRow
 {
     QString name = {};
     QString text = {};
@@ -33,7 +33,7 @@ struct LabelSpec
     bool sizedToText = false;
 };
 
-struct TextBoxSpec
+struct TextBoxRow
 {
     QString name = {};
     QRect geometry = {};
@@ -41,7 +41,7 @@ struct TextBoxSpec
     QRgb textColour = 0;
 };
 
-struct ButtonSpec
+struct ButtonRow
 {
     QString name = {};
     QString caption = {};
@@ -49,7 +49,7 @@ struct ButtonSpec
     QFont font = {};
 };
 
-struct FrameSpec
+struct FrameRow
 {
     QString name = {};
     QString caption = {};
@@ -59,14 +59,14 @@ struct FrameSpec
     QRgb background = 0;
 };
 
-QLabel *createLabel(QWidget *parent, const LabelSpec &spec);
+QLabel *createLabel(QWidget *parent, const LabelRow &row);
 // A label that acts on a click and shows the hand pointer.
-LinkLabel *createLinkLabel(QWidget *parent, const LabelSpec &spec);
-QLineEdit *createTextBox(QWidget *parent, const TextBoxSpec &spec);
+LinkLabel *createLinkLabel(QWidget *parent, const LabelRow &row);
+QLineEdit *createTextBox(QWidget *parent, const TextBoxRow &row);
 // A drop-down list that offers a choice from its entries only, no typing.
-QComboBox *createDropDownList(QWidget *parent, const TextBoxSpec &spec);
-QPushButton *createButton(QWidget *parent, const ButtonSpec &spec);
-QGroupBox *createFrame(QWidget *parent, const FrameSpec &spec);
+QComboBox *createDropDownList(QWidget *parent, const TextBoxRow &row);
+QPushButton *createButton(QWidget *parent, const ButtonRow &row);
+QGroupBox *createFrame(QWidget *parent, const FrameRow &row);
 
 // Gives a label sized to its text the width and height of its current text.
 // The edge its alignment names stays put: the right edge of a right-aligned

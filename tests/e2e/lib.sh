@@ -51,7 +51,7 @@ wm_is_up() {
 start_window_manager() {
     openbox --sm-disable >/dev/null 2>&1 &
     E2E_PIDS="$E2E_PIDS $!"
-    wait_until 10 wm_is_up || fail "the window manager did not start"
+    wait_until 30 wm_is_up || fail "the window manager did not start"
 }
 
 # visible_window PID TITLE: prints the id of a mapped window of the process

@@ -102,7 +102,7 @@ def private_desktop():
 
     spawn(["openbox", "--sm-disable"])
     wait_for("the window manager", lambda: "window id" in run(
-        ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]), 10)
+        ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]), 30)
 
     log = os.path.join(TMP, "opened.log")
     opener = os.path.join(TMP, "bin", "xdg-open")

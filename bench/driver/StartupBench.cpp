@@ -1,0 +1,119 @@
+#include "StartupBench.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <numeric>
+
+namespace bench {
+namespace {
+
+// The program's own shift for its settings.
+constexpr int SettingsShift = 3;
+
+bool readCount(std::string_view text, int lowest, int highest, int &value)
+{
+    int parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (error != std::errc() || end != text.data() + text.size() || parsed < lowest ||
+        parsed > highest)
+        return false;
+    value = parsed;
+    return true;
+}
+
+} // namespace
+
+std::optional<Options> parseOptions(const std::vector<std::string_view> &args, std::string &error)
+{
+    struct Count
+    {
+        std::string_view name;
+        int Options::*field;
+        int lowest;
+    };
+    // An hour at most of anything keeps sums of milliseconds far from overflow.
+    constexpr int Highest = 3'600'000;
+    const Count counts[] = {{"--runs", &Options::runs, 1},
+                            {"-n", &Options::runs, 1},
+                            {"--warmup", &Options::warmupRuns, 0},
+                            {"--settle-ms", &Options::settleMs, 0},
+                            {"--timeout-ms", &Options::timeoutMs, 100}};
+
+    Options options;
+    std::vector<std::string_view> programs;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        const auto count = std::ranges::find(counts, arg, &Count::name);
+        if (count != std::end(counts)) {
+            if (i + 1 == args.size()) {
+                error = std::string(arg) + " needs a number";
+                return std::nullopt;
+            }
+            const std::string_view value = args[++i];
+            if (!readCount(value, count->lowest, Highest, options.*count->field)) {
+                error = std::string(arg) + ": not a whole number from " +
+                        std::to_string(count->lowest) + " to " + std::to_string(Highest) + ": " +
+                        std::string(value);
+                return std::nullopt;
+            }
+        } else if (arg.starts_with('-') && arg.size() > 1) {
+            error = "unknown option " + std::string(arg);
+            return std::nullopt;
+        } else {
+            programs.push_back(arg);
+        }
+    }
+    if (programs.size() != 2) {
+        error = "expected two programs, the one measured and the bare one";
+        return std::nullopt;
+    }
+    options.program = programs[0];
+    options.bare = programs[1];
+    return options;
+}
+
+std::string usage(std::string_view command)
+{
+    return "usage: " + std::string(command) +
+           " [--runs N] [--warmup N] [--settle-ms MS] [--timeout-ms MS] PROGRAM BARE\n"
+           "Starts PROGRAM and BARE in turn on a private Xvfb display, N times each\n"
+           "(default 20), and reports the time from exec to the first window's map\n"
+           "and the peak resident memory of each.\n";
+}
+
+std::string shiftedText(std::string_view text, int offset)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (const char ch : text)
+        result.push_back(static_cast<char>(static_cast<unsigned char>(ch) + offset));
+    return result;
+}
+
+std::string settingsFileText(int year, int month, int day)
+{
+    char date[32];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, day);
+    return "[Settings]\n" + shiftedText("Duration", SettingsShift) + '=' +
+           shiftedText(date, SettingsShift) + '\n' + shiftedText("Install", SettingsShift) + '=' +
+           shiftedText("1", SettingsShift) + '\n';
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return std::numeric_limits<double>::quiet_NaN();
+    const std::size_t middle = values.size() / 2;
+    std::ranges::nth_element(values, values.begin() + static_cast<std::ptrdiff_t>(middle));
+    const double upper = values[middle];
+    if (values.size() % 2 != 0)
+        return upper;
+    const double lower =
+        *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle));
+    return std::midpoint(lower, upper);
+}
+
+} // namespace bench

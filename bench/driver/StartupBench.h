@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The parts of the start-up benchmark that need neither X nor child
+// processes: its command line, the settings file it gives the program, and
+// the summary of the runs.
+namespace bench {
+
+struct Options
+{
+    int runs = 20;
+    // Runs of each program before the measured ones, not counted: the first
+    // start after a build meets cold disk caches that later starts never see.
+    int warmupRuns = 1;
+    // How long each program stays up after its window maps before SIGTERM;
+    // the same for both, so that the peak memory covers the same stretch.
+    int settleMs = 300;
+    // A window that has not mapped by then counts as a failed run.
+    int timeoutMs = 15000;
+    std::string program;
+    std::string bare;
+};
+
+// Reads the arguments after the command name. Returns nothing and sets
+// error when they cannot be used.
+std::optional<Options> parseOptions(const std::vector<std::string_view> &args, std::string &error);
+
+std::string usage(std::string_view command);
+
+// Single-byte (Latin-1) text with every character's code moved by offset, as
+// the program stores its setting keys and values; the codes must stay within
+// one byte.
+std::string shiftedText(std::string_view text, int offset);
+
+// The program's settings file recording a first run on the given date and a
+// single install, so that a start on that date asks no update question.
+std::string settingsFileText(int year, int month, int day);
+
+// The middle value, or the mean of the two middle values; NaN for none.
+double median(std::vector<double> values);
+
+} // namespace bench

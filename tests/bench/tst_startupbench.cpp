@@ -1,0 +1,187 @@
+#include "StartupBench.h"
+
+#include "settings/Scramble.h"
+#include "settings/SettingsStore.h"
+#include "settings/UpdateReminder.h"
+#include "support/Recorders.h"
+
+#include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+Q_DECLARE_METATYPE(std::vector<double>)
+
+namespace {
+
+std::vector<std::string_view> split(const QString &arguments, std::vector<std::string> &storage)
+{
+    storage.clear();
+    for (const QString &word : arguments.split(u' ', Qt::SkipEmptyParts))
+        storage.push_back(word.toStdString());
+    return {storage.begin(), storage.end()};
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// The benchmark hands the program a settings file so that it starts straight
+// into its main window; a file the program read differently would put a
+// question in front of the window, and the benchmark would time that instead.
+class StartupBenchTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void settingsFile_matchesTheStoredForm()
+    {
+        QCOMPARE(QString::fromStdString(bench::settingsFileText(2026, 12, 7)),
+                 u"[Settings]\nGxudwlrq=535904503:\nLqvwdoo=4\n"_s);
+    }
+
+    void shiftedText_agreesWithTheProgram_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("key") << u"Duration"_s;
+        QTest::newRow("digits and dash") << u"2026-12-07"_s;
+        QTest::newRow("empty") << QString();
+        QTest::newRow("printable range ends") << u" ~!|"_s;
+        QTest::newRow("beyond ASCII") << u"caf\u00e9"_s;
+    }
+    void shiftedText_agreesWithTheProgram()
+    {
+        QFETCH(QString, text);
+        // Codes, not UTF-8: the program shifts single-byte character codes.
+        const QByteArray codes = text.toLatin1();
+        QCOMPARE(
+            QString::fromLatin1(bench::shiftedText({codes.data(), std::size_t(codes.size())}, 3)),
+            settings::ScrambleText(text));
+    }
+
+    void settingsFile_startsWithoutQuestion_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("ordinary") << QDate(2026, 12, 7);
+        QTest::newRow("leap day") << QDate(2024, 2, 29);
+        QTest::newRow("year end") << QDate(1999, 12, 31);
+        QTest::newRow("single digits") << QDate(2001, 1, 1);
+    }
+    void settingsFile_startsWithoutQuestion()
+    {
+        QFETCH(QDate, date);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(u"store.ini"_s);
+        const QByteArray written = QByteArray::fromStdString(
+            bench::settingsFileText(date.year(), date.month(), date.day()));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(written), written.size());
+        }
+
+        MessageRecorder boxes;
+        {
+            settings::SettingsStore store(path);
+            QCOMPARE(store.GetSetting(u"Duration"_s), date.toString(Qt::ISODate));
+            QCOMPARE(store.GetSetting(u"Install"_s), u"1"_s);
+            settings::CheckUpdateReminder(store, date);
+        }
+        QVERIFY(boxes.requests.empty());
+        // Nothing written either: the start does no more than any later one.
+        QCOMPARE(readFile(path), written);
+    }
+
+    void median_data()
+    {
+        QTest::addColumn<std::vector<double>>("values");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("one") << std::vector<double>{42.5} << 42.5;
+        QTest::newRow("odd, unsorted") << std::vector<double>{9, 1, 5, 7, 3} << 5.0;
+        QTest::newRow("even, unsorted") << std::vector<double>{40, 10, 30, 20} << 25.0;
+        QTest::newRow("even, middle pair equal") << std::vector<double>{1, 7, 7, 100} << 7.0;
+        QTest::newRow("outlier does not move it")
+            << std::vector<double>{50, 51, 52, 5000, 49} << 51.0;
+        QTest::newRow("two") << std::vector<double>{1, 2} << 1.5;
+    }
+    void median()
+    {
+        QFETCH(std::vector<double>, values);
+        QFETCH(double, expected);
+        QCOMPARE(bench::median(values), expected);
+    }
+
+    void median_ofNothingIsNotANumber() { QVERIFY(std::isnan(bench::median({}))); }
+
+    void parseOptions_accepts_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("runs");
+        QTest::addColumn<int>("warmup");
+        QTest::addColumn<int>("settle");
+        QTest::addColumn<int>("timeout");
+        QTest::newRow("defaults") << u"prog bare"_s << 20 << 1 << 300 << 15000;
+        QTest::newRow("runs") << u"--runs 5 prog bare"_s << 5 << 1 << 300 << 15000;
+        QTest::newRow("short runs, after programs")
+            << u"prog bare -n 7"_s << 7 << 1 << 300 << 15000;
+        QTest::newRow("no warm-up, no settling")
+            << u"--warmup 0 --settle-ms 0 prog bare"_s << 20 << 0 << 0 << 15000;
+        QTest::newRow("last one wins") << u"-n 3 --runs 4 prog bare"_s << 4 << 1 << 300 << 15000;
+        QTest::newRow("shortest timeout")
+            << u"--timeout-ms 100 prog bare"_s << 20 << 1 << 300 << 100;
+    }
+    void parseOptions_accepts()
+    {
+        QFETCH(QString, arguments);
+        std::vector<std::string> storage;
+        std::string error;
+        const auto options = bench::parseOptions(split(arguments, storage), error);
+        QVERIFY2(options.has_value(), error.c_str());
+        QTEST(options->runs, "runs");
+        QTEST(options->warmupRuns, "warmup");
+        QTEST(options->settleMs, "settle");
+        QTEST(options->timeoutMs, "timeout");
+        QCOMPARE(QString::fromStdString(options->program), u"prog"_s);
+        QCOMPARE(QString::fromStdString(options->bare), u"bare"_s);
+    }
+
+    void parseOptions_rejects_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::newRow("no runs") << u"--runs 0 prog bare"_s;
+        QTest::newRow("negative runs") << u"-n -3 prog bare"_s;
+        QTest::newRow("not a number") << u"--runs many prog bare"_s;
+        QTest::newRow("trailing junk") << u"--runs 5x prog bare"_s;
+        QTest::newRow("fraction") << u"--runs 2.5 prog bare"_s;
+        QTest::newRow("too large") << u"--runs 99999999999 prog bare"_s;
+        QTest::newRow("value missing") << u"prog bare --runs"_s;
+        QTest::newRow("negative warm-up") << u"--warmup -1 prog bare"_s;
+        QTest::newRow("timeout too short") << u"--timeout-ms 99 prog bare"_s;
+        QTest::newRow("unknown option") << u"--fast prog bare"_s;
+        QTest::newRow("one program") << u"prog"_s;
+        QTest::newRow("three programs") << u"prog bare other"_s;
+        QTest::newRow("nothing") << QString();
+    }
+    void parseOptions_rejects()
+    {
+        QFETCH(QString, arguments);
+        std::vector<std::string> storage;
+        std::string error;
+        QVERIFY(!bench::parseOptions(split(arguments, storage), error).has_value());
+        QVERIFY(!error.empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(StartupBenchTest)
+#include "tst_startupbench.moc"

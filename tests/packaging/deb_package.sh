@@ -1,0 +1,75 @@
+#!/bin/sh
+# Builds the Debian package with CPack and inspects it with dpkg-deb: its
+# name, version and architecture, the dependencies dpkg-shlibdeps found plus
+# the Qt platform plugins, and its content under /usr, which must be the same
+# files a plain installation gives.
+# Usage: deb_package.sh CPACK BUILD_DIR PACKAGE_NAME VERSION
+set -eu
+cpack=$1
+build=$2
+package=$3
+version=$4
+. "$(dirname "$0")/lib.sh"
+
+# Built into the scratch folder so that a package the developer made in the
+# build folder is left alone.
+(cd "$build" && "$cpack" --config CPackConfig.cmake -G DEB -B "$PKG_TMP/out") \
+    >"$PKG_TMP/cpack.log" 2>&1 || {
+    cat "$PKG_TMP/cpack.log" >&2
+    echo "FAIL: cpack -G DEB failed" >&2
+    exit 1
+}
+
+arch=$(dpkg --print-architecture)
+deb="$PKG_TMP/out/${package}_${version}_$arch.deb"
+if [ ! -f "$deb" ]; then
+    ls -l "$PKG_TMP/out" >&2
+    echo "FAIL: no $(basename "$deb")" >&2
+    exit 1
+fi
+
+dpkg-deb -I "$deb" >"$PKG_TMP/info"
+cat "$PKG_TMP/info"
+
+# field NAME: a control field's value as dpkg-deb -I shows it.
+field() {
+    sed -n "s/^ $1: //p" "$PKG_TMP/info"
+}
+
+[ "$(field Package)" = "$package" ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+[ -n "$(field Section)" ] || fail "no Section"
+[ -n "$(field Description)" ] || fail "no Description"
+
+# The package names in Depends, one a line (versions and alternatives off).
+# shellcheck disable=SC2020
+field Depends | tr ',|' '\n\n' | sed 's/(.*//; s/ //g' | grep . >"$PKG_TMP/depends" || true
+for dependency in libc6 libqt6widgets6 libqt6core6 qt6-qpa-plugins; do
+    grep -qx "$dependency" "$PKG_TMP/depends" || fail "Depends lacks $dependency"
+done
+
+# dpkg-deb -c: mode owner size date time path. Every entry lies under /usr
+# (an absolute install destination would leak a build path) and is root's.
+dpkg-deb -c "$deb" >"$PKG_TMP/content"
+awk '$6 !~ /^\.\/usr\// && $6 != "./" { print $6 }' "$PKG_TMP/content" |
+    while IFS= read -r path; do echo "FAIL: outside /usr: $path" >&2; done
+if awk '$6 !~ /^\.\/usr\// && $6 != "./" { bad = 1 } END { exit !bad }' "$PKG_TMP/content"; then
+    fail "the package holds files outside /usr"
+fi
+if awk '$2 != "root/root" { bad = 1 } END { exit !bad }' "$PKG_TMP/content"; then
+    fail "the package holds files not owned by root/root"
+fi
+grep -q "^-rwxr-xr-x .* \./usr/bin/$EXECUTABLE\$" "$PKG_TMP/content" ||
+    fail "usr/bin/$EXECUTABLE is missing or not executable by all"
+
+expected_files >"$PKG_TMP/expected"
+awk '$1 !~ /^d/ { sub(/^\.\/usr\//, "", $6); print $6 }' "$PKG_TMP/content" |
+    LC_ALL=C sort >"$PKG_TMP/actual"
+compare_file_lists "the package" "$PKG_TMP/expected" "$PKG_TMP/actual"
+
+# The unpacked files themselves, as for a plain installation.
+dpkg-deb -x "$deb" "$PKG_TMP/root"
+check_tree "$PKG_TMP/root/usr" "$version"
+finish
