@@ -5,7 +5,7 @@
 #include "FuzzCheck.h"
 #include "links/PageAddresses.h"
 #include "links/UrlOpener.h"
-#include "risktest/PersonalDetails.h"
+#include "platform/TrimSpaces.h"
 #include "ui/exit/Referral.h"
 
 #include <QStringList>
@@ -38,7 +38,7 @@ modTellAFriend::ReferralDetails detailsFrom(const QString &text)
 // surrogate, which arrives as U+FFFD.
 QString expectedValue(const QString &typed)
 {
-    return QString::fromUtf8(risktest::trimSpaces(typed).toUtf8());
+    return QString::fromUtf8(platform::trimSpaces(typed).toUtf8());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "frmStartup.h"
+#include "AppConstants.h"
 
 #include "CoBrand.h"
 #include "Forms.h"
@@ -30,7 +31,7 @@ template <typename Step> void resumeNext(Step step)
 } // namespace
 
 frmStartup::frmStartup()
-    : m_icon(u":/icons/app-icon-32.png"_s)
+    : m_icon(app::ApplicationIconResource.toString())
 {
     setObjectName(u"frmStartup"_s);
 }

@@ -1,24 +1,15 @@
 #include "PersonalDetails.h"
 
+#include "platform/TrimSpaces.h"
+
 #include <cmath>
 
 namespace risktest {
 
-QString trimSpaces(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.sliced(first, last - first);
-}
-
 std::optional<qint16> parseWeight(const QString &text, const QLocale &locale)
 {
     bool ok = false;
-    const double value = locale.toDouble(trimSpaces(text), &ok);
+    const double value = locale.toDouble(platform::trimSpaces(text), &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     // Out of range values fail here, before rounding could overflow.

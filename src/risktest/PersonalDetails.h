@@ -12,10 +12,6 @@ namespace risktest {
 inline constexpr qint16 MinimumWeight = 1;
 inline constexpr qint16 MaximumWeight = 32767;
 
-// Removes leading and trailing spaces (code 32) only; tabs and other white
-// space stay.
-QString trimSpaces(const QString &text);
-
 // Reads the weight text, trimmed of spaces, as a number in the locale and
 // rounds it to whole pounds, a half to the even neighbour (150.5 gives 150,
 // 151.5 gives 152). Nothing when the text is no number or the rounded weight

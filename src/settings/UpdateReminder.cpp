@@ -3,7 +3,7 @@
 #include "SettingsStore.h"
 #include "links/PageOpeners.h"
 #include "platform/MessageBox.h"
-#include "risktest/PersonalDetails.h"
+#include "platform/TrimSpaces.h"
 
 #include <QDate>
 #include <QLocale>
@@ -23,7 +23,7 @@ namespace {
 qint32 installCountFrom(const QString &text)
 {
     bool ok = false;
-    const double value = QLocale::c().toDouble(risktest::trimSpaces(text), &ok);
+    const double value = QLocale::c().toDouble(platform::trimSpaces(text), &ok);
     if (!ok || !std::isfinite(value))
         return 1;
     // std::nearbyint rounds in the current mode; round to nearest, ties to

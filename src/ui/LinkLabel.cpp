@@ -18,7 +18,7 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name && accessibleName().isEmpty())
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return label()->text();
         return QAccessibleWidget::text(t);
     }
@@ -35,7 +35,6 @@ public:
 
 private:
     LinkLabel *label() const { return static_cast<LinkLabel *>(widget()); }
-    QString accessibleName() const { return widget()->accessibleName(); }
 };
 
 QAccessibleInterface *accessibleLinkLabel(const QString &className, QObject *object)

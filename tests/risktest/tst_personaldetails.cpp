@@ -1,3 +1,4 @@
+#include "platform/TrimSpaces.h"
 #include "risktest/PersonalDetails.h"
 
 #include <QTest>
@@ -108,7 +109,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QString, trimmed);
-        QCOMPARE(risktest::trimSpaces(text), trimmed);
+        QCOMPARE(platform::trimSpaces(text), trimmed);
     }
 };
 

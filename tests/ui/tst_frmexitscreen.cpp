@@ -27,7 +27,7 @@ class Screen
 public:
     explicit Screen(float r = 0.0f)
         : m_draw([r] { return r; })
-        , form(QIcon(u":/icons/app-icon-32.png"_s))
+        , form(QIcon(app::ApplicationIconResource.toString()))
         , quit(&form, &frmExitScreen::quitRequested)
     {
         form.show();

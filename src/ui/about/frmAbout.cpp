@@ -49,7 +49,7 @@ void frmAbout::createWindow()
 {
     setObjectName(u"frmAbout"_s);
     setWindowTitle(app::WindowCaption.toString());
-    setWindowIcon(QIcon(u":/icons/app-icon-32.png"_s));
+    setWindowIcon(QIcon(app::ApplicationIconResource.toString()));
     // A title bar with the close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -62,7 +62,8 @@ void frmAbout::createControls()
 {
     picIcon = new QLabel(this);
     picIcon->setObjectName(u"picIcon"_s);
-    picIcon->setPixmap(QIcon(u":/icons/app-icon-32.png"_s).pixmap(IconPixels, IconPixels));
+    picIcon->setPixmap(
+        QIcon(app::ApplicationIconResource.toString()).pixmap(IconPixels, IconPixels));
     picIcon->setGeometry(twipsRect(120, 120, 480, 480));
     picIcon->adjustSize();
     // The picture box paints the system's window background behind the icon

@@ -1,7 +1,7 @@
 #include "PromptTextBox.h"
 
 #include "platform/MessageBox.h"
-#include "risktest/PersonalDetails.h"
+#include "platform/TrimSpaces.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -80,13 +80,13 @@ bool PromptTextBox::eventFilter(QObject *watched, QEvent *event)
 
 void PromptTextBox::GotFocus()
 {
-    if (risktest::trimSpaces(text()) == m_prompt)
+    if (platform::trimSpaces(text()) == m_prompt)
         setText(QString());
 }
 
 void PromptTextBox::LostFocus()
 {
-    if (risktest::trimSpaces(text()).isEmpty())
+    if (platform::trimSpaces(text()).isEmpty())
         setText(m_prompt);
 }
 

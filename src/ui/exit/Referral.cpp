@@ -3,14 +3,14 @@
 #include "links/PageAddresses.h"
 #include "links/TellAFriendUrl.h"
 #include "platform/MessageBox.h"
-#include "risktest/PersonalDetails.h"
+#include "platform/TrimSpaces.h"
 
 #include <QUrl>
 
 #include <array>
 
 using namespace Qt::Literals::StringLiterals;
-using risktest::trimSpaces;
+using platform::trimSpaces;
 
 namespace modTellAFriend {
 

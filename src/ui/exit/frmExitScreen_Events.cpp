@@ -10,7 +10,7 @@
 #include "links/PageOpeners.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
-#include "risktest/PersonalDetails.h"
+#include "platform/TrimSpaces.h"
 #include "ui/Controls.h"
 
 #include <QCloseEvent>
@@ -72,7 +72,7 @@ void frmExitScreen::lblGoToHome_Click()
 
 void frmExitScreen::cmdSubmit_Click()
 {
-    using risktest::trimSpaces;
+    using platform::trimSpaces;
     modTellAFriend::Referral = {
         .senderName = trimSpaces(m_name->text()),
         .senderEmail = trimSpaces(m_email->text()),

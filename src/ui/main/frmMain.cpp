@@ -81,7 +81,7 @@ void frmMain::createWindow()
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(app::WindowCaption.toString());
-    setWindowIcon(QIcon(u":/icons/app-icon-32.png"_s));
+    setWindowIcon(QIcon(app::ApplicationIconResource.toString()));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());

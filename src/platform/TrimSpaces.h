@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Removes leading and trailing spaces (code 32) only, as the program trims
+// all user text; tabs, line breaks and other white space stay.
+QString trimSpaces(const QString &text);
+
+} // namespace platform
