@@ -1,4 +1,5 @@
 #include "frmStartup.h"
+
 #include "AppConstants.h"
 
 #include "CoBrand.h"
