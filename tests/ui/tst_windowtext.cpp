@@ -1,7 +1,8 @@
 // Every text of every window, in every state a user can reach, shows whole
-// inside its control with the font the control really has. Built once with
-// the default site names and once with long ones, and run at scale factor 1
-// and 2 (see CMakeLists.txt).
+// inside its control with the font the control really has, and stands out
+// from the background it is drawn on, under a light and a dark desktop theme.
+// Built once with the default site names and once with long ones, and run at
+// scale factor 1 and 2 (see CMakeLists.txt).
 
 #include "AppConstants.h"
 #include "platform/Random.h"
@@ -9,8 +10,12 @@
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QPalette>
+#include <QPlainTextEdit>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +24,8 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -160,9 +167,114 @@ void checkButtons(QWidget *window, QStringList &problems)
     }
 }
 
+// WCAG 2.1 relative luminance and contrast ratio.
+double luminance(QColor colour)
+{
+    auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double contrast(QColor a, QColor b)
+{
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The colour a label or frame caption stands on: the nearest container that
+// paints its own background, else the window.
+QColor groundOf(const QWidget *widget)
+{
+    while (!widget->isWindow() && !widget->autoFillBackground())
+        widget = widget->parentWidget();
+    return widget->palette().color(QPalette::Window);
+}
+
+struct DrawnText
+{
+    const QWidget *control;
+    QString text;
+    QColor colour;
+    QColor ground;
+};
+
+// Every text a window shows, with the colours it is drawn in.
+std::vector<DrawnText> drawnTexts(QWidget *window)
+{
+    std::vector<DrawnText> texts;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window) || !widget->isEnabled())
+            continue;
+        const QPalette &palette = widget->palette();
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts.push_back({label, label->text(), palette.color(QPalette::WindowText),
+                             groundOf(label)});
+        else if (auto *frame = qobject_cast<QGroupBox *>(widget))
+            texts.push_back({frame, frame->title(), palette.color(QPalette::WindowText),
+                             groundOf(frame)});
+        else if (auto *box = qobject_cast<QLineEdit *>(widget))
+            texts.push_back({box, box->text(), palette.color(QPalette::Text),
+                             palette.color(QPalette::Base)});
+        else if (auto *box = qobject_cast<QPlainTextEdit *>(widget))
+            texts.push_back({box, box->toPlainText(), palette.color(QPalette::Text),
+                             palette.color(QPalette::Base)});
+        else if (auto *list = qobject_cast<QComboBox *>(widget))
+            texts.push_back({list, list->currentText(), palette.color(QPalette::ButtonText),
+                             palette.color(QPalette::Button)});
+        else if (auto *button = qobject_cast<QPushButton *>(widget))
+            texts.push_back({button, button->text(), palette.color(QPalette::ButtonText),
+                             palette.color(QPalette::Button)});
+    }
+    std::erase_if(texts, [](const DrawnText &drawn) { return drawn.text.isEmpty(); });
+    return texts;
+}
+
+// Text of 18 points, or 14 points bold, counts as large and needs less.
+double neededContrast(const QFont &font)
+{
+    const bool large = font.pointSizeF() >= 18 || (font.bold() && font.pointSizeF() >= 14);
+    return large ? 3.0 : 4.5;
+}
+
+// A dark desktop theme, as dark colour schemes of Plasma and qt6ct set it.
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor dark(0x35, 0x35, 0x35);
+    const QColor darker(0x2A, 0x2A, 0x2A);
+    const QColor light(0xE8, 0xE8, 0xE8);
+    for (const auto &[role, colour] :
+         {std::pair{QPalette::Window, dark}, {QPalette::WindowText, light},
+          {QPalette::Base, darker}, {QPalette::AlternateBase, dark}, {QPalette::Text, light},
+          {QPalette::Button, dark}, {QPalette::ButtonText, light},
+          {QPalette::ToolTipBase, dark}, {QPalette::ToolTipText, light}})
+        palette.setColor(role, colour);
+    return palette;
+}
+
+// The desktop's palette for as long as it lives.
+class DesktopPalette
+{
+public:
+    explicit DesktopPalette(const QPalette &palette)
+        : m_previous(QApplication::palette())
+    {
+        QApplication::setPalette(palette);
+    }
+    ~DesktopPalette() { QApplication::setPalette(m_previous); }
+    DesktopPalette(const DesktopPalette &) = delete;
+    DesktopPalette &operator=(const DesktopPalette &) = delete;
+
+private:
+    QPalette m_previous;
+};
+
 } // namespace
 
-class TextFitTest : public QObject
+class WindowTextTest : public QObject
 {
     Q_OBJECT
 
@@ -184,7 +296,38 @@ private Q_SLOTS:
         checkButtons(window.get(), problems);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
     }
+
+    void everyText_standsOutFromItsGround_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("dark");
+        for (std::size_t i = 0; i < windowStates().size(); ++i) {
+            for (const bool dark : {false, true})
+                QTest::addRow("%s_%s", windowStates()[i].tag, dark ? "dark" : "light")
+                    << int(i) << dark;
+        }
+    }
+
+    void everyText_standsOutFromItsGround()
+    {
+        QFETCH(int, state);
+        QFETCH(bool, dark);
+        const DesktopPalette desktop(dark ? darkPalette() : QApplication::palette());
+        const Window window = windowStates()[std::size_t(state)].reach();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+        QStringList problems;
+        for (const DrawnText &drawn : drawnTexts(window.get())) {
+            const double ratio = contrast(drawn.colour, drawn.ground);
+            if (ratio < neededContrast(drawn.control->font()))
+                problems << u"%1 \"%2\": %3 on %4, %5:1"_s.arg(drawn.control->objectName())
+                                .arg(drawn.text.left(40))
+                                .arg(drawn.colour.name(), drawn.ground.name())
+                                .arg(ratio, 0, 'f', 2);
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
+    }
 };
 
-QTEST_MAIN(TextFitTest)
-#include "tst_textfit.moc"
+QTEST_MAIN(WindowTextTest)
+#include "tst_windowtext.moc"
