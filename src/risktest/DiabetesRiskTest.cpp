@@ -4,19 +4,11 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace modDiabetesRiskTest {
-
-std::array<QString, QuestionCount> strQuestion;
-std::array<QStringList, QuestionCount> strAnswerOption;
-
-std::array<QString, QuestionCount> strAnswer;
-qint16 intWeightPoints = 0;
-qint16 intScore = 0;
-QString strVerdict;
+namespace risktest {
 
 namespace {
 
-enum Question { Age, Sibling, Exercise, Baby, Parent };
+enum QuestionIndex { Age, Sibling, Exercise, Baby, Parent };
 
 constexpr QStringView Yes = u"Yes";
 constexpr QStringView No = u"No";
@@ -34,33 +26,29 @@ constexpr int LowRiskMax = 9;
 
 } // namespace
 
-void LoadQuestions()
+const std::array<Question, QuestionCount> &questions()
 {
-    strQuestion = {
-        u"1. What is your age?"_s,
-        u"2. Do you have any brother or sister suffering from diabetes?"_s,
-        u"3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?"_s,
-        u"4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?"_s,
-        u"5. Do you have any parent (father or mother) suffering from diabetes?"_s,
-    };
-    const QStringList yesNo{Yes.toString(), No.toString()};
-    strAnswerOption = {
-        QStringList{AgeUnder45.toString(), Age45To64.toString(), Age65OrMore.toString()},
-        yesNo,
-        yesNo,
-        yesNo,
-        yesNo,
-    };
+    static const QStringList yesNo{Yes.toString(), No.toString()};
+    static const std::array<Question, QuestionCount> all{{
+        {u"1. What is your age?"_s,
+         {AgeUnder45.toString(), Age45To64.toString(), Age65OrMore.toString()}},
+        {u"2. Do you have any brother or sister suffering from diabetes?"_s, yesNo},
+        {u"3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?"_s, yesNo},
+        {u"4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?"_s,
+         yesNo},
+        {u"5. Do you have any parent (father or mother) suffering from diabetes?"_s, yesNo},
+    }};
+    return all;
 }
 
-qint16 WeightPoints(qint16 weight, int heightRow)
+qint16 weightPoints(qint16 weight, int heightRow)
 {
     if (heightRow < 0 || heightRow >= HeightCount)
         return 0;
-    return weight >= intWeightLimit[heightRow].limit ? WeightScore : 0;
+    return weight >= WeightChart[heightRow].limit ? WeightScore : 0;
 }
 
-int RunPoints(const std::array<QString, QuestionCount> &answers, int weightPoints)
+int runPoints(const std::array<QString, QuestionCount> &answers, int pointsForWeight)
 {
     int points = 0;
     if (answers[Age] == AgeUnder45)
@@ -77,10 +65,10 @@ int RunPoints(const std::array<QString, QuestionCount> &answers, int weightPoint
         points += YesPoint;
     if (answers[Parent] == Yes)
         points += YesPoint;
-    return points + weightPoints;
+    return points + pointsForWeight;
 }
 
-QString VerdictFor(int total)
+QString verdictFor(int total)
 {
     if (total <= VeryLowRiskMax)
         return u"You are at a Very Low Risk of having Type 2 Diabetes now."_s;
@@ -89,20 +77,20 @@ QString VerdictFor(int total)
     return u"You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."_s;
 }
 
-QString ScoreLine(int total)
+QString scoreLine(int total)
 {
     return u"Your Score is: "_s + QString::number(total);
 }
 
-ResultLines CalculateRisk()
+RiskResult calculateRisk(const RiskTestRun &run)
 {
     // The score is a 16-bit number; a sum that would leave its range is not
-    // stored. A run adds at most 22 to a score the wizard has just zeroed.
-    const int total = intScore + RunPoints(strAnswer, intWeightPoints);
-    if (total >= std::numeric_limits<qint16>::min() && total <= std::numeric_limits<qint16>::max())
-        intScore = static_cast<qint16>(total);
-    strVerdict = VerdictFor(intScore);
-    return {ScoreLine(intScore), strVerdict};
+    // kept. A run adds at most 22 to a score the wizard has just zeroed.
+    const int total = run.score + runPoints(run.answers, run.weightPoints);
+    const bool fits =
+        total >= std::numeric_limits<qint16>::min() && total <= std::numeric_limits<qint16>::max();
+    const qint16 score = fits ? static_cast<qint16>(total) : run.score;
+    return {score, scoreLine(score), verdictFor(score)};
 }
 
-} // namespace modDiabetesRiskTest
+} // namespace risktest

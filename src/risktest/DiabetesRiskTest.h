@@ -8,9 +8,9 @@
 
 // The risk test itself, without any window: the five questions and their
 // answer options, the weight chart that turns height and weight into points,
-// and the scoring of one run. The main window asks the questions, records the
-// answers in the run state below and shows the two result lines.
-namespace modDiabetesRiskTest {
+// and the scoring of one run. The main window holds a RiskTestRun, records
+// the answers in it and shows the result lines calculateRisk gives.
+namespace risktest {
 
 inline constexpr int QuestionCount = 5;
 inline constexpr int HeightCount = 19;
@@ -25,7 +25,7 @@ struct WeightChartRow
 
 // Heights are feet, an apostrophe, inches and two apostrophes.
 // clang-format off
-inline constexpr std::array<WeightChartRow, HeightCount> intWeightLimit{{
+inline constexpr std::array<WeightChartRow, HeightCount> WeightChart{{
     {u"4'10''",  129},
     {u"4'11''",  133},
     {u"5'0''",   138},
@@ -50,43 +50,49 @@ inline constexpr std::array<WeightChartRow, HeightCount> intWeightLimit{{
 
 inline constexpr qint16 WeightScore = 5;
 
-// Question texts and answer options, filled by LoadQuestions. Option 0 of
-// each question is the one preselected.
-extern std::array<QString, QuestionCount> strQuestion;
-extern std::array<QStringList, QuestionCount> strAnswerOption;
+struct Question
+{
+    QString text;
+    // Option 0 is the one preselected.
+    QStringList options;
+};
 
-// The run state, one set for the whole process, replaced by each run.
-extern std::array<QString, QuestionCount> strAnswer;
-extern qint16 intWeightPoints;
-extern qint16 intScore;
-extern QString strVerdict;
+// The five questions in the order they are asked.
+const std::array<Question, QuestionCount> &questions();
 
-// Fills strQuestion and strAnswerOption; may be called any number of times.
-void LoadQuestions();
+// One run of the test: the answers given so far and the points they lead to.
+struct RiskTestRun
+{
+    std::array<QString, QuestionCount> answers;
+    qint16 weightPoints = 0;
+    // The score the run's points are added to; each start of a run zeroes it.
+    qint16 score = 0;
+};
 
 // Weight at or above the chart limit of the height row scores 5, below it 0.
 // A row outside the chart scores nothing.
-qint16 WeightPoints(qint16 weight, int heightRow);
+qint16 weightPoints(qint16 weight, int heightRow);
 
 // Points of one run's answers plus its weight points. Answers are compared
 // with the option texts exactly; an age that is neither of the two younger
 // bands counts as the oldest, and an exercise answer other than "Yes" scores.
-int RunPoints(const std::array<QString, QuestionCount> &answers, int weightPoints);
+int runPoints(const std::array<QString, QuestionCount> &answers, int pointsForWeight);
 
 // The verdict for a total: 2 or less very low, 3 to 9 low, 10 or more high.
-QString VerdictFor(int total);
+QString verdictFor(int total);
 
 // "Your Score is: " followed by the total.
-QString ScoreLine(int total);
+QString scoreLine(int total);
 
-struct ResultLines
+struct RiskResult
 {
-    QString score;
+    qint16 score = 0;
+    QString scoreLine;
     QString verdict;
 };
 
-// Adds the run's points to intScore, sets strVerdict and returns the two
-// result lines for the window to show.
-ResultLines CalculateRisk();
+// The run's score with its points added (a sum outside the 16-bit range
+// leaves the score as it was), its verdict and the score line to show.
+RiskResult calculateRisk(const RiskTestRun &run);
 
-} // namespace modDiabetesRiskTest
+} // namespace risktest

@@ -3,7 +3,7 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
-namespace test = modDiabetesRiskTest;
+namespace test = risktest;
 
 using Answers = std::array<QString, test::QuestionCount>;
 Q_DECLARE_METATYPE(Answers)
@@ -28,15 +28,6 @@ class RiskTestTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        test::strAnswer = {};
-        test::intWeightPoints = 0;
-        test::intScore = 0;
-        test::strVerdict.clear();
-        test::LoadQuestions();
-    }
-
     void weightChart_limitScoresAndOnePoundBelowDoesNot_data()
     {
         QTest::addColumn<int>("row");
@@ -60,15 +51,15 @@ private Q_SLOTS:
         QFETCH(int, row);
         QFETCH(QString, height);
         QFETCH(int, limit);
-        QCOMPARE(test::intWeightLimit[row].heightLabel, height);
-        QCOMPARE(test::WeightPoints(qint16(limit), row), 5);
-        QCOMPARE(test::WeightPoints(qint16(limit - 1), row), 0);
-        QCOMPARE(test::WeightPoints(qint16(limit + 1), row), 5);
+        QCOMPARE(test::WeightChart[row].heightLabel, height);
+        QCOMPARE(test::weightPoints(qint16(limit), row), 5);
+        QCOMPARE(test::weightPoints(qint16(limit - 1), row), 0);
+        QCOMPARE(test::weightPoints(qint16(limit + 1), row), 5);
     }
 
     void weightChart_heightLabelsUseTwoApostrophes()
     {
-        for (const test::WeightChartRow &row : test::intWeightLimit) {
+        for (const test::WeightChartRow &row : test::WeightChart) {
             QVERIFY2(row.heightLabel.endsWith(u"''"), qPrintable(row.heightLabel.toString()));
             QVERIFY(!row.heightLabel.contains(u'"'));
         }
@@ -92,7 +83,7 @@ private Q_SLOTS:
         QFETCH(int, weight);
         QFETCH(int, row);
         QFETCH(int, points);
-        QCOMPARE(test::WeightPoints(qint16(weight), row), points);
+        QCOMPARE(test::weightPoints(qint16(weight), row), points);
     }
 
     void calculateRisk_totalsAndVerdicts_data()
@@ -131,14 +122,12 @@ private Q_SLOTS:
         QFETCH(int, total);
         QFETCH(QString, verdict);
 
-        test::strAnswer = answers;
-        test::intWeightPoints = qint16(weightPoints);
-        const test::ResultLines lines = test::CalculateRisk();
+        const test::RiskResult result =
+            test::calculateRisk({.answers = answers, .weightPoints = qint16(weightPoints)});
 
-        QCOMPARE(test::intScore, total);
-        QCOMPARE(test::strVerdict, verdict);
-        QCOMPARE(lines.verdict, verdict);
-        QCOMPARE(lines.score, u"Your Score is: "_s + QString::number(total));
+        QCOMPARE(result.score, total);
+        QCOMPARE(result.verdict, verdict);
+        QCOMPARE(result.scoreLine, u"Your Score is: "_s + QString::number(total));
     }
 
     void verdict_boundaries_data()
@@ -157,50 +146,51 @@ private Q_SLOTS:
     {
         QFETCH(int, total);
         QFETCH(QString, verdict);
-        QCOMPARE(test::VerdictFor(total), verdict);
+        QCOMPARE(test::verdictFor(total), verdict);
     }
 
     void scoreLine_hasNoPaddingOrLeadingZero()
     {
-        QCOMPARE(test::ScoreLine(0), u"Your Score is: 0"_s);
-        QCOMPARE(test::ScoreLine(12), u"Your Score is: 12"_s);
-        QCOMPARE(test::ScoreLine(22), u"Your Score is: 22"_s);
+        QCOMPARE(test::scoreLine(0), u"Your Score is: 0"_s);
+        QCOMPARE(test::scoreLine(12), u"Your Score is: 12"_s);
+        QCOMPARE(test::scoreLine(22), u"Your Score is: 22"_s);
     }
 
     void calculateRisk_addsToTheScoreItIsGiven()
     {
-        test::strAnswer = {Middle, No, Yes, No, No};
-        test::intScore = 4;
-        QCOMPARE(test::CalculateRisk().score, u"Your Score is: 9"_s);
-        QCOMPARE(test::intScore, 9);
-        QCOMPARE(test::strVerdict, Low);
+        const test::RiskResult result =
+            test::calculateRisk({.answers = {Middle, No, Yes, No, No}, .score = 4});
+        QCOMPARE(result.scoreLine, u"Your Score is: 9"_s);
+        QCOMPARE(result.score, 9);
+        QCOMPARE(result.verdict, Low);
     }
 
     void calculateRisk_keepsScoreThatWouldOverflow()
     {
-        test::strAnswer = {Oldest, Yes, No, Yes, Yes};
-        test::intScore = 32767 - 10;
-        test::CalculateRisk();
-        QCOMPARE(test::intScore, 32767 - 10);
+        const test::RiskResult result = test::calculateRisk(
+            {.answers = {Oldest, Yes, No, Yes, Yes}, .weightPoints = 0, .score = 32767 - 10});
+        QCOMPARE(result.score, 32767 - 10);
     }
 
-    void loadQuestions_optionsInOrderWithFirstScoringAsDefault()
+    void questions_optionsInOrderWithFirstScoringAsDefault()
     {
-        QCOMPARE(test::strAnswerOption[0], (QStringList{Under45, Middle, Oldest}));
+        const auto &questions = test::questions();
+        QCOMPARE(questions[0].options, (QStringList{Under45, Middle, Oldest}));
         for (int question = 1; question < test::QuestionCount; ++question)
-            QCOMPARE(test::strAnswerOption[question], (QStringList{Yes, No}));
+            QCOMPARE(questions[question].options, (QStringList{Yes, No}));
         for (int question = 0; question < test::QuestionCount; ++question) {
             QVERIFY(
-                test::strQuestion[question].startsWith(QString::number(question + 1) + u". "_s));
+                questions[question].text.startsWith(QString::number(question + 1) + u". "_s));
         }
     }
 
     void firstOptions_scoreThreePlusWeight()
     {
+        Answers answers;
         for (int question = 0; question < test::QuestionCount; ++question)
-            test::strAnswer[question] = test::strAnswerOption[question].first();
-        QCOMPARE(test::RunPoints(test::strAnswer, 0), 3);
-        QCOMPARE(test::RunPoints(test::strAnswer, 5), 8);
+            answers[question] = test::questions()[question].options.first();
+        QCOMPARE(test::runPoints(answers, 0), 3);
+        QCOMPARE(test::runPoints(answers, 5), 8);
     }
 };
 

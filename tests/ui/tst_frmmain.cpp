@@ -18,7 +18,6 @@
 using namespace Qt::Literals::StringLiterals;
 using platform::MessageAnswer;
 using platform::MessageRequest;
-namespace test = modDiabetesRiskTest;
 
 namespace {
 
@@ -32,9 +31,6 @@ class Window
 public:
     Window()
     {
-        test::strAnswer = {};
-        test::intScore = 0;
-        test::intWeightPoints = 0;
         form.show();
         QApplication::setActiveWindow(&form);
         ok = QTest::qWaitForWindowActive(&form);
@@ -172,7 +168,7 @@ private Q_SLOTS:
         for (int question = 0; question < 5; ++question)
             QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
         // The untouched lists record the first options: 3 points, no weight.
-        QCOMPARE(test::strAnswer, (std::array<QString, 5>{u"Less than 45 years old"_s, u"Yes"_s,
+        QCOMPARE(window.form.run().answers, (std::array<QString, 5>{u"Less than 45 years old"_s, u"Yes"_s,
                                                           u"Yes"_s, u"Yes"_s, u"Yes"_s}));
         QCOMPARE(window.label(u"lblResult(0)"_s)->text(), u"Your Score is: 3"_s);
         QCOMPARE(window.label(u"lblResult(1)"_s)->text(), LowVerdict);
@@ -236,15 +232,15 @@ private Q_SLOTS:
         for (int question = 0; question < 5; ++question)
             QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
         QTest::mouseClick(window.cmdMain(), Qt::LeftButton);
-        QCOMPARE(test::intWeightPoints, 5);
-        QCOMPARE(test::intScore, 8);
+        QCOMPARE(window.form.run().weightPoints, 5);
+        QCOMPARE(window.form.run().score, 8);
 
         window.enterDetails(u"Ann"_s, 0, u"lots"_s);
         QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
         QCOMPARE(messages.requests.size(), size_t(1));
         QCOMPARE(window.panelInFront(), 0);
-        QCOMPARE(test::intWeightPoints, 5);
-        QCOMPARE(test::intScore, 8);
+        QCOMPARE(window.form.run().weightPoints, 5);
+        QCOMPARE(window.form.run().score, 8);
     }
 
     void weightRoundsHalfToEvenAgainstTheChart_data()
@@ -267,7 +263,7 @@ private Q_SLOTS:
         window.enterDetails(u"Ann"_s, 0, weight);
         QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
         QCOMPARE(window.panelInFront(), 1);
-        QCOMPARE(test::intWeightPoints, points);
+        QCOMPARE(window.form.run().weightPoints, points);
     }
 
     void keyboard_tabMovesAmongTheVisiblePanelOnly()

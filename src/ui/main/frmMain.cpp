@@ -95,7 +95,7 @@ void frmMain::createWindow()
 
 void frmMain::createForumInvitation(QWidget *client)
 {
-    Label14 = ui::createLinkLabel(
+    forumLink = ui::createLinkLabel(
         client,
         {.name = u"Label14"_s,
          .text = u"The Most Popular Online Orvane Discussion Forum. Click Here To Visit "_s +
@@ -110,7 +110,7 @@ QGroupBox *frmMain::createPanel(Step step, const QString &caption)
 {
     // Sized at once, not first when the stack lays it out: the labels that
     // size themselves to their text measure the room their panel gives them.
-    QGroupBox *panel = fraStep[step] =
+    QGroupBox *panel = stepPanels[step] =
         ui::createFrame(m_panels, {.name = ui::arrayMemberName(u"fraStep"_s, step),
                                    .caption = caption,
                                    .geometry = QRect(QPoint(0, 0), PanelRect.size()),
@@ -126,53 +126,56 @@ void frmMain::createDetailsPanel()
     QGroupBox *panel = createPanel(DetailsStep, u"Personal Details"_s);
 
     auto caption = [&](int index, const QString &text, QRect geometry) {
-        lblCaption[index] =
-            ui::createLabel(panel, {.name = ui::arrayMemberName(u"lblCaption"_s, index),
-                                    .text = text,
-                                    .geometry = geometry,
-                                    .font = boldFont(),
-                                    .textColour = colour::PaleGreen});
+        return ui::createLabel(panel, {.name = ui::arrayMemberName(u"lblCaption"_s, index),
+                                       .text = text,
+                                       .geometry = geometry,
+                                       .font = boldFont(),
+                                       .textColour = colour::PaleGreen});
     };
-    caption(
+    diseaseIntro = caption(
         0,
         u"Diabetes is a very serious disease that can lead to a lot of complications if left "
         u"untreated. This can lead to heart disease, strokes, kidney failure and amputations."_s,
         twipsRect(120, 315, 6135, 570));
-    caption(1,
-            u"Kelo Diabetes Risk Calculator helps you understand this disease better and take "
-            u"precaution on time."_s,
-            twipsRect(120, 1005, 6135, 405));
+    calculatorIntro =
+        caption(1,
+                u"Kelo Diabetes Risk Calculator helps you understand this disease better and take "
+                u"precaution on time."_s,
+                twipsRect(120, 1005, 6135, 405));
 
+    // The field labels are members of one control array, numbered out of
+    // screen order.
     auto label = [&](int index, const QString &text, QRect geometry, Qt::Alignment alignment) {
-        lblLabel[index] = ui::createLabel(panel, {.name = ui::arrayMemberName(u"lblLabel"_s, index),
-                                                  .text = text,
-                                                  .geometry = geometry,
-                                                  .font = boldFont(),
-                                                  .textColour = colour::PaleGreen,
-                                                  .alignment = alignment,
-                                                  .sizedToText = true});
+        return ui::createLabel(panel, {.name = ui::arrayMemberName(u"lblLabel"_s, index),
+                                       .text = text,
+                                       .geometry = geometry,
+                                       .font = boldFont(),
+                                       .textColour = colour::PaleGreen,
+                                       .alignment = alignment,
+                                       .sizedToText = true});
     };
-    label(2, u"Enter Name"_s, twipsRect(840, 1905, 1140, 195), Qt::AlignRight);
+    nameLabel = label(2, u"Enter Name"_s, twipsRect(840, 1905, 1140, 195), Qt::AlignRight);
     txtName = ui::createTextBox(panel, {.name = u"txtName"_s,
                                         .geometry = twipsRect(2460, 1822, 3000, 360),
                                         .font = textBoxFont(),
                                         .textColour = colour::Navy});
-    label(1, u"Enter Height"_s, twipsRect(765, 2381, 1215, 195), Qt::AlignRight);
+    heightLabel = label(1, u"Enter Height"_s, twipsRect(765, 2381, 1215, 195), Qt::AlignRight);
     cboHeight = ui::createDropDownList(panel, {.name = u"cboHeight"_s,
                                                .geometry = twipsRect(2460, 2321, 1095, 315),
                                                .font = windowFont(),
                                                .textColour = colour::Navy});
-    label(4, u"feet/inches"_s, twipsRect(3720, 2381, 1140, 195), Qt::AlignLeft);
-    label(0, u"Enter Weight"_s, twipsRect(720, 2858, 1260, 195), Qt::AlignRight);
+    heightUnitLabel =
+        label(4, u"feet/inches"_s, twipsRect(3720, 2381, 1140, 195), Qt::AlignLeft);
+    weightLabel = label(0, u"Enter Weight"_s, twipsRect(720, 2858, 1260, 195), Qt::AlignRight);
     txtWeight = ui::createTextBox(panel, {.name = u"txtWeight"_s,
                                           .geometry = twipsRect(2460, 2775, 600, 360),
                                           .font = textBoxFont(),
                                           .textColour = colour::Navy});
-    label(3, u"pounds"_s, twipsRect(3720, 2865, 705, 195), Qt::AlignLeft);
+    weightUnitLabel = label(3, u"pounds"_s, twipsRect(3720, 2865, 705, 195), Qt::AlignLeft);
     // Screen readers name each box after the label before it.
-    lblLabel[2]->setBuddy(txtName);
-    lblLabel[1]->setBuddy(cboHeight);
-    lblLabel[0]->setBuddy(txtWeight);
+    nameLabel->setBuddy(txtName);
+    heightLabel->setBuddy(cboHeight);
+    weightLabel->setBuddy(txtWeight);
     cmdNext = ui::createButton(panel, {.name = u"cmdNext"_s,
                                        .caption = u"&Take the Diabetes Risk Test"_s,
                                        .geometry = twipsRect(1387, 3240, 3840, 400),
@@ -211,18 +214,20 @@ void frmMain::createResultPanel()
 
     auto result = [&](int index, const QString &text, QRect geometry, const QFont &font,
                       QRgb textColour) {
-        lblResult[index] =
-            ui::createLabel(panel, {.name = ui::arrayMemberName(u"lblResult"_s, index),
-                                    .text = text,
-                                    .geometry = geometry,
-                                    .font = font,
-                                    .textColour = textColour,
-                                    .alignment = Qt::AlignHCenter});
+        return ui::createLabel(panel, {.name = ui::arrayMemberName(u"lblResult"_s, index),
+                                       .text = text,
+                                       .geometry = geometry,
+                                       .font = font,
+                                       .textColour = textColour,
+                                       .alignment = Qt::AlignHCenter});
     };
-    result(2, u"P. S: Kindly consult your physician before taking any drastic steps."_s,
-           twipsRect(555, 360, 5505, 405), boldFont(), colour::PaleGreen);
-    result(0, QString(), twipsRect(555, 1080, 5505, 405), frameFont(), colour::BrightGreen);
-    result(1, QString(), twipsRect(555, 1560, 5505, 765), boldFont(), colour::PaleGreen);
+    physicianNote =
+        result(2, u"P. S: Kindly consult your physician before taking any drastic steps."_s,
+               twipsRect(555, 360, 5505, 405), boldFont(), colour::PaleGreen);
+    scoreLine =
+        result(0, QString(), twipsRect(555, 1080, 5505, 405), frameFont(), colour::BrightGreen);
+    verdictLine =
+        result(1, QString(), twipsRect(555, 1560, 5505, 765), boldFont(), colour::PaleGreen);
     cmdMain = ui::createButton(panel, {.name = u"cmdMain"_s,
                                        .caption = u"&Main Screen"_s,
                                        .geometry = twipsRect(2460, 3240, 1695, 375),
@@ -231,7 +236,7 @@ void frmMain::createResultPanel()
 
 void frmMain::createOfferLabels(QWidget *client)
 {
-    fraFullBrand = ui::createFrame(client, {.name = u"fraFullBrand"_s,
+    offerFrame = ui::createFrame(client, {.name = u"fraFullBrand"_s,
                                             .geometry = twipsRect(0, 4320, 7185, 855),
                                             .font = windowFont(),
                                             .textColour = colour::White,
@@ -239,7 +244,7 @@ void frmMain::createOfferLabels(QWidget *client)
 
     auto offer = [&](const QString &name, const QString &text, int top) {
         LinkLabel *label =
-            ui::createLinkLabel(fraFullBrand, {.name = name,
+            ui::createLinkLabel(offerFrame, {.name = name,
                                                .text = text,
                                                .geometry = twipsRect(120, top, 6945, 615),
                                                .font = linkFont(),
@@ -250,13 +255,13 @@ void frmMain::createOfferLabels(QWidget *client)
     };
     // Created in this order, the full-brand offer starts in front of the
     // co-brand offer and covers it.
-    lblCobrand =
+    coBrandOffer =
         offer(u"lblCobrand"_s,
               u"Co-brand this software for your site.  Increase loyalty and traffic to "
               u"your site. Put your site's name &  link here. See \"Help\" for details.    "
               u"Click Here for more info on co-branding."_s,
               160);
-    lblFullBrand = offer(u"lblFullBrand"_s,
+    fullBrandOffer = offer(u"lblFullBrand"_s,
                          u"Home Business Opportunity. Start your own Internet business and make "
                          u"money online. Get this software fully branded for your website. Click "
                          u"here for more details."_s,
@@ -265,7 +270,7 @@ void frmMain::createOfferLabels(QWidget *client)
 
 void frmMain::BringOfferToFront(Offer offer)
 {
-    (offer == Offer::CoBrand ? lblCobrand : lblFullBrand)->raise();
+    (offer == Offer::CoBrand ? coBrandOffer : fullBrandOffer)->raise();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

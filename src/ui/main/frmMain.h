@@ -1,5 +1,7 @@
 #pragma once
 
+#include "risktest/DiabetesRiskTest.h"
+
 #include <QWidget>
 
 #include <array>
@@ -20,8 +22,8 @@ class QVBoxLayout;
 // lie on top of each other: details (name, height, weight), the five questions
 // one at a time, and the result. Changing step brings one panel to the front;
 // the covered panels take no focus and answer no access key. Scoring lives in
-// modDiabetesRiskTest; this window gathers the input, checks the details and
-// shows the result lines. Above the panels sits the forum invitation, below
+// risktest; this window gathers the input into its run, checks the details
+// and shows the result lines. Above the panels sits the forum invitation, below
 // them the two offer labels, of which only the one in front can be seen; the
 // menu bar and these link labels open the maker's pages or the About window
 // (frmMain_Menu.cpp).
@@ -36,6 +38,9 @@ public:
 
     // Brings one of the two offer labels in front of the other.
     void BringOfferToFront(Offer offer);
+
+    // The risk test run this window leads the user through.
+    const risktest::RiskTestRun &run() const { return m_run; }
 
 Q_SIGNALS:
     // The window is being unloaded (close box, system menu or File, Exit);
@@ -57,7 +62,7 @@ private Q_SLOTS:
     void mnuAbout_Click();
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
-    void Label14_Click();
+    void forumLink_Click();
     void lblCobrand_Click();
     void lblFullBrand_Click();
 
@@ -95,15 +100,20 @@ private:
     QAction *mnuDonate = nullptr;
     QAction *mnuMakeMoney = nullptr;
 
-    LinkLabel *Label14 = nullptr;
+    LinkLabel *forumLink = nullptr;
     QStackedWidget *m_panels = nullptr;
-    std::array<QGroupBox *, 3> fraStep{};
+    std::array<QGroupBox *, 3> stepPanels{};
 
-    std::array<QLabel *, 2> lblCaption{};
-    std::array<QLabel *, 5> lblLabel{};
+    QLabel *diseaseIntro = nullptr;
+    QLabel *calculatorIntro = nullptr;
+    QLabel *nameLabel = nullptr;
     QLineEdit *txtName = nullptr;
+    QLabel *heightLabel = nullptr;
     QComboBox *cboHeight = nullptr;
+    QLabel *heightUnitLabel = nullptr;
+    QLabel *weightLabel = nullptr;
     QLineEdit *txtWeight = nullptr;
+    QLabel *weightUnitLabel = nullptr;
     QPushButton *cmdNext = nullptr;
 
     QLabel *lblQuestionNo = nullptr;
@@ -111,17 +121,20 @@ private:
     QComboBox *cboAnswer_Option = nullptr;
     QPushButton *cmdNextQuestion = nullptr;
 
-    std::array<QLabel *, 3> lblResult{};
+    QLabel *physicianNote = nullptr;
+    QLabel *scoreLine = nullptr;
+    QLabel *verdictLine = nullptr;
     QPushButton *cmdMain = nullptr;
 
-    QGroupBox *fraFullBrand = nullptr;
-    LinkLabel *lblCobrand = nullptr;
-    LinkLabel *lblFullBrand = nullptr;
+    QGroupBox *offerFrame = nullptr;
+    LinkLabel *coBrandOffer = nullptr;
+    LinkLabel *fullBrandOffer = nullptr;
 
     // The entered weight in whole pounds, kept from the last run started.
-    qint16 intWeight = 0;
+    qint16 m_weight = 0;
     // How many questions this run has shown, 0 to 5.
-    qint16 intQuestionNo = 0;
+    qint16 m_questionsShown = 0;
+    risktest::RiskTestRun m_run;
 
     bool m_unloaded = false;
 };

@@ -70,9 +70,9 @@ void frmMain::connectMenuAndLinks()
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
     connect(mnuMakeMoney, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
-    connect(Label14, &LinkLabel::clicked, this, &frmMain::Label14_Click);
-    connect(lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
-    connect(lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+    connect(forumLink, &LinkLabel::clicked, this, &frmMain::forumLink_Click);
+    connect(coBrandOffer, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connect(fullBrandOffer, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 }
 
 void frmMain::mnuExit_Click()
@@ -114,7 +114,7 @@ void frmMain::mnuMakeMoney_Click()
     modHelp::OpenFullyBrandedPage();
 }
 
-void frmMain::Label14_Click()
+void frmMain::forumLink_Click()
 {
     modHelp::OpenHomePage();
 }

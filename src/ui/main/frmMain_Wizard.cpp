@@ -16,11 +16,10 @@
 #include <QStackedWidget>
 
 using namespace Qt::Literals::StringLiterals;
-namespace test = modDiabetesRiskTest;
 
 void frmMain::Form_Load()
 {
-    for (const test::WeightChartRow &row : test::intWeightLimit)
+    for (const risktest::WeightChartRow &row : risktest::WeightChart)
         cboHeight->addItem(row.heightLabel.toString());
     cboHeight->setCurrentIndex(0);
     BringToFront(DetailsStep);
@@ -53,11 +52,11 @@ void frmMain::cmdNext_Click()
 {
     if (!ValidateDetails())
         return;
-    intWeight = risktest::parseWeight(txtWeight->text()).value_or(intWeight);
-    test::intWeightPoints = 0;
-    test::intWeightPoints = test::WeightPoints(intWeight, cboHeight->currentIndex());
-    intQuestionNo = 0;
-    test::intScore = 0;
+    m_weight = risktest::parseWeight(txtWeight->text()).value_or(m_weight);
+    m_run.weightPoints = 0;
+    m_run.weightPoints = risktest::weightPoints(m_weight, cboHeight->currentIndex());
+    m_questionsShown = 0;
+    m_run.score = 0;
     cmdNextQuestion_Click();
     BringToFront(QuestionsStep);
     // The next step is operated from the questions panel; its first control
@@ -67,29 +66,31 @@ void frmMain::cmdNext_Click()
 
 void frmMain::cmdNextQuestion_Click()
 {
-    test::LoadQuestions();
-    if (intQuestionNo >= 1 && intQuestionNo < test::QuestionCount) {
-        test::strAnswer[intQuestionNo - 1] = cboAnswer_Option->currentText();
-    } else if (intQuestionNo >= test::QuestionCount) {
-        test::strAnswer[test::QuestionCount - 1] = cboAnswer_Option->currentText();
-        const test::ResultLines result = test::CalculateRisk();
-        ui::setFittedText(lblResult[0], result.score);
-        ui::setFittedText(lblResult[1], result.verdict);
+    using risktest::QuestionCount;
+    if (m_questionsShown >= 1 && m_questionsShown < QuestionCount) {
+        m_run.answers[m_questionsShown - 1] = cboAnswer_Option->currentText();
+    } else if (m_questionsShown >= QuestionCount) {
+        m_run.answers[QuestionCount - 1] = cboAnswer_Option->currentText();
+        const risktest::RiskResult result = risktest::calculateRisk(m_run);
+        m_run.score = result.score;
+        ui::setFittedText(scoreLine, result.scoreLine);
+        ui::setFittedText(verdictLine, result.verdict);
         BringToFront(ResultStep);
         cmdMain->setFocus();
         return;
     }
-    ShowQuestion(intQuestionNo);
-    ++intQuestionNo;
+    ShowQuestion(m_questionsShown);
+    ++m_questionsShown;
 }
 
 void frmMain::ShowQuestion(int index)
 {
+    const risktest::Question &question = risktest::questions()[index];
     ui::setFittedText(lblQuestionNo, u"Question "_s + QString::number(index + 1) + u" of "_s +
-                                         QString::number(test::QuestionCount));
-    ui::setFittedText(lblQuestion, test::strQuestion[index]);
+                                         QString::number(risktest::QuestionCount));
+    ui::setFittedText(lblQuestion, question.text);
     cboAnswer_Option->clear();
-    cboAnswer_Option->addItems(test::strAnswerOption[index]);
+    cboAnswer_Option->addItems(question.options);
     cboAnswer_Option->setCurrentIndex(0);
 }
 
@@ -104,5 +105,5 @@ void frmMain::cmdMain_Click()
 
 void frmMain::BringToFront(Step step)
 {
-    m_panels->setCurrentWidget(fraStep[step]);
+    m_panels->setCurrentWidget(stepPanels[step]);
 }
