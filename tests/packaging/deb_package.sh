@@ -1,8 +1,8 @@
 #!/bin/sh
 # Builds the Debian package with CPack and inspects it with dpkg-deb: its
-# name, version and architecture, the dependencies dpkg-shlibdeps found plus
-# the Qt platform plugins, and its content under /usr, which must be the same
-# files a plain installation gives.
+# name, version and architecture, the dependencies dpkg-shlibdeps found, the
+# recommended Wayland plugin, and its content under /usr, which must be the
+# same files a plain installation gives.
 # Usage: deb_package.sh CPACK BUILD_DIR PACKAGE_NAME VERSION
 set -eu
 cpack=$1
@@ -43,12 +43,19 @@ field() {
 [ -n "$(field Section)" ] || fail "no Section"
 [ -n "$(field Description)" ] || fail "no Description"
 
-# The package names in Depends, one a line (versions and alternatives off).
-# shellcheck disable=SC2020
-field Depends | tr ',|' '\n\n' | sed 's/(.*//; s/ //g' | grep . >"$PKG_TMP/depends" || true
-for dependency in libc6 libqt6widgets6 libqt6core6 qt6-qpa-plugins; do
+# names FIELD: the package names in FIELD, one a line (versions and
+# alternatives off).
+names() {
+    # shellcheck disable=SC2020
+    field "$1" | tr ',|' '\n\n' | sed 's/(.*//; s/ //g' | grep . || true
+}
+# libqt6gui6 also holds the xcb platform plugin, without which the program
+# cannot open a window on X11.
+names Depends >"$PKG_TMP/depends"
+for dependency in libc6 libqt6widgets6 libqt6gui6 libqt6core6; do
     grep -qx "$dependency" "$PKG_TMP/depends" || fail "Depends lacks $dependency"
 done
+names Recommends | grep -qx qt6-wayland || fail "Recommends lacks qt6-wayland"
 
 # dpkg-deb -c: mode owner size date time path. Every entry lies under /usr
 # (an absolute install destination would leak a build path) and is root's.
