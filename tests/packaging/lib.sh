@@ -109,6 +109,10 @@ check_tree() {
             fail "desktop entry runs '$exec_line', not the installed $EXECUTABLE"
         [ "$(desktop_key "$desktop" Icon)" = "$APP_ID" ] ||
             fail "desktop entry's Icon is not $APP_ID"
+        # Qt names the window class after the executable; the desktop
+        # matches running windows to the entry by it.
+        [ "$(desktop_key "$desktop" StartupWMClass)" = "$EXECUTABLE" ] ||
+            fail "desktop entry's StartupWMClass is not $EXECUTABLE"
         [ "$(desktop_key "$desktop" Name)" = "Kelo Diabetes Risk Calculator" ] ||
             fail "desktop entry's Name is '$(desktop_key "$desktop" Name)'"
     fi
