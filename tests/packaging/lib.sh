@@ -2,6 +2,7 @@
 # by the packaging test scripts.
 
 APP_ID=example.orvaneboard.KeloDiabetesRiskCalculator
+PACKAGE=kelo-diabetes-risk-calculator
 EXECUTABLE=KeloFreeDiabetesRiskCalculator
 ICON_SIZES="16 22 24 32 48 64 128 256"
 
@@ -36,6 +37,9 @@ expected_files() {
             echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
         done
         echo "share/icons/hicolor/scalable/apps/$APP_ID.svg"
+        echo "share/man/man1/$EXECUTABLE.1.gz"
+        echo "share/doc/$PACKAGE/copyright"
+        echo "share/doc/$PACKAGE/changelog.gz"
     } | LC_ALL=C sort
 }
 
@@ -129,5 +133,15 @@ check_tree() {
         if grep -n '@[A-Za-z_]*@' "$metainfo" >&2; then
             fail "metainfo keeps unconfigured placeholders (above)"
         fi
+    fi
+
+    # The changelog is kept by hand: its newest entry must be this version's.
+    changelog="$prefix/share/doc/$PACKAGE/changelog.gz"
+    if [ -f "$changelog" ]; then
+        newest=$(gzip -dc "$changelog" | head -n 1)
+        case $newest in
+            "$PACKAGE ($version) "*) ;;
+            *) fail "changelog's newest entry is '$newest', not $version" ;;
+        esac
     fi
 }
