@@ -25,6 +25,7 @@ packages="
   desktop-file-utils
   appstream
   dpkg-dev
+  lintian
   clang
   libclang-rt-14-dev
 "

@@ -11,22 +11,9 @@ package=$3
 version=$4
 . "$(dirname "$0")/lib.sh"
 
-# Built into the scratch folder so that a package the developer made in the
-# build folder is left alone.
-(cd "$build" && "$cpack" --config CPackConfig.cmake -G DEB -B "$PKG_TMP/out") \
-    >"$PKG_TMP/cpack.log" 2>&1 || {
-    cat "$PKG_TMP/cpack.log" >&2
-    echo "FAIL: cpack -G DEB failed" >&2
-    exit 1
-}
-
+build_deb "$cpack" "$build" "$package" "$version"
+deb=$DEB
 arch=$(dpkg --print-architecture)
-deb="$PKG_TMP/out/${package}_${version}_$arch.deb"
-if [ ! -f "$deb" ]; then
-    ls -l "$PKG_TMP/out" >&2
-    echo "FAIL: no $(basename "$deb")" >&2
-    exit 1
-fi
 
 dpkg-deb -I "$deb" >"$PKG_TMP/info"
 cat "$PKG_TMP/info"

@@ -55,6 +55,25 @@ compare_file_lists() {
     cmp -s "$2" "$3" || fail "$1 differs from the expected file list"
 }
 
+# build_deb CPACK BUILD_DIR PACKAGE VERSION: makes the Debian package with
+# CPack in the scratch folder, so that a package the developer made in the
+# build folder is left alone, and sets DEB to its path; ends the script when
+# there is no package.
+build_deb() {
+    (cd "$2" && "$1" --config CPackConfig.cmake -G DEB -B "$PKG_TMP/out") \
+        >"$PKG_TMP/cpack.log" 2>&1 || {
+        cat "$PKG_TMP/cpack.log" >&2
+        echo "FAIL: cpack -G DEB failed" >&2
+        exit 1
+    }
+    DEB="$PKG_TMP/out/${3}_${4}_$(dpkg --print-architecture).deb"
+    if [ ! -f "$DEB" ]; then
+        ls -l "$PKG_TMP/out" >&2
+        echo "FAIL: no $(basename "$DEB")" >&2
+        exit 1
+    fi
+}
+
 # png_header FILE: prints "WIDTH HEIGHT BITDEPTH COLOURTYPE" read from the
 # PNG signature and IHDR chunk; fails when FILE does not start like a PNG.
 png_header() {
