@@ -9,7 +9,6 @@ packages="
   ninja-build
   qt6-base-dev
   libxcb1-dev
-  qt6-qpa-plugins
   fonts-dejavu-core
   fonts-liberation2
   xvfb
@@ -26,6 +25,7 @@ packages="
   desktop-file-utils
   appstream
   dpkg-dev
+  lintian
   clang
   libclang-rt-14-dev
 "

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Builds the Debian package with CPack and inspects it with dpkg-deb: its
-# name, version and architecture, the dependencies dpkg-shlibdeps found plus
-# the Qt platform plugins, and its content under /usr, which must be the same
-# files a plain installation gives.
+# name, version and architecture, the dependencies dpkg-shlibdeps found, the
+# recommended Wayland plugin, and its content under /usr, which must be the
+# same files a plain installation gives.
 # Usage: deb_package.sh CPACK BUILD_DIR PACKAGE_NAME VERSION
 set -eu
 cpack=$1
@@ -11,22 +11,9 @@ package=$3
 version=$4
 . "$(dirname "$0")/lib.sh"
 
-# Built into the scratch folder so that a package the developer made in the
-# build folder is left alone.
-(cd "$build" && "$cpack" --config CPackConfig.cmake -G DEB -B "$PKG_TMP/out") \
-    >"$PKG_TMP/cpack.log" 2>&1 || {
-    cat "$PKG_TMP/cpack.log" >&2
-    echo "FAIL: cpack -G DEB failed" >&2
-    exit 1
-}
-
+build_deb "$cpack" "$build" "$package" "$version"
+deb=$DEB
 arch=$(dpkg --print-architecture)
-deb="$PKG_TMP/out/${package}_${version}_$arch.deb"
-if [ ! -f "$deb" ]; then
-    ls -l "$PKG_TMP/out" >&2
-    echo "FAIL: no $(basename "$deb")" >&2
-    exit 1
-fi
 
 dpkg-deb -I "$deb" >"$PKG_TMP/info"
 cat "$PKG_TMP/info"
@@ -43,12 +30,19 @@ field() {
 [ -n "$(field Section)" ] || fail "no Section"
 [ -n "$(field Description)" ] || fail "no Description"
 
-# The package names in Depends, one a line (versions and alternatives off).
-# shellcheck disable=SC2020
-field Depends | tr ',|' '\n\n' | sed 's/(.*//; s/ //g' | grep . >"$PKG_TMP/depends" || true
-for dependency in libc6 libqt6widgets6 libqt6core6 qt6-qpa-plugins; do
+# names FIELD: the package names in FIELD, one a line (versions and
+# alternatives off).
+names() {
+    # shellcheck disable=SC2020
+    field "$1" | tr ',|' '\n\n' | sed 's/(.*//; s/ //g' | grep . || true
+}
+# libqt6gui6 also holds the xcb platform plugin, without which the program
+# cannot open a window on X11.
+names Depends >"$PKG_TMP/depends"
+for dependency in libc6 libqt6widgets6 libqt6gui6 libqt6core6; do
     grep -qx "$dependency" "$PKG_TMP/depends" || fail "Depends lacks $dependency"
 done
+names Recommends | grep -qx qt6-wayland || fail "Recommends lacks qt6-wayland"
 
 # dpkg-deb -c: mode owner size date time path. Every entry lies under /usr
 # (an absolute install destination would leak a build path) and is root's.

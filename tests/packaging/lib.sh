@@ -2,6 +2,7 @@
 # by the packaging test scripts.
 
 APP_ID=example.orvaneboard.KeloDiabetesRiskCalculator
+PACKAGE=kelo-diabetes-risk-calculator
 EXECUTABLE=KeloFreeDiabetesRiskCalculator
 ICON_SIZES="16 22 24 32 48 64 128 256"
 
@@ -36,6 +37,9 @@ expected_files() {
             echo "share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
         done
         echo "share/icons/hicolor/scalable/apps/$APP_ID.svg"
+        echo "share/man/man1/$EXECUTABLE.1.gz"
+        echo "share/doc/$PACKAGE/copyright"
+        echo "share/doc/$PACKAGE/changelog.gz"
     } | LC_ALL=C sort
 }
 
@@ -49,6 +53,25 @@ compare_file_lists() {
         echo "FAIL: $1 holds unexpected $path" >&2
     done
     cmp -s "$2" "$3" || fail "$1 differs from the expected file list"
+}
+
+# build_deb CPACK BUILD_DIR PACKAGE VERSION: makes the Debian package with
+# CPack in the scratch folder, so that a package the developer made in the
+# build folder is left alone, and sets DEB to its path; ends the script when
+# there is no package.
+build_deb() {
+    (cd "$2" && "$1" --config CPackConfig.cmake -G DEB -B "$PKG_TMP/out") \
+        >"$PKG_TMP/cpack.log" 2>&1 || {
+        cat "$PKG_TMP/cpack.log" >&2
+        echo "FAIL: cpack -G DEB failed" >&2
+        exit 1
+    }
+    DEB="$PKG_TMP/out/${3}_${4}_$(dpkg --print-architecture).deb"
+    if [ ! -f "$DEB" ]; then
+        ls -l "$PKG_TMP/out" >&2
+        echo "FAIL: no $(basename "$DEB")" >&2
+        exit 1
+    fi
 }
 
 # png_header FILE: prints "WIDTH HEIGHT BITDEPTH COLOURTYPE" read from the
@@ -109,6 +132,10 @@ check_tree() {
             fail "desktop entry runs '$exec_line', not the installed $EXECUTABLE"
         [ "$(desktop_key "$desktop" Icon)" = "$APP_ID" ] ||
             fail "desktop entry's Icon is not $APP_ID"
+        # Qt names the window class after the executable; the desktop
+        # matches running windows to the entry by it.
+        [ "$(desktop_key "$desktop" StartupWMClass)" = "$EXECUTABLE" ] ||
+            fail "desktop entry's StartupWMClass is not $EXECUTABLE"
         [ "$(desktop_key "$desktop" Name)" = "Kelo Diabetes Risk Calculator" ] ||
             fail "desktop entry's Name is '$(desktop_key "$desktop" Name)'"
     fi
@@ -125,5 +152,15 @@ check_tree() {
         if grep -n '@[A-Za-z_]*@' "$metainfo" >&2; then
             fail "metainfo keeps unconfigured placeholders (above)"
         fi
+    fi
+
+    # The changelog is kept by hand: its newest entry must be this version's.
+    changelog="$prefix/share/doc/$PACKAGE/changelog.gz"
+    if [ -f "$changelog" ]; then
+        newest=$(gzip -dc "$changelog" | head -n 1)
+        case $newest in
+            "$PACKAGE ($version) "*) ;;
+            *) fail "changelog's newest entry is '$newest', not $version" ;;
+        esac
     fi
 }
