@@ -4,9 +4,9 @@
 
 #include "FuzzCheck.h"
 #include "links/PageAddresses.h"
+#include "links/Referral.h"
 #include "links/UrlOpener.h"
 #include "platform/TrimSpaces.h"
-#include "ui/exit/Referral.h"
 
 #include <QStringList>
 #include <QUrl>
@@ -17,7 +17,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-modTellAFriend::ReferralDetails detailsFrom(const QString &text)
+links::ReferralDetails detailsFrom(const QString &text)
 {
     std::array<QString, 5> values;
     qsizetype from = 0;
@@ -45,8 +45,8 @@ QString expectedValue(const QString &typed)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const modTellAFriend::ReferralDetails details = detailsFrom(fuzz::utf16From(data, size));
-    const QString address = modTellAFriend::referralAddress(details);
+    const links::ReferralDetails details = detailsFrom(fuzz::utf16From(data, size));
+    const QString address = links::referralAddress(details);
 
     // Printable ASCII without a space: nothing for a browser or a mail
     // program to re-encode, cut or wrap. No "#" either, which would end the

@@ -72,7 +72,7 @@ frmExitScreen &ExitScreen()
     return load(instance, [] {
         auto *form = new frmExitScreen(Startup().IMGIcon());
         form->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(form, &frmExitScreen::quitRequested, form, &modHelp::QuitProgram);
+        QObject::connect(form, &frmExitScreen::quitRequested, form, &app::QuitProgram);
         return form;
     });
 }

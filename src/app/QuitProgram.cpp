@@ -5,7 +5,7 @@
 
 #include <exception>
 
-namespace modHelp {
+namespace app {
 namespace {
 bool unloadingForms = false;
 } // namespace
@@ -31,4 +31,4 @@ void QuitProgram()
     platform::EndProcess();
 }
 
-} // namespace modHelp
+} // namespace app

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace modHelp {
+namespace app {
 
 // Ends the program: unloads every loaded form, running each one's unload
 // handler, then ends the process. Handlers may call it again while it runs;
@@ -11,4 +11,4 @@ void QuitProgram();
 // nothing new.
 bool QuitInProgress();
 
-} // namespace modHelp
+} // namespace app

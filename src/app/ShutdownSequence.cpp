@@ -8,7 +8,7 @@ namespace app {
 
 void RunShutdownSequence()
 {
-    if (modHelp::QuitInProgress())
+    if (app::QuitInProgress())
         return;
     frmExitScreen &exitScreen = forms::ExitScreen();
     exitScreen.show();

@@ -51,7 +51,7 @@ void frmStartup::Form_Load()
     if (anotherCopyRunning) {
         platform::showMessage(nullptr, u"Application is already running"_s,
                               platform::MessageIcon::Information);
-        modHelp::QuitProgram();
+        app::QuitProgram();
         return;
     }
 
@@ -87,5 +87,5 @@ void frmStartup::Unload()
 
 void frmStartup::Form_Unload()
 {
-    modHelp::QuitProgram();
+    app::QuitProgram();
 }

@@ -3,35 +3,35 @@
 #include "PageAddresses.h"
 #include "UrlOpener.h"
 
-namespace modHelp {
+namespace links {
 
 void OpenHomePage()
 {
-    OpenUrl(links::HomePageAddress.toString());
+    OpenUrl(HomePageAddress.toString());
 }
 void OpenHelpWebPage()
 {
-    OpenUrl(links::HelpPageAddress.toString());
+    OpenUrl(HelpPageAddress.toString());
 }
 void OpenDownloadWebPage()
 {
-    OpenUrl(links::DownloadPageAddress.toString());
+    OpenUrl(DownloadPageAddress.toString());
 }
 void OpenDonatePage()
 {
-    OpenUrl(links::DonatePageAddress.toString());
+    OpenUrl(DonatePageAddress.toString());
 }
 void OpenCoBrandPage()
 {
-    OpenUrl(links::CoBrandPageAddress.toString());
+    OpenUrl(CoBrandPageAddress.toString());
 }
 void OpenFullyBrandedPage()
 {
-    OpenUrl(links::FullyBrandedPageAddress.toString());
+    OpenUrl(FullyBrandedPageAddress.toString());
 }
 void OpenSoftwaresPage()
 {
-    OpenUrl(links::SoftwaresPageAddress.toString());
+    OpenUrl(SoftwaresPageAddress.toString());
 }
 
-} // namespace modHelp
+} // namespace links

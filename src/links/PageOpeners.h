@@ -2,7 +2,7 @@
 
 // One routine per page of the maker's site; each opens its page in the
 // default browser and reports nothing.
-namespace modHelp {
+namespace links {
 
 void OpenHomePage();
 void OpenHelpWebPage();
@@ -12,4 +12,4 @@ void OpenCoBrandPage();
 void OpenFullyBrandedPage();
 void OpenSoftwaresPage();
 
-} // namespace modHelp
+} // namespace links

@@ -1,15 +1,21 @@
 #include "UrlOpener.h"
 
 #include <QDesktopServices>
+#include <QLoggingCategory>
 
 namespace links {
 namespace {
 
+// Silent unless turned on, e.g. QT_LOGGING_RULES="kelo.links.warning=true".
+Q_LOGGING_CATEGORY(lcLinks, "kelo.links", QtCriticalMsg)
+
 void openInBrowser(const QString &address)
 {
-    // The result says only whether a launcher was found; like every failed
-    // launch, a false is not reported.
-    QDesktopServices::openUrl(toUrl(address));
+    // The result says only whether a launcher was found. The user is not
+    // told, as with every failed launch; a line in the log says why nothing
+    // opened.
+    if (!QDesktopServices::openUrl(toUrl(address)))
+        qCWarning(lcLinks, "no browser could be started for %s", qUtf8Printable(address));
 }
 
 } // namespace
@@ -28,13 +34,9 @@ UrlOpenerSeam &urlOpenerSeam()
     return seam;
 }
 
-} // namespace links
-
-namespace modHelp {
-
 void OpenUrl(const QString &address)
 {
-    links::urlOpenerSeam()(address);
+    urlOpenerSeam()(address);
 }
 
-} // namespace modHelp
+} // namespace links

@@ -10,13 +10,9 @@
 // Opening an address in the user's default browser. The program hands the
 // address over and goes on at once: it never waits for the browser and never
 // learns or reports whether a page was shown.
-namespace modHelp {
+namespace links {
 
 void OpenUrl(const QString &address);
-
-} // namespace modHelp
-
-namespace links {
 
 // The address as Qt's URL, with every character and escape kept as it stands.
 QUrl toUrl(const QString &address);

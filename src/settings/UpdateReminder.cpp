@@ -68,7 +68,7 @@ void CheckUpdateReminder(SettingsStore &store, const QDate &today)
     store.SaveSetting(dateKey, todayText);
 
     if (answer == platform::MessageAnswer::Yes)
-        modHelp::OpenDownloadWebPage();
+        links::OpenDownloadWebPage();
 }
 
 void CheckUpdateReminder()

@@ -133,10 +133,10 @@ private Q_SLOTS:
                 forms::Unload(exitScreen.get());
                 break;
             case Step::Quit:
-                modHelp::QuitProgram();
+                app::QuitProgram();
                 break;
             }
-            QVERIFY(!modHelp::QuitInProgress());
+            QVERIFY(!app::QuitInProgress());
             // The main window alone hands over to the exit screen and the
             // program goes on; anything else ends it.
             quitting = quitting || step != Step::Main;
@@ -185,16 +185,16 @@ private Q_SLOTS:
         if (withExitScreen)
             forms::ExitScreen().show();
 
-        modHelp::QuitProgram();
+        app::QuitProgram();
         const int endsAfterFirst = recorder.ends;
         QVERIFY(endsAfterFirst >= 1);
         if (eventLoopBetween)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        modHelp::QuitProgram();
+        app::QuitProgram();
 
         QCOMPARE(recorder.ends, endsAfterFirst + 1);
         QVERIFY(!recorder.loadedAtLastEnd);
-        QVERIFY(!modHelp::QuitInProgress());
+        QVERIFY(!app::QuitInProgress());
         QVERIFY(!anyWindowVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());

@@ -25,11 +25,11 @@ private Q_SLOTS:
 
         // The controller's unload handler calls the routine again while the
         // first call is unloading the forms.
-        modHelp::QuitProgram();
+        app::QuitProgram();
 
         QVERIFY(ends >= 1);
         QVERIFY(forms::Loaded().isEmpty());
-        QVERIFY(!modHelp::QuitInProgress());
+        QVERIFY(!app::QuitInProgress());
         QVERIFY(!mainWindow || !mainWindow->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(startup.isNull());
@@ -41,7 +41,7 @@ private Q_SLOTS:
         int ends = 0;
         platform::ScopedProcessEnd recorder([&ends] { ++ends; });
         forms::Startup();
-        modHelp::QuitProgram();
+        app::QuitProgram();
         QVERIFY(ends >= 1);
         QVERIFY(forms::Loaded().isEmpty());
         for (const QWidget *window : QApplication::topLevelWidgets())

@@ -1,7 +1,6 @@
 #include "AppConstants.h"
 #include "links/PageAddresses.h"
 #include "links/PageOpeners.h"
-#include "links/TellAFriendUrl.h"
 #include "links/UrlOpener.h"
 
 #include <QTest>
@@ -24,14 +23,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<Opener>("opener");
         QTest::addColumn<QString>("key");
-        QTest::newRow("home") << Opener(modHelp::OpenHomePage) << u"home-page"_s;
-        QTest::newRow("help") << Opener(modHelp::OpenHelpWebPage) << u"help-web-page"_s;
-        QTest::newRow("download") << Opener(modHelp::OpenDownloadWebPage) << u"download-web-page"_s;
-        QTest::newRow("donate") << Opener(modHelp::OpenDonatePage) << u"donate"_s;
-        QTest::newRow("coBrand") << Opener(modHelp::OpenCoBrandPage) << u"co-brand"_s;
+        QTest::newRow("home") << Opener(links::OpenHomePage) << u"home-page"_s;
+        QTest::newRow("help") << Opener(links::OpenHelpWebPage) << u"help-web-page"_s;
+        QTest::newRow("download") << Opener(links::OpenDownloadWebPage) << u"download-web-page"_s;
+        QTest::newRow("donate") << Opener(links::OpenDonatePage) << u"donate"_s;
+        QTest::newRow("coBrand") << Opener(links::OpenCoBrandPage) << u"co-brand"_s;
         QTest::newRow("fullyBranded")
-            << Opener(modHelp::OpenFullyBrandedPage) << u"fully-branded"_s;
-        QTest::newRow("softwares") << Opener(modHelp::OpenSoftwaresPage) << u"orvanesoftwares"_s;
+            << Opener(links::OpenFullyBrandedPage) << u"fully-branded"_s;
+        QTest::newRow("softwares") << Opener(links::OpenSoftwaresPage) << u"orvanesoftwares"_s;
     }
 
     void opener_opensItsPageExactly()
@@ -54,17 +53,6 @@ private Q_SLOTS:
         QVERIFY(base.startsWith(u"http://"_s));
         QVERIFY(!base.endsWith(u'/'));
         QVERIFY(!base.sliced(7).contains(u'/'));
-    }
-
-    void tellAFriend_opensTheCurrentAddress()
-    {
-        BrowserRecorder browser;
-        modTellAFriend::strTellAFriendUrl = u"http://host/a?x=1"_s;
-        modHelp::OpenTellAFriendUrl();
-        modTellAFriend::strTellAFriendUrl = u"http://host/b?y=2"_s;
-        modHelp::OpenTellAFriendUrl();
-        QCOMPARE(browser.addresses,
-                 (std::vector<QString>{u"http://host/a?x=1"_s, u"http://host/b?y=2"_s}));
     }
 
     void toUrl_keepsTheAddressAsItStands_data()

@@ -139,11 +139,11 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::lblHomePage_Click()
 {
-    modHelp::OpenHomePage();
+    links::OpenHomePage();
 }
 
 void frmAbout::lblCoBrand_Click()
 {
     // This link belongs to the full-branding offer above it.
-    modHelp::OpenFullyBrandedPage();
+    links::OpenFullyBrandedPage();
 }

@@ -6,8 +6,8 @@
 #include "AppConstants.h"
 #include "ExitScreenTexts.h"
 #include "PromptTextBox.h"
-#include "Referral.h"
 #include "links/PageOpeners.h"
+#include "links/Referral.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "platform/TrimSpaces.h"
@@ -60,30 +60,28 @@ void frmExitScreen::Check1_Click(bool checked)
     // Every click ticks the box; it springs back at once and opens the page.
     if (checked) {
         Check1->setChecked(false);
-        modHelp::OpenHomePage();
+        links::OpenHomePage();
     }
 }
 
 void frmExitScreen::lblGoToHome_Click()
 {
-    modHelp::OpenSoftwaresPage();
+    links::OpenSoftwaresPage();
 }
 
 void frmExitScreen::cmdSubmit_Click()
 {
     using platform::trimSpaces;
-    modTellAFriend::Referral = {
+    const links::ReferralDetails referral{
         .senderName = trimSpaces(m_name->text()),
         .senderEmail = trimSpaces(m_email->text()),
         .message = trimSpaces(m_message->text()),
         .friendName = trimSpaces(m_friendName->text()),
         .friendEmail = trimSpaces(m_friendEmail->text()),
     };
-    const modTellAFriend::ReferralDetails &referral = modTellAFriend::Referral;
-    if (const auto problem =
-            modTellAFriend::emailProblem(referral.senderEmail, referral.friendEmail)) {
+    if (const auto problem = links::emailProblem(referral.senderEmail, referral.friendEmail)) {
         platform::showMessage(this, *problem, platform::MessageIcon::Critical);
         return;
     }
-    modTellAFriend::SubmitReferral(this);
+    links::submitReferral(this, referral);
 }

@@ -82,18 +82,18 @@ void frmMain::mnuExit_Click()
 
 void frmMain::mnuOnline_Click()
 {
-    modHelp::OpenHelpWebPage();
+    links::OpenHelpWebPage();
 }
 
 void frmMain::mnuVisit_Click()
 {
-    modHelp::OpenHomePage();
+    links::OpenHomePage();
 }
 
 void frmMain::mnuUpdate_Click()
 {
     // Unlike the reminder at start-up, this asks nothing and records nothing.
-    modHelp::OpenDownloadWebPage();
+    links::OpenDownloadWebPage();
 }
 
 void frmMain::mnuAbout_Click()
@@ -106,25 +106,25 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::mnuDonate_Click()
 {
-    modHelp::OpenDonatePage();
+    links::OpenDonatePage();
 }
 
 void frmMain::mnuMakeMoney_Click()
 {
-    modHelp::OpenFullyBrandedPage();
+    links::OpenFullyBrandedPage();
 }
 
 void frmMain::forumLink_Click()
 {
-    modHelp::OpenHomePage();
+    links::OpenHomePage();
 }
 
 void frmMain::lblCobrand_Click()
 {
-    modHelp::OpenCoBrandPage();
+    links::OpenCoBrandPage();
 }
 
 void frmMain::lblFullBrand_Click()
 {
-    modHelp::OpenFullyBrandedPage();
+    links::OpenFullyBrandedPage();
 }

@@ -1,7 +1,7 @@
 #include "Referral.h"
 
-#include "links/PageAddresses.h"
-#include "links/TellAFriendUrl.h"
+#include "PageAddresses.h"
+#include "UrlOpener.h"
 #include "platform/MessageBox.h"
 #include "platform/TrimSpaces.h"
 
@@ -12,9 +12,7 @@
 using namespace Qt::Literals::StringLiterals;
 using platform::trimSpaces;
 
-namespace modTellAFriend {
-
-ReferralDetails Referral;
+namespace links {
 
 namespace {
 
@@ -64,23 +62,24 @@ std::optional<QString> detailsProblem(const ReferralDetails &details)
 
 QString referralAddress(const ReferralDetails &details)
 {
-    return links::PageScriptAddress.toString() + u"?page=trevo-refer-a-friend"_s + u"&taf1="_s +
+    return PageScriptAddress.toString() + u"?page=trevo-refer-a-friend"_s + u"&taf1="_s +
            encoded(trimSpaces(details.senderName)) + u"&taf2="_s +
            encoded(trimSpaces(details.senderEmail)) + u"&taf3="_s +
            encoded(trimSpaces(details.message)) + u"&taf4="_s +
            encoded(trimSpaces(details.friendName)) + u"&taf5="_s +
            encoded(trimSpaces(details.friendEmail)) + u"&taf6="_s +
-           encoded(links::SiteFolderAddress.toString());
+           encoded(SiteFolderAddress.toString());
 }
 
-void SubmitReferral(QWidget *owner)
+std::optional<QString> submitReferral(QWidget *owner, const ReferralDetails &details)
 {
-    if (const std::optional<QString> problem = detailsProblem(Referral)) {
+    if (const std::optional<QString> problem = detailsProblem(details)) {
         platform::showMessage(owner, *problem, platform::MessageIcon::Critical);
-        return;
+        return std::nullopt;
     }
-    strTellAFriendUrl = referralAddress(Referral);
-    modHelp::OpenTellAFriendUrl();
+    const QString address = referralAddress(details);
+    OpenUrl(address);
+    return address;
 }
 
-} // namespace modTellAFriend
+} // namespace links

@@ -9,7 +9,7 @@ class QWidget;
 // Refer-a-friend: the five values of the exit screen's panel, their checks
 // and the address on the maker's site that carries them; the site does the
 // sending.
-namespace modTellAFriend {
+namespace links {
 
 struct ReferralDetails
 {
@@ -19,9 +19,6 @@ struct ReferralDetails
     QString friendName;
     QString friendEmail;
 };
-
-// The values of the last submission; the exit screen fills them.
-extern ReferralDetails Referral;
 
 // The message for two e-mail addresses (already trimmed) that cannot be
 // sent, or nothing: they must differ, and each must hold an "@" and a ".".
@@ -35,9 +32,9 @@ std::optional<QString> detailsProblem(const ReferralDetails &details);
 // no "&", "=", "#", space or line break in it can change the address.
 QString referralAddress(const ReferralDetails &details);
 
-// Checks Referral; shows the first problem in a message box owned by `owner`
-// (the window the user submitted from), or stores the address in
-// strTellAFriendUrl and opens it.
-void SubmitReferral(QWidget *owner);
+// Checks the details; shows the first problem in a message box owned by
+// `owner` (the window the user submitted from) and returns nothing, or opens
+// the referral address in the browser and returns it.
+std::optional<QString> submitReferral(QWidget *owner, const ReferralDetails &details);
 
-} // namespace modTellAFriend
+} // namespace links

@@ -1,6 +1,5 @@
 #include "links/PageAddresses.h"
-#include "links/TellAFriendUrl.h"
-#include "ui/exit/Referral.h"
+#include "links/Referral.h"
 
 #include <QTest>
 #include <QUrl>
@@ -10,7 +9,7 @@
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
-using modTellAFriend::ReferralDetails;
+using links::ReferralDetails;
 
 namespace {
 
@@ -66,7 +65,7 @@ private Q_SLOTS:
         QFETCH(QString, sender);
         QFETCH(QString, friendEmail);
         QFETCH(QString, problem);
-        const std::optional<QString> found = modTellAFriend::emailProblem(sender, friendEmail);
+        const std::optional<QString> found = links::emailProblem(sender, friendEmail);
         QCOMPARE(found.value_or(QString()), problem);
     }
 
@@ -109,7 +108,7 @@ private Q_SLOTS:
             details.friendEmail.clear();
         const QString expected =
             problem.isEmpty() && field < 4 ? u"Please Enter Your Friend's Email"_s : problem;
-        QCOMPARE(modTellAFriend::detailsProblem(details).value_or(QString()), expected);
+        QCOMPARE(links::detailsProblem(details).value_or(QString()), expected);
     }
 
     void address_carriesEveryValueExactly_data()
@@ -129,7 +128,7 @@ private Q_SLOTS:
         QFETCH(QString, hostile);
         const ReferralDetails details{hostile + u"1"_s, u"a@b.c"_s + hostile, hostile,
                                       hostile + u"4"_s, u"d@e.f"_s + hostile};
-        const QString address = modTellAFriend::referralAddress(details);
+        const QString address = links::referralAddress(details);
 
         QVERIFY(address.startsWith(links::PageScriptAddress.toString() +
                                    u"?page=trevo-refer-a-friend&taf1="_s));
@@ -151,18 +150,18 @@ private Q_SLOTS:
     {
         ReferralDetails details = valid();
         details.senderName = u"Az09-._~"_s;
-        QVERIFY(modTellAFriend::referralAddress(details).contains(u"&taf1=Az09-._~&"_s));
+        QVERIFY(links::referralAddress(details).contains(u"&taf1=Az09-._~&"_s));
     }
 
     void submit_opensTheAddressOncePerPress()
     {
         BrowserRecorder browser;
         MessageRecorder messages;
-        modTellAFriend::Referral = valid();
-        modTellAFriend::SubmitReferral(nullptr);
-        modTellAFriend::SubmitReferral(nullptr);
-        const QString expected = modTellAFriend::referralAddress(valid());
-        QCOMPARE(modTellAFriend::strTellAFriendUrl, expected);
+        const std::optional<QString> first = links::submitReferral(nullptr, valid());
+        const std::optional<QString> second = links::submitReferral(nullptr, valid());
+        const QString expected = links::referralAddress(valid());
+        QCOMPARE(first, expected);
+        QCOMPARE(second, expected);
         QCOMPARE(browser.addresses, (std::vector<QString>{expected, expected}));
         QVERIFY(messages.requests.empty());
     }
@@ -171,15 +170,13 @@ private Q_SLOTS:
     {
         BrowserRecorder browser;
         MessageRecorder messages;
-        modTellAFriend::strTellAFriendUrl = u"earlier"_s;
-        modTellAFriend::Referral = valid();
-        modTellAFriend::Referral.message = u"Your Message"_s;
-        modTellAFriend::SubmitReferral(nullptr);
+        ReferralDetails details = valid();
+        details.message = u"Your Message"_s;
+        QCOMPARE(links::submitReferral(nullptr, details), std::nullopt);
         QCOMPARE(messages.requests.size(), size_t(1));
         QCOMPARE(messages.requests.front().text, u"Please Enter Your Message"_s);
         QCOMPARE(messages.requests.front().icon, platform::MessageIcon::Critical);
         QVERIFY(browser.addresses.empty());
-        QCOMPARE(modTellAFriend::strTellAFriendUrl, u"earlier"_s);
     }
 };
 
