@@ -3,8 +3,6 @@
 #include "AppConstants.h"
 
 #include "CoBrand.h"
-#include "Forms.h"
-#include "QuitProgram.h"
 #include "platform/InstanceGuard.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
@@ -35,9 +33,8 @@ frmStartup::frmStartup()
     : m_icon(app::ApplicationIconResource.toString())
 {
     setObjectName(u"frmStartup"_s);
+    m_loaded.emplace_back(this);
 }
-
-frmStartup::~frmStartup() = default;
 
 void frmStartup::Form_Load()
 {
@@ -51,13 +48,13 @@ void frmStartup::Form_Load()
     if (anotherCopyRunning) {
         platform::showMessage(nullptr, u"Application is already running"_s,
                               platform::MessageIcon::Information);
-        app::QuitProgram();
+        QuitProgram();
         return;
     }
 
     resumeNext(platform::Randomize);
     resumeNext([] { settings::CheckUpdateReminder(); });
-    resumeNext([] { forms::Main().show(); });
+    resumeNext([this] { mainWindow().show(); });
     // The controller is never shown, so there is nothing to hide.
     resumeNext([this] { CoBrand_Randomize(); });
 }
@@ -67,25 +64,17 @@ void frmStartup::CoBrand_Randomize()
     intCoBrandRandomNumber = static_cast<qint16>(app::coBrandNumber(platform::Rnd()));
     switch (app::coBrandEffect(intCoBrandRandomNumber)) {
     case app::CoBrandEffect::CoBrandInFront:
-        forms::Main().BringOfferToFront(frmMain::Offer::CoBrand);
+        mainWindow().BringOfferToFront(frmMain::Offer::CoBrand);
         break;
     case app::CoBrandEffect::FullBrandInFront:
-        forms::Main().BringOfferToFront(frmMain::Offer::FullBrand);
+        mainWindow().BringOfferToFront(frmMain::Offer::FullBrand);
         break;
     case app::CoBrandEffect::NoChange:
         break;
     }
 }
 
-void frmStartup::Unload()
-{
-    if (m_unloaded)
-        return;
-    m_unloaded = true;
-    Form_Unload();
-}
-
 void frmStartup::Form_Unload()
 {
-    app::QuitProgram();
+    QuitProgram();
 }

@@ -1,5 +1,4 @@
 #include "app/CommandLine.h"
-#include "app/Forms.h"
 #include "app/PlatformChoice.h"
 #include "app/frmStartup.h"
 
@@ -56,8 +55,7 @@ int main(int argc, char *argv[])
     // the exit screen replaces the main window.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    forms::Startup().Form_Load();
-    const int status = QApplication::exec();
-    forms::DestroyAll();
-    return status;
+    frmStartup controller;
+    controller.Form_Load();
+    return QApplication::exec();
 }

@@ -1,5 +1,4 @@
 #include "app/CoBrand.h"
-#include "app/Forms.h"
 #include "app/frmStartup.h"
 #include "platform/Random.h"
 #include "ui/main/frmMain.h"
@@ -33,8 +32,6 @@ class CoBrandTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { forms::DestroyAll(); }
-
     void draw_picksNumberAndOffer_data()
     {
         QTest::addColumn<float>("r");
@@ -57,19 +54,20 @@ private Q_SLOTS:
         QFETCH(QString, front);
 
         platform::ScopedRandomDraw draw([r] { return r; });
-        frmStartup &startup = forms::Startup();
+        frmStartup startup;
         startup.CoBrand_Randomize();
         QCOMPARE(startup.intCoBrandRandomNumber, number);
-        QCOMPARE(offerInFront(forms::Main()), front);
+        QCOMPARE(offerInFront(startup.mainWindow()), front);
     }
 
     void draw_sevenLeavesTheOfferInFrontAsItWas()
     {
-        forms::Main().BringOfferToFront(frmMain::Offer::CoBrand);
+        frmStartup startup;
+        startup.mainWindow().BringOfferToFront(frmMain::Offer::CoBrand);
         platform::ScopedRandomDraw draw([] { return 0.95f; });
-        forms::Startup().CoBrand_Randomize();
-        QCOMPARE(forms::Startup().intCoBrandRandomNumber, 7);
-        QCOMPARE(offerInFront(forms::Main()), u"lblCobrand"_s);
+        startup.CoBrand_Randomize();
+        QCOMPARE(startup.intCoBrandRandomNumber, 7);
+        QCOMPARE(offerInFront(startup.mainWindow()), u"lblCobrand"_s);
     }
 
     void number_halfwayGoesToEven_data()

@@ -1,5 +1,3 @@
-#include "app/Forms.h"
-#include "app/QuitProgram.h"
 #include "app/frmStartup.h"
 #include "platform/ProcessEnd.h"
 #include "ui/exit/frmExitScreen.h"
@@ -41,12 +39,15 @@ bool anyWindowVisible()
 // it came.
 struct EndRecorder
 {
+    explicit EndRecorder(frmStartup &controller)
+        : scope([this, &controller] {
+            ++ends;
+            loadedAtLastEnd = !controller.loadedForms().isEmpty();
+        })
+    {}
     int ends = 0;
     bool loadedAtLastEnd = false;
-    platform::ScopedProcessEnd scope{[this] {
-        ++ends;
-        loadedAtLastEnd = !forms::Loaded().isEmpty();
-    }};
+    platform::ScopedProcessEnd scope;
 };
 
 } // namespace
@@ -58,14 +59,8 @@ class FaultsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        forms::DestroyAll();
-        QVERIFY(forms::Loaded().isEmpty());
-    }
-
     // The three forms are loaded in one of the orders the program can meet
-    // (the exit screen always loads the controller first), which is the order
+    // (the controller, which loads the windows, always comes first), which is the order
     // the quit routine unloads them in. Then they are ended one by one in
     // every order, the quit routine among them, so that each unload handler
     // re-enters the routine from every position: first, while the routine is
@@ -77,10 +72,9 @@ private Q_SLOTS:
         QTest::addColumn<QList<Step>>("steps");
         QTest::addColumn<bool>("eventLoopBetween");
 
-        const std::array<QList<Step>, 3> loadOrders = {
+        const std::array<QList<Step>, 2> loadOrders = {
             QList<Step>{Step::Startup, Step::Main, Step::ExitScreen},
             QList<Step>{Step::Startup, Step::ExitScreen, Step::Main},
-            QList<Step>{Step::Main, Step::Startup, Step::ExitScreen},
         };
         for (const QList<Step> &loadOrder : loadOrders) {
             QList<Step> steps{Step::Startup, Step::Main, Step::ExitScreen, Step::Quit};
@@ -101,22 +95,20 @@ private Q_SLOTS:
         QFETCH(QList<Step>, loadOrder);
         QFETCH(QList<Step>, steps);
         QFETCH(bool, eventLoopBetween);
-        EndRecorder recorder;
+        frmStartup controller;
+        EndRecorder recorder(controller);
         MessageRecorder messages;
         BrowserRecorder browser;
 
-        QPointer<frmStartup> startup;
         QPointer<frmMain> mainWindow;
         QPointer<frmExitScreen> exitScreen;
         for (const Step form : loadOrder) {
-            if (form == Step::Startup)
-                startup = &forms::Startup();
-            else if (form == Step::Main)
-                mainWindow = &forms::Main();
-            else
-                exitScreen = &forms::ExitScreen();
+            if (form == Step::Main)
+                mainWindow = &controller.mainWindow();
+            else if (form == Step::ExitScreen)
+                exitScreen = &controller.exitScreen();
         }
-        QCOMPARE(forms::Loaded().size(), qsizetype(3));
+        QCOMPARE(controller.loadedForms().size(), qsizetype(3));
         mainWindow->show();
         exitScreen->show();
 
@@ -124,28 +116,28 @@ private Q_SLOTS:
         for (const Step step : steps) {
             switch (step) {
             case Step::Startup:
-                forms::Unload(startup.get());
+                controller.unload(&controller);
                 break;
             case Step::Main:
-                forms::Unload(mainWindow.get());
+                controller.unload(mainWindow.get());
                 break;
             case Step::ExitScreen:
-                forms::Unload(exitScreen.get());
+                controller.unload(exitScreen.get());
                 break;
             case Step::Quit:
-                app::QuitProgram();
+                controller.QuitProgram();
                 break;
             }
-            QVERIFY(!app::QuitInProgress());
+            QVERIFY(!controller.quitInProgress());
             // The main window alone hands over to the exit screen and the
             // program goes on; anything else ends it.
             quitting = quitting || step != Step::Main;
             QCOMPARE(recorder.ends > 0, quitting);
             if (quitting) {
-                QVERIFY(forms::Loaded().isEmpty());
+                QVERIFY(controller.loadedForms().isEmpty());
                 QVERIFY(!anyWindowVisible());
             } else {
-                QVERIFY(!forms::IsLoaded(mainWindow.get()));
+                QVERIFY(!controller.isLoaded(mainWindow.get()));
                 QVERIFY(exitScreen->isVisible());
             }
             if (eventLoopBetween)
@@ -154,7 +146,6 @@ private Q_SLOTS:
 
         QVERIFY(!recorder.loadedAtLastEnd);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(startup.isNull());
         QVERIFY(mainWindow.isNull());
         QVERIFY(exitScreen.isNull());
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
@@ -178,23 +169,23 @@ private Q_SLOTS:
     {
         QFETCH(bool, withExitScreen);
         QFETCH(bool, eventLoopBetween);
-        EndRecorder recorder;
+        frmStartup controller;
+        EndRecorder recorder(controller);
         MessageRecorder messages;
-        forms::Startup();
-        forms::Main().show();
+        controller.mainWindow().show();
         if (withExitScreen)
-            forms::ExitScreen().show();
+            controller.exitScreen().show();
 
-        app::QuitProgram();
+        controller.QuitProgram();
         const int endsAfterFirst = recorder.ends;
         QVERIFY(endsAfterFirst >= 1);
         if (eventLoopBetween)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        app::QuitProgram();
+        controller.QuitProgram();
 
         QCOMPARE(recorder.ends, endsAfterFirst + 1);
         QVERIFY(!recorder.loadedAtLastEnd);
-        QVERIFY(!app::QuitInProgress());
+        QVERIFY(!controller.quitInProgress());
         QVERIFY(!anyWindowVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());

@@ -1,5 +1,3 @@
-#include "app/Forms.h"
-#include "app/QuitProgram.h"
 #include "app/frmStartup.h"
 #include "platform/ProcessEnd.h"
 #include "ui/main/frmMain.h"
@@ -12,27 +10,24 @@ class QuitProgramTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { forms::DestroyAll(); }
-
     void quit_unloadsEveryFormAndEndsTheProcess()
     {
         int ends = 0;
         platform::ScopedProcessEnd recorder([&ends] { ++ends; });
-        QPointer<frmStartup> startup = &forms::Startup();
-        QPointer<frmMain> mainWindow = &forms::Main();
+        frmStartup startup;
+        QPointer<frmMain> mainWindow = &startup.mainWindow();
         mainWindow->show();
         QVERIFY(QTest::qWaitForWindowExposed(mainWindow));
 
         // The controller's unload handler calls the routine again while the
         // first call is unloading the forms.
-        app::QuitProgram();
+        startup.QuitProgram();
 
         QVERIFY(ends >= 1);
-        QVERIFY(forms::Loaded().isEmpty());
-        QVERIFY(!app::QuitInProgress());
+        QVERIFY(startup.loadedForms().isEmpty());
+        QVERIFY(!startup.quitInProgress());
         QVERIFY(!mainWindow || !mainWindow->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(startup.isNull());
         QVERIFY(mainWindow.isNull());
     }
 
@@ -40,10 +35,10 @@ private Q_SLOTS:
     {
         int ends = 0;
         platform::ScopedProcessEnd recorder([&ends] { ++ends; });
-        forms::Startup();
-        app::QuitProgram();
+        frmStartup startup;
+        startup.QuitProgram();
         QVERIFY(ends >= 1);
-        QVERIFY(forms::Loaded().isEmpty());
+        QVERIFY(startup.loadedForms().isEmpty());
         for (const QWidget *window : QApplication::topLevelWidgets())
             QVERIFY(!window->isVisible());
     }
@@ -51,12 +46,14 @@ private Q_SLOTS:
     void unloadedForm_isLoadedAfreshWhenReferredTo()
     {
         platform::ScopedProcessEnd recorder([] {});
-        frmMain *first = &forms::Main();
-        forms::Unload(first);
-        QVERIFY(!forms::IsLoaded(first));
-        frmMain *second = &forms::Main();
-        QVERIFY(forms::IsLoaded(second));
-        QVERIFY(second != first);
+        frmStartup startup;
+        QPointer<frmMain> first = &startup.mainWindow();
+        startup.unload(first);
+        QVERIFY(!startup.isLoaded(first));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        frmMain *second = &startup.mainWindow();
+        QVERIFY(startup.isLoaded(second));
     }
 };
 

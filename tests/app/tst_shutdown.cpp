@@ -1,4 +1,3 @@
-#include "app/Forms.h"
 #include "app/frmStartup.h"
 #include "platform/ProcessEnd.h"
 #include "ui/exit/frmExitScreen.h"
@@ -20,8 +19,6 @@ class ShutdownTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { forms::DestroyAll(); }
-
     void wholeRoad_mainWindowToExitScreenToTheEnd_data()
     {
         QTest::addColumn<bool>("byMenu");
@@ -36,8 +33,8 @@ private Q_SLOTS:
         platform::ScopedProcessEnd recorder([&ends] { ++ends; });
         BrowserRecorder browser;
         MessageRecorder messages;
-        forms::Startup();
-        QPointer<frmMain> mainWindow = &forms::Main();
+        frmStartup startup;
+        QPointer<frmMain> mainWindow = &startup.mainWindow();
         mainWindow->show();
         QVERIFY(QTest::qWaitForWindowExposed(mainWindow));
 
@@ -49,7 +46,7 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(mainWindow.isNull());
         QCOMPARE(ends, 0);
-        frmExitScreen &exitScreen = forms::ExitScreen();
+        frmExitScreen &exitScreen = startup.exitScreen();
         QVERIFY(exitScreen.isVisible());
         QVERIFY(exitScreen.windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(QTest::qWaitForWindowActive(&exitScreen));
@@ -71,7 +68,7 @@ private Q_SLOTS:
         QTest::mouseClick(exitScreen.findChild<QPushButton *>(u"cmdClose"_s), Qt::LeftButton);
 
         QVERIFY(ends >= 1);
-        QVERIFY(forms::Loaded().isEmpty());
+        QVERIFY(startup.loadedForms().isEmpty());
         QVERIFY(messages.requests.empty());
         for (const QWidget *window : QApplication::topLevelWidgets())
             QVERIFY(!window->isVisible());
@@ -81,11 +78,11 @@ private Q_SLOTS:
     {
         int ends = 0;
         platform::ScopedProcessEnd recorder([&ends] { ++ends; });
-        forms::Startup();
-        forms::ExitScreen().show();
-        forms::ExitScreen().close();
+        frmStartup startup;
+        startup.exitScreen().show();
+        startup.exitScreen().close();
         QVERIFY(ends >= 1);
-        QVERIFY(forms::Loaded().isEmpty());
+        QVERIFY(startup.loadedForms().isEmpty());
     }
 };
 

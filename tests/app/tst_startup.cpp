@@ -1,4 +1,3 @@
-#include "app/Forms.h"
 #include "app/frmStartup.h"
 #include "links/PageAddresses.h"
 #include "links/UrlOpener.h"
@@ -32,8 +31,8 @@ struct Message
 
 bool mainWindowVisible()
 {
-    for (const QPointer<QObject> &form : forms::Loaded()) {
-        if (auto *window = qobject_cast<frmMain *>(form.get()); window && window->isVisible())
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<const frmMain *>(window) && window->isVisible())
             return true;
     }
     return false;
@@ -71,26 +70,25 @@ class StartupTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { forms::DestroyAll(); }
-
     void firstStart_showsMainWindowWithoutQuestion()
     {
         QFile::remove(settings::SettingsStore().fileName());
         StartupFakes fakes;
 
-        forms::Startup().Form_Load();
+        frmStartup startup;
+        startup.Form_Load();
 
         QVERIFY(fakes.messages.empty());
         QVERIFY(fakes.addresses.empty());
         QCOMPARE(fakes.processEnds, 0);
         QVERIFY(mainWindowVisible());
-        QVERIFY(!forms::Startup().IMGIcon().isNull());
+        QVERIFY(!startup.IMGIcon().isNull());
         QCOMPARE(settings::SettingsStore().GetSetting(u"Install"_s), u"1"_s);
         QCOMPARE(settings::SettingsStore().GetSetting(u"Duration"_s),
                  QDate::currentDate().toString(Qt::ISODate));
         // A draw of 0 brings the co-brand offer to the front.
-        QCOMPARE(forms::Startup().intCoBrandRandomNumber, 1);
-        frmMain &mainWindow = forms::Main();
+        QCOMPARE(startup.intCoBrandRandomNumber, 1);
+        frmMain &mainWindow = startup.mainWindow();
         auto *frame = mainWindow.findChild<QGroupBox *>(u"fraFullBrand"_s);
         QCOMPARE(frame->childAt(frame->rect().center())->objectName(), u"lblCobrand"_s);
     }
@@ -110,7 +108,8 @@ private Q_SLOTS:
         store.SaveSetting(u"Duration"_s, QDate::currentDate().addDays(-15).toString(Qt::ISODate));
         StartupFakes fakes(yes ? MessageAnswer::Yes : MessageAnswer::No);
 
-        forms::Startup().Form_Load();
+        frmStartup startup;
+        startup.Form_Load();
 
         QCOMPARE(fakes.messages.size(), size_t(1));
         QCOMPARE(fakes.messages.front().request.buttons, platform::MessageButtons::YesNo);
@@ -128,7 +127,8 @@ private Q_SLOTS:
         QVERIFY(!runningCopy.anotherCopyRunning());
         StartupFakes fakes;
 
-        forms::Startup().Form_Load();
+        frmStartup startup;
+        startup.Form_Load();
 
         QCOMPARE(fakes.messages.size(), size_t(1));
         const MessageRequest &request = fakes.messages.front().request;
@@ -136,7 +136,7 @@ private Q_SLOTS:
         QCOMPARE(request.icon, platform::MessageIcon::Information);
         QCOMPARE(request.buttons, platform::MessageButtons::Ok);
         QVERIFY(fakes.processEnds >= 1);
-        QVERIFY(forms::Loaded().isEmpty());
+        QVERIFY(startup.loadedForms().isEmpty());
         for (const QWidget *window : QApplication::topLevelWidgets())
             QVERIFY(!window->isVisible());
     }
