@@ -18,13 +18,27 @@ struct QtOption
     bool takesValue;
 };
 constexpr QtOption QtOptions[] = {
-    {u"platform", true},   {u"platformpluginpath", true}, {u"platformtheme", true},
-    {u"plugin", true},     {u"qwindowgeometry", true},    {u"qwindowicon", true},
-    {u"qwindowtitle", true}, {u"session", true},          {u"style", true},
-    {u"stylesheet", true}, {u"display", true},            {u"geometry", true},
-    {u"name", true},       {u"title", true},              {u"visual", true},
-    {u"qmljsdebugger", true}, {u"reverse", false},        {u"widgetcount", false},
-    {u"nograb", false},    {u"dograb", false},            {u"sync", false},
+    {u"platform", true},
+    {u"platformpluginpath", true},
+    {u"platformtheme", true},
+    {u"plugin", true},
+    {u"qwindowgeometry", true},
+    {u"qwindowicon", true},
+    {u"qwindowtitle", true},
+    {u"session", true},
+    {u"style", true},
+    {u"stylesheet", true},
+    {u"display", true},
+    {u"geometry", true},
+    {u"name", true},
+    {u"title", true},
+    {u"visual", true},
+    {u"qmljsdebugger", true},
+    {u"reverse", false},
+    {u"widgetcount", false},
+    {u"nograb", false},
+    {u"dograb", false},
+    {u"sync", false},
 };
 
 QString versionText()

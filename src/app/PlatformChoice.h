@@ -12,9 +12,9 @@ namespace app {
 
 struct PlatformSituation
 {
-    QStringList arguments;          // the command line, program first
-    QByteArray platformVariable;    // QT_QPA_PLATFORM
-    QByteArray display;             // DISPLAY
+    QStringList arguments;       // the command line, program first
+    QByteArray platformVariable; // QT_QPA_PLATFORM
+    QByteArray display;          // DISPLAY
 };
 
 // The platform list for QT_QPA_PLATFORM, or empty to leave Qt's own choice.

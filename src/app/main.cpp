@@ -38,8 +38,8 @@ int main(int argc, char *argv[])
         break;
     }
 
-    const QByteArray platform = app::preferredPlatform(
-        {arguments, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY")});
+    const QByteArray platform =
+        app::preferredPlatform({arguments, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY")});
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
     QApplication application(argc, argv);

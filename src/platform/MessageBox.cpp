@@ -98,8 +98,8 @@ int captionWidth(const QString &caption)
     font.setBold(true);
     if (font.pointSizeF() < QApplication::font().pointSizeF())
         font.setPointSizeF(QApplication::font().pointSizeF());
-    return QFontMetrics(font).horizontalAdvance(caption) +
-           TitleBarControls * TitleBarControlWidth + TitleBarMargins;
+    return QFontMetrics(font).horizontalAdvance(caption) + TitleBarControls * TitleBarControlWidth +
+           TitleBarMargins;
 }
 
 MessageBoxSeam &messageBoxSeam()

@@ -21,14 +21,14 @@ private Q_SLOTS:
         QTest::newRow("nothing") << QStringList() << CommandLineAction::Run << QString();
         QTest::newRow("help") << QStringList{u"--help"_s} << CommandLineAction::ShowHelp
                               << u"Usage: KeloFreeDiabetesRiskCalculator [options]\n"_s;
-        QTest::newRow("helpShort") << QStringList{u"-h"_s} << CommandLineAction::ShowHelp
-                                   << u"-v, --version"_s;
+        QTest::newRow("helpShort")
+            << QStringList{u"-h"_s} << CommandLineAction::ShowHelp << u"-v, --version"_s;
         QTest::newRow("version") << QStringList{u"--version"_s} << CommandLineAction::ShowVersion
                                  << u"Kelo Diabetes Risk Calculator 1.10\n"_s;
-        QTest::newRow("versionShort") << QStringList{u"-v"_s} << CommandLineAction::ShowVersion
-                                      << u"1.10"_s;
-        QTest::newRow("qtPlatform") << QStringList{u"-platform"_s, u"xcb"_s}
-                                    << CommandLineAction::Run << QString();
+        QTest::newRow("versionShort")
+            << QStringList{u"-v"_s} << CommandLineAction::ShowVersion << u"1.10"_s;
+        QTest::newRow("qtPlatform")
+            << QStringList{u"-platform"_s, u"xcb"_s} << CommandLineAction::Run << QString();
         QTest::newRow("qtStyleAndSession")
             << QStringList{u"-style=fusion"_s, u"-session"_s, u"1234"_s, u"-reverse"_s}
             << CommandLineAction::Run << QString();
@@ -61,16 +61,19 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("variable");
         QTest::addColumn<QByteArray>("display");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("xServer") << QStringList() << QByteArray() << ":0"_ba << "xcb;wayland"_ba;
-        QTest::newRow("waylandOnly") << QStringList() << QByteArray() << QByteArray()
-                                     << QByteArray();
-        QTest::newRow("userVariable") << QStringList() << "wayland"_ba << ":0"_ba << QByteArray();
-        QTest::newRow("userOption") << QStringList{u"-platform"_s, u"wayland"_s} << QByteArray()
-                                    << ":0"_ba << QByteArray();
-        QTest::newRow("userOptionTwoDashes") << QStringList{u"--platform=wayland"_s}
-                                             << QByteArray() << ":0"_ba << QByteArray();
-        QTest::newRow("otherOption") << QStringList{u"-style"_s, u"fusion"_s} << QByteArray()
-                                     << ":1"_ba << "xcb;wayland"_ba;
+        QTest::newRow("xServer") << QStringList() << QByteArray() << ":0"_ba
+                                 << "xcb;wayland"_ba;
+        QTest::newRow("waylandOnly")
+            << QStringList() << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("userVariable") << QStringList() << "wayland"_ba
+                                      << ":0"_ba << QByteArray();
+        QTest::newRow("userOption")
+            << QStringList{u"-platform"_s, u"wayland"_s} << QByteArray() << ":0"_ba << QByteArray();
+        QTest::newRow("userOptionTwoDashes")
+            << QStringList{u"--platform=wayland"_s} << QByteArray() << ":0"_ba << QByteArray();
+        QTest::newRow("otherOption")
+            << QStringList{u"-style"_s, u"fusion"_s} << QByteArray() << ":1"_ba
+            << "xcb;wayland"_ba;
     }
 
     void preferredPlatform_xcbWhereAnXServerIsReachable()

@@ -28,8 +28,7 @@ private Q_SLOTS:
         QTest::newRow("download") << Opener(links::OpenDownloadWebPage) << u"download-web-page"_s;
         QTest::newRow("donate") << Opener(links::OpenDonatePage) << u"donate"_s;
         QTest::newRow("coBrand") << Opener(links::OpenCoBrandPage) << u"co-brand"_s;
-        QTest::newRow("fullyBranded")
-            << Opener(links::OpenFullyBrandedPage) << u"fully-branded"_s;
+        QTest::newRow("fullyBranded") << Opener(links::OpenFullyBrandedPage) << u"fully-branded"_s;
         QTest::newRow("softwares") << Opener(links::OpenSoftwaresPage) << u"orvanesoftwares"_s;
     }
 

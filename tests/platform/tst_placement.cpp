@@ -71,8 +71,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         // The frame's size is known only once it is shown, so the window may
         // be off by as much as its frame adds (the title bar's height).
-        const QPoint offset = window->frameGeometry().center() -
-                              window->screen()->availableGeometry().center();
+        const QPoint offset =
+            window->frameGeometry().center() - window->screen()->availableGeometry().center();
         const QSize frame = window->frameGeometry().size() - window->size();
         QVERIFY2(std::abs(offset.x()) <= frame.width() && std::abs(offset.y()) <= frame.height(),
                  qPrintable(u"off centre by (%1, %2)"_s.arg(offset.x()).arg(offset.y())));
@@ -105,7 +105,8 @@ private Q_SLOTS:
         // three buttons; about 100 pixels hold those on common desktops.
         QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
         titleFont.setBold(true);
-        const int caption = QFontMetrics(titleFont).horizontalAdvance(app::ApplicationTitle.toString());
+        const int caption =
+            QFontMetrics(titleFont).horizontalAdvance(app::ApplicationTitle.toString());
         QVERIFY2(boxWidth >= caption + 100,
                  qPrintable(u"box %1 px, caption %2 px"_s.arg(boxWidth).arg(caption)));
     }

@@ -179,8 +179,7 @@ private Q_SLOTS:
         for (int question = 1; question < test::QuestionCount; ++question)
             QCOMPARE(questions[question].options, (QStringList{Yes, No}));
         for (int question = 0; question < test::QuestionCount; ++question) {
-            QVERIFY(
-                questions[question].text.startsWith(QString::number(question + 1) + u". "_s));
+            QVERIFY(questions[question].text.startsWith(QString::number(question + 1) + u". "_s));
         }
     }
 

@@ -282,12 +282,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("email");
         QTest::addColumn<QString>("message");
-        QTest::newRow("spaceInAddress") << u"Ann"_s << u"ann @x.org"_s
-                                        << u"Email Address Cannot Contain Space"_s;
-        QTest::newRow("sameAddresses") << u"Ann"_s << u"bob@example.org"_s
-                                       << u"Please Enter Distinct Email Addresses"_s;
-        QTest::newRow("nameLeftAtPrompt") << u"Your Name"_s << u"ann@example.org"_s
-                                          << u"Please Enter Your Name"_s;
+        QTest::newRow("spaceInAddress")
+            << u"Ann"_s << u"ann @x.org"_s << u"Email Address Cannot Contain Space"_s;
+        QTest::newRow("sameAddresses")
+            << u"Ann"_s << u"bob@example.org"_s << u"Please Enter Distinct Email Addresses"_s;
+        QTest::newRow("nameLeftAtPrompt")
+            << u"Your Name"_s << u"ann@example.org"_s << u"Please Enter Your Name"_s;
     }
 
     void everyMessage_isOwnedByTheExitScreen()

@@ -168,8 +168,9 @@ private Q_SLOTS:
         for (int question = 0; question < 5; ++question)
             QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
         // The untouched lists record the first options: 3 points, no weight.
-        QCOMPARE(window.form.run().answers, (std::array<QString, 5>{u"Less than 45 years old"_s, u"Yes"_s,
-                                                          u"Yes"_s, u"Yes"_s, u"Yes"_s}));
+        QCOMPARE(window.form.run().answers,
+                 (std::array<QString, 5>{u"Less than 45 years old"_s, u"Yes"_s, u"Yes"_s, u"Yes"_s,
+                                         u"Yes"_s}));
         QCOMPARE(window.label(u"lblResult(0)"_s)->text(), u"Your Score is: 3"_s);
         QCOMPARE(window.label(u"lblResult(1)"_s)->text(), LowVerdict);
     }

@@ -14,11 +14,11 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QPalette>
-#include <QPlainTextEdit>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -88,22 +88,64 @@ struct WindowState
 const std::vector<WindowState> &windowStates()
 {
     static const std::vector<WindowState> states{
-        {"main_details_coBrandOffer", [] { return mainWindowWithOffer(frmMain::Offer::CoBrand); }},
+        {"main_details_coBrandOffer",
+         [] {
+             return mainWindowWithOffer(frmMain::Offer::CoBrand);
+         }},
         {"main_details_fullBrandOffer",
-         [] { return mainWindowWithOffer(frmMain::Offer::FullBrand); }},
-        {"main_question1", [] { return mainWindowAfter(u"180"_s, {}); }},
-        {"main_question2", [] { return mainWindowAfter(u"180"_s, {0}); }},
-        {"main_question3", [] { return mainWindowAfter(u"180"_s, {0, 1}); }},
-        {"main_question4", [] { return mainWindowAfter(u"180"_s, {0, 1, 0}); }},
-        {"main_question5", [] { return mainWindowAfter(u"180"_s, {0, 1, 0, 1}); }},
-        {"main_result_veryLow", [] { return mainWindowAfter(u"100"_s, {0, 1, 0, 1, 1}); }},
-        {"main_result_low", [] { return mainWindowAfter(u"100"_s, {1, 1, 0, 1, 1}); }},
-        {"main_result_high", [] { return mainWindowAfter(u"400"_s, {2, 0, 1, 0, 0}); }},
-        {"exit_supportMessage0", [] { return exitScreenWithMessage(0); }},
-        {"exit_supportMessage1", [] { return exitScreenWithMessage(1); }},
-        {"exit_supportMessage2", [] { return exitScreenWithMessage(2); }},
-        {"exit_supportMessage3", [] { return exitScreenWithMessage(3); }},
-        {"about", [] {
+         [] {
+             return mainWindowWithOffer(frmMain::Offer::FullBrand);
+         }},
+        {"main_question1",
+         [] {
+             return mainWindowAfter(u"180"_s, {});
+         }},
+        {"main_question2",
+         [] {
+             return mainWindowAfter(u"180"_s, {0});
+         }},
+        {"main_question3",
+         [] {
+             return mainWindowAfter(u"180"_s, {0, 1});
+         }},
+        {"main_question4",
+         [] {
+             return mainWindowAfter(u"180"_s, {0, 1, 0});
+         }},
+        {"main_question5",
+         [] {
+             return mainWindowAfter(u"180"_s, {0, 1, 0, 1});
+         }},
+        {"main_result_veryLow",
+         [] {
+             return mainWindowAfter(u"100"_s, {0, 1, 0, 1, 1});
+         }},
+        {"main_result_low",
+         [] {
+             return mainWindowAfter(u"100"_s, {1, 1, 0, 1, 1});
+         }},
+        {"main_result_high",
+         [] {
+             return mainWindowAfter(u"400"_s, {2, 0, 1, 0, 0});
+         }},
+        {"exit_supportMessage0",
+         [] {
+             return exitScreenWithMessage(0);
+         }},
+        {"exit_supportMessage1",
+         [] {
+             return exitScreenWithMessage(1);
+         }},
+        {"exit_supportMessage2",
+         [] {
+             return exitScreenWithMessage(2);
+         }},
+        {"exit_supportMessage3",
+         [] {
+             return exitScreenWithMessage(3);
+         }},
+        {"about",
+         [] {
              auto window = std::make_unique<frmAbout>();
              window->show();
              return Window(std::move(window));
@@ -157,11 +199,11 @@ void checkButtons(QWidget *window, QStringList &problems)
         option.text = button->text();
         if (button->autoDefault() || button->isDefault())
             option.features |= QStyleOptionButton::AutoDefaultButton;
-        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option,
-                                                           button);
-        const QRect needed = QFontMetrics(button->font())
-                                 .boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic,
-                                               button->text());
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QRect needed =
+            QFontMetrics(button->font())
+                .boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
         if (!room.contains(needed))
             problems << describe(button, button->text(), room, needed);
     }
@@ -210,14 +252,14 @@ std::vector<DrawnText> drawnTexts(QWidget *window)
             continue;
         const QPalette &palette = widget->palette();
         if (auto *label = qobject_cast<QLabel *>(widget))
-            texts.push_back({label, label->text(), palette.color(QPalette::WindowText),
-                             groundOf(label)});
+            texts.push_back(
+                {label, label->text(), palette.color(QPalette::WindowText), groundOf(label)});
         else if (auto *frame = qobject_cast<QGroupBox *>(widget))
-            texts.push_back({frame, frame->title(), palette.color(QPalette::WindowText),
-                             groundOf(frame)});
+            texts.push_back(
+                {frame, frame->title(), palette.color(QPalette::WindowText), groundOf(frame)});
         else if (auto *box = qobject_cast<QLineEdit *>(widget))
-            texts.push_back({box, box->text(), palette.color(QPalette::Text),
-                             palette.color(QPalette::Base)});
+            texts.push_back(
+                {box, box->text(), palette.color(QPalette::Text), palette.color(QPalette::Base)});
         else if (auto *box = qobject_cast<QPlainTextEdit *>(widget))
             texts.push_back({box, box->toPlainText(), palette.color(QPalette::Text),
                              palette.color(QPalette::Base)});
@@ -246,11 +288,15 @@ QPalette darkPalette()
     const QColor dark(0x35, 0x35, 0x35);
     const QColor darker(0x2A, 0x2A, 0x2A);
     const QColor light(0xE8, 0xE8, 0xE8);
-    for (const auto &[role, colour] :
-         {std::pair{QPalette::Window, dark}, {QPalette::WindowText, light},
-          {QPalette::Base, darker}, {QPalette::AlternateBase, dark}, {QPalette::Text, light},
-          {QPalette::Button, dark}, {QPalette::ButtonText, light},
-          {QPalette::ToolTipBase, dark}, {QPalette::ToolTipText, light}})
+    for (const auto &[role, colour] : {std::pair{QPalette::Window, dark},
+                                       {QPalette::WindowText, light},
+                                       {QPalette::Base, darker},
+                                       {QPalette::AlternateBase, dark},
+                                       {QPalette::Text, light},
+                                       {QPalette::Button, dark},
+                                       {QPalette::ButtonText, light},
+                                       {QPalette::ToolTipBase, dark},
+                                       {QPalette::ToolTipText, light}})
         palette.setColor(role, colour);
     return palette;
 }

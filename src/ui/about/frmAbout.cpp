@@ -40,8 +40,8 @@ frmAbout::frmAbout(QWidget *parent)
 {
     createWindow();
     createControls();
-    setTabOrder(cmdOK, picIcon);
-    cmdOK->setFocus();
+    setTabOrder(okButton, iconPicture);
+    okButton->setFocus();
     platform::centreOnScreen(this);
 }
 
@@ -60,24 +60,25 @@ void frmAbout::createWindow()
 
 void frmAbout::createControls()
 {
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(u"picIcon"_s);
-    picIcon->setPixmap(
+    iconPicture = new QLabel(this);
+    iconPicture->setObjectName(u"picIcon"_s);
+    iconPicture->setPixmap(
         QIcon(app::ApplicationIconResource.toString()).pixmap(IconPixels, IconPixels));
-    picIcon->setGeometry(twipsRect(120, 120, 480, 480));
-    picIcon->adjustSize();
+    iconPicture->setGeometry(twipsRect(120, 120, 480, 480));
+    iconPicture->adjustSize();
     // The picture box paints the system's window background behind the icon
     // and can take the focus.
-    platform::setBackgroundColour(picIcon, QApplication::palette().color(QPalette::Window).rgb());
-    picIcon->setFocusPolicy(Qt::StrongFocus);
+    platform::setBackgroundColour(iconPicture,
+                                  QApplication::palette().color(QPalette::Window).rgb());
+    iconPicture->setFocusPolicy(Qt::StrongFocus);
 
-    Label2 = ui::createLabel(this, {.name = u"Label2"_s,
-                                    .text = app::WindowCaption.toString(),
-                                    .geometry = twipsRect(720, 195, 5580, 345),
-                                    .font = platform::verdana(14.25, {.bold = true}),
-                                    .textColour = Lavender,
-                                    .sizedToText = true});
-    Label1 = ui::createLabel(
+    titleLabel = ui::createLabel(this, {.name = u"Label2"_s,
+                                        .text = app::WindowCaption.toString(),
+                                        .geometry = twipsRect(720, 195, 5580, 345),
+                                        .font = platform::verdana(14.25, {.bold = true}),
+                                        .textColour = Lavender,
+                                        .sizedToText = true});
+    description = ui::createLabel(
         this, {.name = u"Label1"_s,
                .text = u"Kelo Diabetes Risk Calculator is a simple health tool that helps one "
                        u"know if they are prone to diabetes which is a very serious disease if "
@@ -89,7 +90,7 @@ void frmAbout::createControls()
                .textColour = colour::White});
     // Both links end where the OK button ends; sized to their text they grow
     // to the left, so a longer site address still fits the window.
-    lblHomePage = ui::createLinkLabel(
+    homePageLink = ui::createLinkLabel(
         this, {.name = u"lblHomePage"_s,
                .text = u"Click here to visit "_s + app::SiteBaseAddress.toString(),
                .geometry = twipsRect(2955, 1605, 4050, 195),
@@ -97,39 +98,40 @@ void frmAbout::createControls()
                .textColour = Lavender,
                .alignment = Qt::AlignRight,
                .sizedToText = true});
-    Label3 = ui::createLabel(this, {.name = u"Label3"_s,
-                                    .text = u"Home Business Opportunity. Start your own Internet "
-                                            u"business and make money online. Get this software "
-                                            u"fully branded for your website."_s,
-                                    .geometry = twipsRect(120, 1920, 6885, 435),
-                                    .font = platform::verdana(8.25, {.bold = true}),
-                                    .textColour = colour::BrightGreen});
-    lblCoBrand = ui::createLinkLabel(this, {.name = u"lblCoBrand"_s,
-                                            .text = u"Click here for more details."_s,
-                                            .geometry = twipsRect(4650, 2355, 2355, 195),
-                                            .font = linkFont(),
-                                            .textColour = Lavender,
-                                            .alignment = Qt::AlignRight,
-                                            .sizedToText = true});
+    brandingOffer =
+        ui::createLabel(this, {.name = u"Label3"_s,
+                               .text = u"Home Business Opportunity. Start your own Internet "
+                                       u"business and make money online. Get this software "
+                                       u"fully branded for your website."_s,
+                               .geometry = twipsRect(120, 1920, 6885, 435),
+                               .font = platform::verdana(8.25, {.bold = true}),
+                               .textColour = colour::BrightGreen});
+    brandingDetailsLink = ui::createLinkLabel(this, {.name = u"lblCoBrand"_s,
+                                                     .text = u"Click here for more details."_s,
+                                                     .geometry = twipsRect(4650, 2355, 2355, 195),
+                                                     .font = linkFont(),
+                                                     .textColour = Lavender,
+                                                     .alignment = Qt::AlignRight,
+                                                     .sizedToText = true});
 
     // A rule 2 pixels thick across the whole width, from x = -15 to 7080.
-    Line2 = new QFrame(this);
-    Line2->setObjectName(u"Line2"_s);
-    Line2->setGeometry(platform::twipsToPixels(-15), platform::twipsToPixels(2760) - 1,
-                       platform::twipsToPixels(7080 + 15), 2);
-    platform::setBackgroundColour(Line2, Lavender);
+    rule = new QFrame(this);
+    rule->setObjectName(u"Line2"_s);
+    rule->setGeometry(platform::twipsToPixels(-15), platform::twipsToPixels(2760) - 1,
+                      platform::twipsToPixels(7080 + 15), 2);
+    platform::setBackgroundColour(rule, Lavender);
 
-    cmdOK = ui::createButton(this, {.name = u"cmdOK"_s,
-                                    .caption = u"OK"_s,
-                                    .geometry = twipsRect(5745, 2880, 1260, 345),
-                                    .font = windowFont()});
+    okButton = ui::createButton(this, {.name = u"cmdOK"_s,
+                                       .caption = u"OK"_s,
+                                       .geometry = twipsRect(5745, 2880, 1260, 345),
+                                       .font = windowFont()});
     // Enter presses it as the default button; Esc and the close box reject
     // the dialog, which closes it the same way.
-    cmdOK->setDefault(true);
+    okButton->setDefault(true);
 
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
-    connect(lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    connect(okButton, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(homePageLink, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(brandingDetailsLink, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
 }
 
 void frmAbout::cmdOK_Click()

@@ -28,12 +28,12 @@ private:
     void createWindow();
     void createControls();
 
-    QLabel *picIcon = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label1 = nullptr;
-    LinkLabel *lblHomePage = nullptr;
-    QLabel *Label3 = nullptr;
-    LinkLabel *lblCoBrand = nullptr;
-    QFrame *Line2 = nullptr;
-    QPushButton *cmdOK = nullptr;
+    QLabel *iconPicture = nullptr;
+    QLabel *titleLabel = nullptr;
+    QLabel *description = nullptr;
+    LinkLabel *homePageLink = nullptr;
+    QLabel *brandingOffer = nullptr;
+    LinkLabel *brandingDetailsLink = nullptr;
+    QFrame *rule = nullptr;
+    QPushButton *okButton = nullptr;
 };

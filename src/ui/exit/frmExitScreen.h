@@ -37,7 +37,7 @@ protected:
 
 private Q_SLOTS:
     void cmdClose_Click();
-    void Check1_Click(bool checked);
+    void visitForumButton_Click(bool checked);
     void lblGoToHome_Click();
     void cmdSubmit_Click();
 
@@ -52,16 +52,16 @@ private:
     void Form_Load(const QIcon &applicationIcon);
     void Form_Unload();
 
-    QGroupBox *Frame6 = nullptr;
-    LinkLabel *lblGoToHome = nullptr;
-    QLabel *Label3 = nullptr;
+    QGroupBox *softwarePanel = nullptr;
+    LinkLabel *softwaresLink = nullptr;
+    QLabel *promotionText = nullptr;
 
-    QGroupBox *Frame2 = nullptr;
+    QGroupBox *referralPanel = nullptr;
     QPlainTextEdit *txtMessage = nullptr;
     QLineEdit *txtFriendName = nullptr;
     QLineEdit *txtFriendEmail = nullptr;
     QLineEdit *txtEmail = nullptr;
-    QPushButton *cmdSubmit = nullptr;
+    QPushButton *referButton = nullptr;
     QLineEdit *txtName = nullptr;
 
     PromptTextBox *m_name = nullptr;
@@ -70,11 +70,11 @@ private:
     PromptTextBox *m_friendName = nullptr;
     PromptTextBox *m_friendEmail = nullptr;
 
-    QPushButton *cmdClose = nullptr;
-    QPushButton *Check1 = nullptr;
-    QLabel *picExitScreenIcon = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *lblExitScreenCaption = nullptr;
+    QPushButton *exitButton = nullptr;
+    QPushButton *visitForumButton = nullptr;
+    QLabel *iconPicture = nullptr;
+    QLabel *supportMessageLabel = nullptr;
+    QLabel *captionLabel = nullptr;
 
     int m_supportMessage = 0;
     bool m_unloaded = false;

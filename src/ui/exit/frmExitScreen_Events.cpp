@@ -24,15 +24,15 @@ constexpr int IconPixels = 32;
 void frmExitScreen::Form_Load(const QIcon &applicationIcon)
 {
     setWindowTitle(app::WindowCaption.toString());
-    ui::setFittedText(lblExitScreenCaption, app::WindowCaption.toString());
+    ui::setFittedText(captionLabel, app::WindowCaption.toString());
     setWindowIcon(applicationIcon);
-    picExitScreenIcon->setPixmap(applicationIcon.pixmap(IconPixels, IconPixels));
+    iconPicture->setPixmap(applicationIcon.pixmap(IconPixels, IconPixels));
 
     platform::Randomize();
     m_supportMessage = exitscreen::supportMessageIndex(platform::Rnd());
-    ui::setFittedText(Label2, exitscreen::supportMessage(m_supportMessage));
+    ui::setFittedText(supportMessageLabel, exitscreen::supportMessage(m_supportMessage));
 
-    cmdClose->setFocus();
+    exitButton->setFocus();
 }
 
 void frmExitScreen::closeEvent(QCloseEvent *event)
@@ -55,11 +55,11 @@ void frmExitScreen::cmdClose_Click()
     Q_EMIT quitRequested();
 }
 
-void frmExitScreen::Check1_Click(bool checked)
+void frmExitScreen::visitForumButton_Click(bool checked)
 {
     // Every click ticks the box; it springs back at once and opens the page.
     if (checked) {
-        Check1->setChecked(false);
+        visitForumButton->setChecked(false);
         links::OpenHomePage();
     }
 }

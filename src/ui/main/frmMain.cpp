@@ -164,8 +164,7 @@ void frmMain::createDetailsPanel()
                                                .geometry = twipsRect(2460, 2321, 1095, 315),
                                                .font = windowFont(),
                                                .textColour = colour::Navy});
-    heightUnitLabel =
-        label(4, u"feet/inches"_s, twipsRect(3720, 2381, 1140, 195), Qt::AlignLeft);
+    heightUnitLabel = label(4, u"feet/inches"_s, twipsRect(3720, 2381, 1140, 195), Qt::AlignLeft);
     weightLabel = label(0, u"Enter Weight"_s, twipsRect(720, 2858, 1260, 195), Qt::AlignRight);
     txtWeight = ui::createTextBox(panel, {.name = u"txtWeight"_s,
                                           .geometry = twipsRect(2460, 2775, 600, 360),
@@ -237,20 +236,20 @@ void frmMain::createResultPanel()
 void frmMain::createOfferLabels(QWidget *client)
 {
     offerFrame = ui::createFrame(client, {.name = u"fraFullBrand"_s,
-                                            .geometry = twipsRect(0, 4320, 7185, 855),
-                                            .font = windowFont(),
-                                            .textColour = colour::White,
-                                            .background = colour::DarkGreen});
+                                          .geometry = twipsRect(0, 4320, 7185, 855),
+                                          .font = windowFont(),
+                                          .textColour = colour::White,
+                                          .background = colour::DarkGreen});
 
     auto offer = [&](const QString &name, const QString &text, int top) {
         LinkLabel *label =
             ui::createLinkLabel(offerFrame, {.name = name,
-                                               .text = text,
-                                               .geometry = twipsRect(120, top, 6945, 615),
-                                               .font = linkFont(),
-                                               .textColour = colour::White,
-                                               .background = colour::DarkGreen,
-                                               .alignment = Qt::AlignHCenter});
+                                             .text = text,
+                                             .geometry = twipsRect(120, top, 6945, 615),
+                                             .font = linkFont(),
+                                             .textColour = colour::White,
+                                             .background = colour::DarkGreen,
+                                             .alignment = Qt::AlignHCenter});
         return label;
     };
     // Created in this order, the full-brand offer starts in front of the
@@ -262,10 +261,10 @@ void frmMain::createOfferLabels(QWidget *client)
               u"Click Here for more info on co-branding."_s,
               160);
     fullBrandOffer = offer(u"lblFullBrand"_s,
-                         u"Home Business Opportunity. Start your own Internet business and make "
-                         u"money online. Get this software fully branded for your website. Click "
-                         u"here for more details."_s,
-                         165);
+                           u"Home Business Opportunity. Start your own Internet business and make "
+                           u"money online. Get this software fully branded for your website. Click "
+                           u"here for more details."_s,
+                           165);
 }
 
 void frmMain::BringOfferToFront(Offer offer)
