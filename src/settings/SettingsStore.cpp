@@ -5,12 +5,25 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSettings>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace settings {
 namespace {
+
+// Silent unless turned on, e.g. QT_LOGGING_RULES="kelo.settings.warning=true".
+Q_LOGGING_CATEGORY(lcSettings, "kelo.settings", QtCriticalMsg)
+
+// A settings file that cannot be read does not stop the program: what it
+// cannot read counts as missing. A line in the log says so.
+void reportUnreadable(const QSettings &settings)
+{
+    if (settings.status() != QSettings::NoError)
+        qCWarning(lcSettings, "cannot read %s; its entries count as missing",
+                  qUtf8Printable(settings.fileName()));
+}
 
 // The full QSettings key of a plain key name, or empty text when nothing of
 // the name survives scrambling.
@@ -27,11 +40,15 @@ QString settingsKey(const QString &key)
 SettingsStore::SettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                              storeApplicationName(), storeApplicationName()))
-{}
+{
+    reportUnreadable(*m_settings);
+}
 
 SettingsStore::SettingsStore(const QString &iniFilePath)
     : m_settings(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat))
-{}
+{
+    reportUnreadable(*m_settings);
+}
 
 SettingsStore::~SettingsStore() = default;
 
@@ -61,7 +78,12 @@ bool SettingsStore::SaveSetting(const QString &key, const QString &value)
         m_settings.reset();
         m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
     }
-    return m_settings->status() == QSettings::NoError;
+    const bool written = m_settings->status() == QSettings::NoError;
+    // The program goes on without the entry; a line in the log says why.
+    if (!written)
+        qCWarning(lcSettings, "cannot write %s to %s", qUtf8Printable(key),
+                  qUtf8Printable(m_settings->fileName()));
+    return written;
 }
 
 QString SettingsStore::fileName() const

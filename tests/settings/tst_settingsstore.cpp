@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -166,6 +167,40 @@ private Q_SLOTS:
         SettingsStore fresh(m_path);
         QCOMPARE(fresh.GetSetting(u"Install"_s), QString());
         QCOMPARE(fresh.GetSetting(u"Duration"_s), QString());
+    }
+
+    // A write that fails is survived in silence; turned on, the settings
+    // category says which file could not be written.
+    void failedWrite_isLoggedOnlyWhenAsked_data()
+    {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("default") << QString() << 0;
+        QTest::newRow("turnedOn") << u"kelo.settings.warning=true"_s << 2;
+    }
+
+    void failedWrite_isLoggedOnlyWhenAsked()
+    {
+        QFETCH(QString, rules);
+        QFETCH(int, lines);
+        QVERIFY(QDir().mkpath(m_path));
+        static QStringList logged;
+        logged.clear();
+        QLoggingCategory::setFilterRules(rules);
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &context, const QString &message) {
+                if (QByteArrayView(context.category) == "kelo.settings")
+                    logged << message;
+            });
+        {
+            SettingsStore store(m_path);
+            store.SaveSetting(u"Install"_s, u"5"_s);
+        }
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(logged.size(), lines);
+        for (const QString &line : logged)
+            QVERIFY2(line.contains(m_path), qPrintable(line));
     }
 
     void storeApplicationName_isTheRunningExecutable()
