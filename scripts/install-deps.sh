@@ -22,6 +22,9 @@ packages="
   python3
   python3-pyatspi
   gir1.2-atspi-2.0
+  mutter
+  xwayland
+  qt6-wayland
   desktop-file-utils
   appstream
   dpkg-dev
