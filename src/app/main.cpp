@@ -1,14 +1,56 @@
+#include "app/CommandLine.h"
 #include "app/Forms.h"
+#include "app/PlatformChoice.h"
 #include "app/frmStartup.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    const QStringList arguments = argumentsOf(argc, argv);
+    // Help, version and a refused command line are answered before any
+    // window, setting or lock is touched.
+    const app::CommandLineAnswer answer = app::readCommandLine(arguments);
+    switch (answer.action) {
+    case app::CommandLineAction::ShowHelp:
+    case app::CommandLineAction::ShowVersion:
+        std::fputs(answer.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case app::CommandLineAction::Refuse:
+        std::fputs(answer.text.toLocal8Bit().constData(), stderr);
+        return app::RefusedCommandLineStatus;
+    case app::CommandLineAction::Run:
+        break;
+    }
+
+    const QByteArray platform = app::preferredPlatform(
+        {arguments, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY")});
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication application(argc, argv);
-    // Ties the windows to the installed desktop entry and its icon.
+    // The choice was for this program only: the browser it starts makes its
+    // own.
+    if (!platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
+
+    // Ties the windows to the installed desktop entry and its icon (the
+    // Wayland app id; under X11 the window class is the executable's name).
     QGuiApplication::setDesktopFileName(u"example.orvaneboard.KeloDiabetesRiskCalculator"_s);
     // The program ends through its quit routine, not when a window closes:
     // the exit screen replaces the main window.

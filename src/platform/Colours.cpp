@@ -13,6 +13,8 @@ void setTextColour(QWidget *control, QRgb rgb)
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Base, QColor(colour::TextBoxBackground));
+    palette.setColor(QPalette::Button, QColor(colour::ButtonFace));
     control->setPalette(palette);
 }
 

@@ -3,10 +3,57 @@
 #include "AppConstants.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QWidget>
 
 namespace platform {
 namespace {
+
+// Window managers draw the window icon and up to three buttons (minimise,
+// maximise, close) beside the caption, each about as wide as the title bar
+// is high, plus a margin at either end.
+constexpr int TitleBarControls = 4;
+constexpr int TitleBarControlWidth = 26;
+constexpr int TitleBarMargins = 16;
+
+// Windows and dialogs the user works in; not menus, tool tips and the like.
+bool isCandidateOwner(const QWidget *window)
+{
+    const Qt::WindowType type = window->windowType();
+    return window->isVisible() && (type == Qt::Window || type == Qt::Dialog);
+}
+
+// The topmost of the program's visible windows, as far as the program knows
+// the stacking order: a window kept above the others wins.
+QWidget *topmostVisibleWindow()
+{
+    QWidget *found = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!isCandidateOwner(window))
+            continue;
+        if (window->windowFlags() & Qt::WindowStaysOnTopHint)
+            return window;
+        if (!found)
+            found = window;
+    }
+    return found;
+}
+
+// Makes the box at least as wide as its caption needs. The box fixes its own
+// size from its layout when it is shown, so the room goes into the layout.
+void makeRoomForCaption(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    const int width = captionWidth(box.windowTitle());
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 MessageAnswer showRealBox(const MessageRequest &request)
 {
@@ -17,6 +64,7 @@ MessageAnswer showRealBox(const MessageRequest &request)
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, request.parent);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
+    makeRoomForCaption(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -29,6 +77,31 @@ MessageAnswer showRealBox(const MessageRequest &request)
 
 } // namespace
 
+QWidget *ownerWindow(QWidget *requested)
+{
+    if (requested)
+        return requested->window();
+    // A program without widgets has no window to give.
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return nullptr;
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    return topmostVisibleWindow();
+}
+
+int captionWidth(const QString &caption)
+{
+    // Title bars draw the caption in a bold face of the desktop's title font.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    if (font.pointSizeF() < QApplication::font().pointSizeF())
+        font.setPointSizeF(QApplication::font().pointSizeF());
+    return QFontMetrics(font).horizontalAdvance(caption) +
+           TitleBarControls * TitleBarControlWidth + TitleBarMargins;
+}
+
 MessageBoxSeam &messageBoxSeam()
 {
     static MessageBoxSeam seam(showRealBox);
@@ -38,7 +111,7 @@ MessageBoxSeam &messageBoxSeam()
 MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon,
                           MessageButtons buttons)
 {
-    return messageBoxSeam()(MessageRequest{parent, text, icon, buttons});
+    return messageBoxSeam()(MessageRequest{ownerWindow(parent), text, icon, buttons});
 }
 
 } // namespace platform

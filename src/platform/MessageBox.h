@@ -9,7 +9,10 @@
 class QWidget;
 
 // Every message the program shows goes through here: a modal box with the
-// application title as its caption. Tests put a fake in place of the real box.
+// application title as its caption, owned by the program's window the user is
+// working in, so that it stacks above that window (the always-on-top exit
+// screen included) and is centred over it. Tests put a fake in place of the
+// real box.
 namespace platform {
 
 enum class MessageIcon { Critical, Information };
@@ -18,6 +21,7 @@ enum class MessageAnswer { Ok, Yes, No };
 
 struct MessageRequest
 {
+    // The window that owns the box; none only while no window is shown.
     QWidget *parent = nullptr;
     QString text;
     MessageIcon icon = MessageIcon::Information;
@@ -25,9 +29,21 @@ struct MessageRequest
 };
 
 // Shows the box and waits for the answer. With Yes and No, Yes is the
-// default button. A "\n" in the text starts a new line.
+// default button. A "\n" in the text starts a new line. Without a parent the
+// box goes to the window the user is working in (see ownerWindow).
 MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon,
                           MessageButtons buttons = MessageButtons::Ok);
+
+// The window a box raised from `requested` belongs to: the top-level window of
+// `requested` if given; else the active modal window, the active window, or
+// the topmost of the program's visible windows (the always-on-top ones come
+// first); none while no window is shown, and the box is then centred on the
+// screen.
+QWidget *ownerWindow(QWidget *requested);
+
+// The width a message box needs for its whole caption in the title bar, next
+// to the window icon and the title bar's buttons.
+int captionWidth(const QString &caption);
 
 using MessageBoxSeam = Seam<MessageAnswer(const MessageRequest &)>;
 MessageBoxSeam &messageBoxSeam();

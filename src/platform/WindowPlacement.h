@@ -1,11 +1,21 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
 class QWidget;
 
 namespace platform {
 
+// Where a window frame of `frame` size goes to sit in the middle of
+// `available`. A frame larger than that area keeps its top-left corner, and so
+// its title bar, on it.
+QPoint centredPosition(QSize frame, const QRect &available);
+
 // Places a top-level window in the middle of the available area of the screen
-// it is on (the primary screen before it is first shown).
+// it is on (the primary screen before it is first shown), once its layout has
+// fixed its size.
 void centreOnScreen(QWidget *window);
 
 } // namespace platform

@@ -16,12 +16,21 @@ namespace ui {
 
 namespace {
 
+// A label keeps the font its table gives it, so that a new text starts from
+// the designed size before it is fitted.
+constexpr char DesignedFont[] = "designedFont";
+
+// Fonts shrink in quarter points, and not below a size that stays readable.
+constexpr qreal ShrinkStep = 0.25;
+constexpr qreal SmallestPointSize = 6;
+
 void configureLabel(QLabel *label, const LabelRow &row)
 {
     label->setObjectName(row.name);
     label->setTextFormat(Qt::PlainText);
     label->setText(row.text);
     label->setFont(row.font);
+    label->setProperty(DesignedFont, row.font);
     label->setAlignment(row.alignment | Qt::AlignTop);
     label->setGeometry(row.geometry);
     platform::setTextColour(label, row.textColour);
@@ -31,6 +40,7 @@ void configureLabel(QLabel *label, const LabelRow &row)
         sizeToText(label);
     } else {
         label->setWordWrap(true);
+        shrinkWrappedFontToFit(label);
     }
 }
 
@@ -128,12 +138,32 @@ void shrinkFontToFit(QWidget *control, int width, int margin)
 {
     const QString text = control->property("text").toString();
     QFont font = control->font();
-    constexpr qreal Step = 0.25;
-    constexpr qreal Smallest = 6;
     while (QFontMetrics(font).horizontalAdvance(text) + margin > width &&
-           font.pointSizeF() - Step >= Smallest)
-        font.setPointSizeF(font.pointSizeF() - Step);
+           font.pointSizeF() - ShrinkStep >= SmallestPointSize)
+        font.setPointSizeF(font.pointSizeF() - ShrinkStep);
     control->setFont(font);
+}
+
+void shrinkWrappedFontToFit(QLabel *label)
+{
+    QFont font = label->font();
+    while (label->heightForWidth(label->width()) > label->height() &&
+           font.pointSizeF() - ShrinkStep >= SmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - ShrinkStep);
+        label->setFont(font);
+    }
+}
+
+void setFittedText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    const QVariant designed = label->property(DesignedFont);
+    if (designed.isValid())
+        label->setFont(designed.value<QFont>());
+    if (label->wordWrap())
+        shrinkWrappedFontToFit(label);
+    else
+        sizeToText(label);
 }
 
 QString arrayMemberName(const QString &arrayName, int index)

@@ -78,6 +78,15 @@ void sizeToText(QLabel *label);
 // margin) fits the width. A text that fits keeps its designed size.
 void shrinkFontToFit(QWidget *control, int width, int margin = 0);
 
+// The same for a word-wrapped label: its font shrinks until every line of its
+// text fits the label's height, so that no configured name and no substitute
+// font loses a line.
+void shrinkWrappedFontToFit(QLabel *label);
+
+// Gives a label of a layout table a new text in its designed font, then fits
+// it as the label was built: sized to the text, or wrapped within its box.
+void setFittedText(QLabel *label, const QString &text);
+
 // The name of member `index` of a control array, e.g. "lblResult(0)".
 QString arrayMemberName(const QString &arrayName, int index);
 

@@ -275,6 +275,48 @@ private Q_SLOTS:
         QVERIFY(browser.addresses.empty());
     }
 
+    // Each box belongs to the exit screen, even while another window of the
+    // program is the active one, so that it stacks above the topmost screen.
+    void everyMessage_isOwnedByTheExitScreen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("spaceInAddress") << u"Ann"_s << u"ann @x.org"_s
+                                        << u"Email Address Cannot Contain Space"_s;
+        QTest::newRow("sameAddresses") << u"Ann"_s << u"bob@example.org"_s
+                                       << u"Please Enter Distinct Email Addresses"_s;
+        QTest::newRow("nameLeftAtPrompt") << u"Your Name"_s << u"ann@example.org"_s
+                                          << u"Please Enter Your Name"_s;
+    }
+
+    void everyMessage_isOwnedByTheExitScreen()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, email);
+        QFETCH(QString, message);
+        MessageRecorder messages;
+        BrowserRecorder browser;
+        Screen screen;
+        QWidget otherWindow;
+        otherWindow.show();
+        QApplication::setActiveWindow(&otherWindow);
+        QVERIFY(QTest::qWaitForWindowActive(&otherWindow));
+
+        screen.box(u"txtName"_s)->setText(name);
+        screen.box(u"txtFriendName"_s)->setText(u"Bob"_s);
+        screen.box(u"txtFriendEmail"_s)->setText(u"bob@example.org"_s);
+        QLineEdit *ownEmail = screen.box(u"txtEmail"_s);
+        ownEmail->setText(QString());
+        QTest::keyClicks(ownEmail, email);
+        screen.button(u"cmdSubmit"_s)->click();
+
+        QVERIFY(!messages.requests.empty());
+        QCOMPARE(messages.requests.front().text, message);
+        for (const platform::MessageRequest &request : messages.requests)
+            QCOMPARE(request.parent, &screen.form);
+    }
+
     void submit_sendsTheHiddenMessageAndKeepsTheBoxes()
     {
         MessageRecorder messages;

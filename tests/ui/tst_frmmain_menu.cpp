@@ -145,9 +145,11 @@ private Q_SLOTS:
         BrowserRecorder browser;
         Window window;
         QString modal;
-        QTimer::singleShot(0, [&modal] {
+        const QWidget *owner = nullptr;
+        QTimer::singleShot(0, [&modal, &owner] {
             QWidget *about = QApplication::activeModalWidget();
             modal = about ? about->objectName() : QString();
+            owner = about ? about->parentWidget() : nullptr;
             if (about)
                 QTest::keyClick(about, Qt::Key_Escape);
         });
@@ -155,6 +157,7 @@ private Q_SLOTS:
         window.action(u"mnuAbout"_s)->trigger();
 
         QCOMPARE(modal, u"frmAbout"_s);
+        QCOMPARE(owner, &window.form);
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(window.form.findChildren<frmAbout *>().isEmpty());
         QVERIFY(browser.addresses.empty());

@@ -159,8 +159,8 @@ private Q_SLOTS:
         BrowserRecorder browser;
         MessageRecorder messages;
         modTellAFriend::Referral = valid();
-        modTellAFriend::SubmitReferral();
-        modTellAFriend::SubmitReferral();
+        modTellAFriend::SubmitReferral(nullptr);
+        modTellAFriend::SubmitReferral(nullptr);
         const QString expected = modTellAFriend::referralAddress(valid());
         QCOMPARE(modTellAFriend::strTellAFriendUrl, expected);
         QCOMPARE(browser.addresses, (std::vector<QString>{expected, expected}));
@@ -174,7 +174,7 @@ private Q_SLOTS:
         modTellAFriend::strTellAFriendUrl = u"earlier"_s;
         modTellAFriend::Referral = valid();
         modTellAFriend::Referral.message = u"Your Message"_s;
-        modTellAFriend::SubmitReferral();
+        modTellAFriend::SubmitReferral(nullptr);
         QCOMPARE(messages.requests.size(), size_t(1));
         QCOMPARE(messages.requests.front().text, u"Please Enter Your Message"_s);
         QCOMPARE(messages.requests.front().icon, platform::MessageIcon::Critical);

@@ -73,10 +73,10 @@ QString referralAddress(const ReferralDetails &details)
            encoded(links::SiteFolderAddress.toString());
 }
 
-void SubmitReferral()
+void SubmitReferral(QWidget *owner)
 {
     if (const std::optional<QString> problem = detailsProblem(Referral)) {
-        platform::showMessage(nullptr, *problem, platform::MessageIcon::Critical);
+        platform::showMessage(owner, *problem, platform::MessageIcon::Critical);
         return;
     }
     strTellAFriendUrl = referralAddress(Referral);

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class QWidget;
+
 // Refer-a-friend: the five values of the exit screen's panel, their checks
 // and the address on the maker's site that carries them; the site does the
 // sending.
@@ -33,8 +35,9 @@ std::optional<QString> detailsProblem(const ReferralDetails &details);
 // no "&", "=", "#", space or line break in it can change the address.
 QString referralAddress(const ReferralDetails &details);
 
-// Checks Referral; shows the first problem in a message box, or stores the
-// address in strTellAFriendUrl and opens it.
-void SubmitReferral();
+// Checks Referral; shows the first problem in a message box owned by `owner`
+// (the window the user submitted from), or stores the address in
+// strTellAFriendUrl and opens it.
+void SubmitReferral(QWidget *owner);
 
 } // namespace modTellAFriend

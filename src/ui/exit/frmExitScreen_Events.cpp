@@ -24,14 +24,13 @@ constexpr int IconPixels = 32;
 void frmExitScreen::Form_Load(const QIcon &applicationIcon)
 {
     setWindowTitle(app::WindowCaption.toString());
-    lblExitScreenCaption->setText(app::WindowCaption.toString());
-    ui::sizeToText(lblExitScreenCaption);
+    ui::setFittedText(lblExitScreenCaption, app::WindowCaption.toString());
     setWindowIcon(applicationIcon);
     picExitScreenIcon->setPixmap(applicationIcon.pixmap(IconPixels, IconPixels));
 
     platform::Randomize();
     m_supportMessage = exitscreen::supportMessageIndex(platform::Rnd());
-    Label2->setText(exitscreen::supportMessage(m_supportMessage));
+    ui::setFittedText(Label2, exitscreen::supportMessage(m_supportMessage));
 
     cmdClose->setFocus();
 }
@@ -86,5 +85,5 @@ void frmExitScreen::cmdSubmit_Click()
         platform::showMessage(this, *problem, platform::MessageIcon::Critical);
         return;
     }
-    modTellAFriend::SubmitReferral();
+    modTellAFriend::SubmitReferral(this);
 }

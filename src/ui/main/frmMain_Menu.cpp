@@ -98,9 +98,9 @@ void frmMain::mnuUpdate_Click()
 
 void frmMain::mnuAbout_Click()
 {
-    // Built afresh for every opening; modal, so this window takes no input
-    // until it closes.
-    frmAbout about;
+    // Built afresh for every opening; modal and owned by this window, so that
+    // it stays above it and this window takes no input until it closes.
+    frmAbout about(this);
     about.exec();
 }
 

@@ -73,8 +73,8 @@ void frmMain::cmdNextQuestion_Click()
     } else if (intQuestionNo >= test::QuestionCount) {
         test::strAnswer[test::QuestionCount - 1] = cboAnswer_Option->currentText();
         const test::ResultLines result = test::CalculateRisk();
-        lblResult[0]->setText(result.score);
-        lblResult[1]->setText(result.verdict);
+        ui::setFittedText(lblResult[0], result.score);
+        ui::setFittedText(lblResult[1], result.verdict);
         BringToFront(ResultStep);
         cmdMain->setFocus();
         return;
@@ -85,10 +85,9 @@ void frmMain::cmdNextQuestion_Click()
 
 void frmMain::ShowQuestion(int index)
 {
-    lblQuestionNo->setText(u"Question "_s + QString::number(index + 1) + u" of "_s +
-                           QString::number(test::QuestionCount));
-    ui::sizeToText(lblQuestionNo);
-    lblQuestion->setText(test::strQuestion[index]);
+    ui::setFittedText(lblQuestionNo, u"Question "_s + QString::number(index + 1) + u" of "_s +
+                                         QString::number(test::QuestionCount));
+    ui::setFittedText(lblQuestion, test::strQuestion[index]);
     cboAnswer_Option->clear();
     cboAnswer_Option->addItems(test::strAnswerOption[index]);
     cboAnswer_Option->setCurrentIndex(0);

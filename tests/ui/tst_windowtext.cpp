@@ -1,0 +1,333 @@
+// Every text of every window, in every state a user can reach, shows whole
+// inside its control with the font the control really has, and stands out
+// from the background it is drawn on, under a light and a dark desktop theme.
+// Built once with the default site names and once with long ones, and run at
+// scale factor 1 and 2 (see CMakeLists.txt).
+
+#include "AppConstants.h"
+#include "platform/Random.h"
+#include "ui/about/frmAbout.h"
+#include "ui/exit/frmExitScreen.h"
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Window = std::unique_ptr<QWidget>;
+
+template <typename T> T *child(QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+// The main window after a run started with `weight` pounds and answered
+// with the given list positions, one per question shown so far.
+Window mainWindowAfter(const QString &weight, const std::vector<int> &answers)
+{
+    auto window = std::make_unique<frmMain>();
+    window->show();
+    child<QLineEdit>(window.get(), u"txtName"_s)->setText(u"Ann"_s);
+    child<QLineEdit>(window.get(), u"txtWeight"_s)->setText(weight);
+    child<QPushButton>(window.get(), u"cmdNext"_s)->click();
+    for (const int answer : answers) {
+        child<QComboBox>(window.get(), u"cboAnswer_Option"_s)->setCurrentIndex(answer);
+        child<QPushButton>(window.get(), u"cmdNextQuestion"_s)->click();
+    }
+    return window;
+}
+
+Window mainWindowWithOffer(frmMain::Offer offer)
+{
+    auto window = std::make_unique<frmMain>();
+    window->BringOfferToFront(offer);
+    window->show();
+    return window;
+}
+
+Window exitScreenWithMessage(int message)
+{
+    // The support message is drawn as floor(r x 4).
+    const platform::ScopedRandomDraw draw([message] { return (float(message) + 0.5f) / 4; });
+    auto window = std::make_unique<frmExitScreen>(QIcon(app::ApplicationIconResource.toString()));
+    window->show();
+    return window;
+}
+
+struct WindowState
+{
+    const char *tag;
+    std::function<Window()> reach;
+};
+
+// List positions of the answers: age under 45 / 45 to 64 / 65 or more, then
+// Yes = 0 and No = 1 for the other four.
+const std::vector<WindowState> &windowStates()
+{
+    static const std::vector<WindowState> states{
+        {"main_details_coBrandOffer", [] { return mainWindowWithOffer(frmMain::Offer::CoBrand); }},
+        {"main_details_fullBrandOffer",
+         [] { return mainWindowWithOffer(frmMain::Offer::FullBrand); }},
+        {"main_question1", [] { return mainWindowAfter(u"180"_s, {}); }},
+        {"main_question2", [] { return mainWindowAfter(u"180"_s, {0}); }},
+        {"main_question3", [] { return mainWindowAfter(u"180"_s, {0, 1}); }},
+        {"main_question4", [] { return mainWindowAfter(u"180"_s, {0, 1, 0}); }},
+        {"main_question5", [] { return mainWindowAfter(u"180"_s, {0, 1, 0, 1}); }},
+        {"main_result_veryLow", [] { return mainWindowAfter(u"100"_s, {0, 1, 0, 1, 1}); }},
+        {"main_result_low", [] { return mainWindowAfter(u"100"_s, {1, 1, 0, 1, 1}); }},
+        {"main_result_high", [] { return mainWindowAfter(u"400"_s, {2, 0, 1, 0, 0}); }},
+        {"exit_supportMessage0", [] { return exitScreenWithMessage(0); }},
+        {"exit_supportMessage1", [] { return exitScreenWithMessage(1); }},
+        {"exit_supportMessage2", [] { return exitScreenWithMessage(2); }},
+        {"exit_supportMessage3", [] { return exitScreenWithMessage(3); }},
+        {"about", [] {
+             auto window = std::make_unique<frmAbout>();
+             window->show();
+             return Window(std::move(window));
+         }},
+    };
+    return states;
+}
+
+QString describe(const QWidget *control, const QString &text, QRect room, QRect needed)
+{
+    return u"%1 \"%2\": needs %3x%4 at (%5,%6), has %7x%8 at (%9,%10)"_s.arg(control->objectName())
+        .arg(text.left(40))
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(needed.x())
+        .arg(needed.y())
+        .arg(room.width())
+        .arg(room.height())
+        .arg(room.x())
+        .arg(room.y());
+}
+
+// Labels: the text laid out as the label lays it out, within its contents,
+// and the label within its container.
+void checkLabels(QWidget *window, QStringList &problems)
+{
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(window) || label->text().isEmpty())
+            continue;
+        const QRect room = label->contentsRect();
+        const int flags =
+            int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine);
+        const QRect needed = QFontMetrics(label->font()).boundingRect(room, flags, label->text());
+        if (!room.contains(needed))
+            problems << describe(label, label->text(), room, needed);
+        const QWidget *container = label->parentWidget();
+        if (!container->rect().contains(label->geometry()))
+            problems << describe(label, label->text(), container->rect(), label->geometry());
+    }
+}
+
+// Buttons, the check box drawn as a button among them: the caption within
+// the part of the button the style draws text in.
+void checkButtons(QWidget *window, QStringList &problems)
+{
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (!button->isVisibleTo(window))
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        if (button->autoDefault() || button->isDefault())
+            option.features |= QStyleOptionButton::AutoDefaultButton;
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option,
+                                                           button);
+        const QRect needed = QFontMetrics(button->font())
+                                 .boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic,
+                                               button->text());
+        if (!room.contains(needed))
+            problems << describe(button, button->text(), room, needed);
+    }
+}
+
+// WCAG 2.1 relative luminance and contrast ratio.
+double luminance(QColor colour)
+{
+    auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double contrast(QColor a, QColor b)
+{
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The colour a label or frame caption stands on: the nearest container that
+// paints its own background, else the window.
+QColor groundOf(const QWidget *widget)
+{
+    while (!widget->isWindow() && !widget->autoFillBackground())
+        widget = widget->parentWidget();
+    return widget->palette().color(QPalette::Window);
+}
+
+struct DrawnText
+{
+    const QWidget *control;
+    QString text;
+    QColor colour;
+    QColor ground;
+};
+
+// Every text a window shows, with the colours it is drawn in.
+std::vector<DrawnText> drawnTexts(QWidget *window)
+{
+    std::vector<DrawnText> texts;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window) || !widget->isEnabled())
+            continue;
+        const QPalette &palette = widget->palette();
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts.push_back({label, label->text(), palette.color(QPalette::WindowText),
+                             groundOf(label)});
+        else if (auto *frame = qobject_cast<QGroupBox *>(widget))
+            texts.push_back({frame, frame->title(), palette.color(QPalette::WindowText),
+                             groundOf(frame)});
+        else if (auto *box = qobject_cast<QLineEdit *>(widget))
+            texts.push_back({box, box->text(), palette.color(QPalette::Text),
+                             palette.color(QPalette::Base)});
+        else if (auto *box = qobject_cast<QPlainTextEdit *>(widget))
+            texts.push_back({box, box->toPlainText(), palette.color(QPalette::Text),
+                             palette.color(QPalette::Base)});
+        else if (auto *list = qobject_cast<QComboBox *>(widget))
+            texts.push_back({list, list->currentText(), palette.color(QPalette::ButtonText),
+                             palette.color(QPalette::Button)});
+        else if (auto *button = qobject_cast<QPushButton *>(widget))
+            texts.push_back({button, button->text(), palette.color(QPalette::ButtonText),
+                             palette.color(QPalette::Button)});
+    }
+    std::erase_if(texts, [](const DrawnText &drawn) { return drawn.text.isEmpty(); });
+    return texts;
+}
+
+// Text of 18 points, or 14 points bold, counts as large and needs less.
+double neededContrast(const QFont &font)
+{
+    const bool large = font.pointSizeF() >= 18 || (font.bold() && font.pointSizeF() >= 14);
+    return large ? 3.0 : 4.5;
+}
+
+// A dark desktop theme, as dark colour schemes of Plasma and qt6ct set it.
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor dark(0x35, 0x35, 0x35);
+    const QColor darker(0x2A, 0x2A, 0x2A);
+    const QColor light(0xE8, 0xE8, 0xE8);
+    for (const auto &[role, colour] :
+         {std::pair{QPalette::Window, dark}, {QPalette::WindowText, light},
+          {QPalette::Base, darker}, {QPalette::AlternateBase, dark}, {QPalette::Text, light},
+          {QPalette::Button, dark}, {QPalette::ButtonText, light},
+          {QPalette::ToolTipBase, dark}, {QPalette::ToolTipText, light}})
+        palette.setColor(role, colour);
+    return palette;
+}
+
+// The desktop's palette for as long as it lives.
+class DesktopPalette
+{
+public:
+    explicit DesktopPalette(const QPalette &palette)
+        : m_previous(QApplication::palette())
+    {
+        QApplication::setPalette(palette);
+    }
+    ~DesktopPalette() { QApplication::setPalette(m_previous); }
+    DesktopPalette(const DesktopPalette &) = delete;
+    DesktopPalette &operator=(const DesktopPalette &) = delete;
+
+private:
+    QPalette m_previous;
+};
+
+} // namespace
+
+class WindowTextTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyText_showsWholeInItsControl_data()
+    {
+        QTest::addColumn<int>("state");
+        for (std::size_t i = 0; i < windowStates().size(); ++i)
+            QTest::newRow(windowStates()[i].tag) << int(i);
+    }
+
+    void everyText_showsWholeInItsControl()
+    {
+        QFETCH(int, state);
+        const Window window = windowStates()[std::size_t(state)].reach();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QStringList problems;
+        checkLabels(window.get(), problems);
+        checkButtons(window.get(), problems);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
+    }
+
+    void everyText_standsOutFromItsGround_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("dark");
+        for (std::size_t i = 0; i < windowStates().size(); ++i) {
+            for (const bool dark : {false, true})
+                QTest::addRow("%s_%s", windowStates()[i].tag, dark ? "dark" : "light")
+                    << int(i) << dark;
+        }
+    }
+
+    void everyText_standsOutFromItsGround()
+    {
+        QFETCH(int, state);
+        QFETCH(bool, dark);
+        const DesktopPalette desktop(dark ? darkPalette() : QApplication::palette());
+        const Window window = windowStates()[std::size_t(state)].reach();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+        QStringList problems;
+        for (const DrawnText &drawn : drawnTexts(window.get())) {
+            const double ratio = contrast(drawn.colour, drawn.ground);
+            if (ratio < neededContrast(drawn.control->font()))
+                problems << u"%1 \"%2\": %3 on %4, %5:1"_s.arg(drawn.control->objectName())
+                                .arg(drawn.text.left(40))
+                                .arg(drawn.colour.name(), drawn.ground.name())
+                                .arg(ratio, 0, 'f', 2);
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
+    }
+};
+
+QTEST_MAIN(WindowTextTest)
+#include "tst_windowtext.moc"
