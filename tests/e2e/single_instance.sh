@@ -3,7 +3,7 @@
 # message and, once it is dismissed with a key press, ends without a window
 # while the first keeps running. A copy killed with SIGKILL leaves a lock that
 # does not block the next start.
-# Usage: single_instance.sh PROGRAM   (under xvfb-run)
+# Usage: single_instance.sh PROGRAM   (under with_xvfb.sh)
 set -eu
 program=$1
 . "$(dirname "$0")/lib.sh"
@@ -30,15 +30,16 @@ second=$!
 E2E_PIDS="$E2E_PIDS $second"
 wait_until 15 has_visible_window "$second" "$box_title" || fail "the second copy shows no message"
 box=$(visible_window "$second" "$box_title")
+activate "$box" || fail "the message cannot be activated"
+# A main window shown before the message would have been taken on by the
+# window manager before it; one shown after it would keep the copy running.
 ! has_visible_window "$second" "$main_title" || fail "the second copy shows a main window"
-# The window manager may still be taking the box on when it first shows.
-wait_until 10 xdotool windowactivate --sync "$box" || fail "the message cannot be activated"
 xdotool key Return
 wait_until 10 is_gone "$second" || fail "the second copy did not end after its message"
 wait "$second" && status=0 || status=$?
 [ "$status" -eq 0 ] || fail "the second copy ended with status $status"
 is_running "$first" || fail "the first copy did not survive the second"
-has_visible_window "$first" "$main_title" || fail "the first copy lost its main window"
+wait_until 10 has_visible_window "$first" "$main_title" || fail "the first copy lost its main window"
 echo "second copy: message shown, ended with status 0; first copy still running"
 
 kill -9 "$first"
@@ -48,6 +49,9 @@ third=$!
 E2E_PIDS="$E2E_PIDS $third"
 wait_until 15 has_visible_window "$third" "$main_title" ||
     fail "a copy started after SIGKILL shows no main window"
+third_window=$(visible_window "$third" "$main_title")
+# The lock's message would come first and keep the keyboard from the window.
+wait_until 10 is_active "$third_window" || fail "the copy started after SIGKILL is not active"
 ! has_visible_window "$third" "$box_title" || fail "a copy started after SIGKILL met the old lock"
 echo "third copy after SIGKILL of the first: main window shown"
 echo "PASS"

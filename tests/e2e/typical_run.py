@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The real program as a user meets it, driven only from outside.
 
-Runs on a private X display (start it under xvfb-run) with its own session
+Runs on a private X display (start it under with_xvfb.sh) with its own session
 bus, accessibility bus, window manager and configuration folders. A stand-in
 xdg-open first on PATH records every address the program hands to the
 browser. Keys and clicks go in through xdotool; what the program shows is read
@@ -12,12 +12,13 @@ Usage: typical_run.py PROGRAM SITE_BASE_ADDRESS
 
 import datetime
 import os
-import shutil
-import signal
 import subprocess
 import sys
-import tempfile
 import time
+
+from desktop import (accessibility, activate, app_node, fail, find_all, find_one,
+                     keys, opened, private_desktop, run, run_test, start_program,
+                     type_text, wait_exit, wait_for, window_width, windows)
 
 PROGRAM = os.path.abspath(sys.argv[1])
 SITE = sys.argv[2]
@@ -28,201 +29,12 @@ APP_NAME = os.path.basename(PROGRAM)
 HIGH_VERDICT = ("You are at a High Risk of having Type 2 Diabetes now. "
                 "Please consult your doctor.")
 
-TMP = tempfile.mkdtemp(prefix="kelo-e2e-")
-CHILDREN = []
 STEPS = []
-
-
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, condition, seconds=15.0):
-    """Polls condition until it gives something true; fails after seconds."""
-    deadline = time.monotonic() + seconds
-    while True:
-        result = condition()
-        if result:
-            return result
-        if time.monotonic() > deadline:
-            fail("timed out waiting for " + what)
-        time.sleep(0.05)
-
-
-def spawn(args, env=None):
-    # Each in a process group of its own, so that what it starts in turn (the
-    # accessibility bus launcher starts a bus daemon) goes with it.
-    child = subprocess.Popen(args, env=env, stdout=subprocess.DEVNULL,
-                             stderr=subprocess.DEVNULL, start_new_session=True)
-    CHILDREN.append(child)
-    return child
-
-
-def cleanup():
-    for child in reversed(CHILDREN):
-        try:
-            os.killpg(child.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
-        child.wait()
-    shutil.rmtree(TMP, ignore_errors=True)
 
 
 def step(name):
     STEPS.append((name, time.monotonic()))
     print("--", name, flush=True)
-
-
-# ---------------------------------------------------------------- desktop
-
-def private_desktop():
-    """Session bus, accessibility bus, window manager, folders, browser."""
-    for folder in ("config", "cache", "data", "runtime", "bin"):
-        os.makedirs(os.path.join(TMP, folder))
-    os.chmod(os.path.join(TMP, "runtime"), 0o700)
-    os.environ.update({
-        "XDG_CONFIG_HOME": os.path.join(TMP, "config"),
-        "XDG_CACHE_HOME": os.path.join(TMP, "cache"),
-        "XDG_DATA_HOME": os.path.join(TMP, "data"),
-        "XDG_RUNTIME_DIR": os.path.join(TMP, "runtime"),
-        "GSETTINGS_BACKEND": "memory",
-        "NO_AT_BRIDGE": "0",
-    })
-    for name in ("QT_QPA_PLATFORM", "AT_SPI_BUS_ADDRESS", "BROWSER",
-                 "DEFAULT_BROWSER", "SESSION_MANAGER"):
-        os.environ.pop(name, None)
-
-    bus = os.path.join(TMP, "bus")
-    spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile",
-           "--address=unix:path=" + bus])
-    wait_for("the session bus", lambda: os.path.exists(bus), 10)
-    os.environ["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + bus
-    spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-
-    spawn(["openbox", "--sm-disable"])
-    wait_for("the window manager", lambda: "window id" in run(
-        ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]), 30)
-
-    log = os.path.join(TMP, "opened.log")
-    opener = os.path.join(TMP, "bin", "xdg-open")
-    with open(opener, "w") as script:
-        script.write('#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\n' % log)
-    os.chmod(opener, 0o755)
-    return log
-
-
-def run(args):
-    return subprocess.run(args, capture_output=True, text=True).stdout
-
-
-def program_env():
-    env = dict(os.environ)
-    env["PATH"] = os.path.join(TMP, "bin") + os.pathsep + env["PATH"]
-    # Qt joins the accessibility bus only when told to.
-    env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-    return env
-
-
-def opened(log):
-    if not os.path.exists(log):
-        return []
-    with open(log) as lines:
-        return [line.rstrip("\n") for line in lines]
-
-
-# ---------------------------------------------------------------- windows
-
-def windows(pid, title):
-    ids = run(["xdotool", "search", "--onlyvisible", "--pid", str(pid),
-               "--name", "."]).split()
-    return [w for w in ids if run(["xdotool", "getwindowname", w]).strip() == title]
-
-
-def window_width(window):
-    for line in run(["xwininfo", "-id", window]).splitlines():
-        if line.strip().startswith("Width:"):
-            return int(line.split()[1])
-    return 0
-
-
-def keys(*names):
-    subprocess.run(["xdotool", "key", "--delay", "40", *names], check=True)
-
-
-def type_text(text):
-    subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
-
-
-def activate(window):
-    wait_for("window %s to become active" % window, lambda: subprocess.run(
-        ["xdotool", "windowactivate", "--sync", window],
-        capture_output=True).returncode == 0, 10)
-
-
-def start_program():
-    child = spawn([PROGRAM], env=program_env())
-    return child
-
-
-def wait_exit(child, seconds=10):
-    wait_for("the program to end", lambda: child.poll() is not None, seconds)
-    if child.returncode != 0:
-        fail("the program ended with status %d" % child.returncode)
-
-
-# ---------------------------------------------------------------- AT-SPI
-
-def accessibility():
-    # pyatspi binds to the session bus of the environment it is imported in.
-    import pyatspi
-    return pyatspi
-
-
-def app_node(pyatspi, pid):
-    def find():
-        desktop = pyatspi.Registry.getDesktop(0)
-        for index in range(desktop.childCount):
-            node = desktop.getChildAtIndex(index)
-            try:
-                if node is not None and node.get_process_id() == pid:
-                    return node
-            except Exception:
-                continue
-        return None
-    return wait_for("the program on the accessibility bus", find, 15)
-
-
-def showing(pyatspi, node):
-    try:
-        return node.getState().contains(pyatspi.STATE_SHOWING)
-    except Exception:
-        return False
-
-
-def find_all(pyatspi, root, role=None, name=None, only_showing=True):
-    found = []
-
-    def walk(node, depth=0):
-        if node is None or depth > 40:
-            return
-        try:
-            matches = ((role is None or node.getRoleName() == role)
-                       and (name is None or node.name == name))
-        except Exception:
-            return
-        if matches and (not only_showing or showing(pyatspi, node)):
-            found.append(node)
-        for index in range(node.childCount):
-            walk(node.getChildAtIndex(index), depth + 1)
-    walk(root)
-    return found
-
-
-def find_one(pyatspi, root, role, name, seconds=10):
-    return wait_for("%s %r" % (role, name),
-                    lambda: (find_all(pyatspi, root, role, name) or [None])[0],
-                    seconds)
 
 
 def labelled_by(pyatspi, node):
@@ -262,6 +74,8 @@ def write_settings(install, date):
 
 
 def settings_entries():
+    if not os.path.exists(settings_file()):
+        return {}
     with open(settings_file()) as ini:
         return dict(line.rstrip("\n").split("=", 1) for line in ini if "=" in line)
 
@@ -271,11 +85,13 @@ def settings_entries():
 def first_start_and_typical_run(pyatspi, log):
     step("first start: no question, the settings file holds both entries")
     today = datetime.date.today()
-    program = start_program()
+    program = start_program(PROGRAM)
     main = wait_for("the main window", lambda: (windows(program.pid, MAIN_TITLE) or [None])[0])
+    # A question would come before the main window, and the window manager
+    # would have taken it on first.
     if windows(program.pid, BOX_TITLE):
         fail("a first start asked a question")
-    entries = wait_for("the settings file", lambda: os.path.exists(settings_file()) and settings_entries())
+    entries = wait_for("the settings file", lambda: len(settings_entries()) >= 2 and settings_entries())
     if entries.get(scrambled("Install")) != scrambled("1"):
         fail("install entry is %r" % entries)
     if entries.get(scrambled("Duration")) != scrambled(today.isoformat()):
@@ -305,8 +121,7 @@ def first_start_and_typical_run(pyatspi, log):
     type_text("Ann")
     keys("Tab", *["Down"] * 10, "Tab")
     type_text("180")
-    if height.name != "5'8''":
-        fail("height chosen is %r" % height.name)
+    wait_for(lambda: "height 5'8'' (it is %r)" % height.name, lambda: height.name == "5'8''", 5)
     keys("alt+t")
     find_one(pyatspi, app, "label", "Question 1 of 5")
     # The focus is on Next Question; the answer list follows it.
@@ -332,8 +147,6 @@ def first_start_and_typical_run(pyatspi, log):
     offer = [n for n in links if n.name.startswith("Home Business Opportunity.")][0]
     press(offer)
     wait_for("the full-branding page", lambda: opened(log)[-1:] == [PAGE + "fully-branded"])
-    if len(opened(log)) != 3:
-        fail("one action opened more than one page: %r" % opened(log))
 
     step("File, Exit: the exit screen on top; a referral; Exit")
     activate(main)
@@ -341,8 +154,8 @@ def first_start_and_typical_run(pyatspi, log):
     exit_screen = wait_for("the exit screen", lambda: [
         w for w in windows(program.pid, MAIN_TITLE) if window_width(w) > 600])[0]
     wait_for("the main window to go", lambda: windows(program.pid, MAIN_TITLE) == [exit_screen])
-    if "_NET_WM_STATE_ABOVE" not in run(["xprop", "-id", exit_screen, "_NET_WM_STATE"]):
-        fail("the exit screen is not on top")
+    wait_for("the exit screen to be kept on top", lambda: "_NET_WM_STATE_ABOVE" in run(
+        ["xprop", "-id", exit_screen, "_NET_WM_STATE"]), 5)
     find_one(pyatspi, app, "text", "Your Name")
     activate(exit_screen)
     keys("Tab", "Tab", "Tab")
@@ -359,18 +172,21 @@ def first_start_and_typical_run(pyatspi, log):
                 "&taf6=" + SITE.replace(":", "%3A").replace("/", "%2F")
                 + "%2Fkelo-free-diabetes-risk-calculator%2F")
     wait_for("the referral address", lambda: opened(log)[-1:] == [referral])
+    # Every page had long been handed over by now: one each, none extra.
+    pages = [PAGE + "help-web-page", PAGE + "home-page", PAGE + "fully-branded", referral]
+    if opened(log) != pages:
+        fail("the browser got %r" % opened(log))
     keys("alt+x")
     wait_exit(program)
-    if windows(program.pid, MAIN_TITLE):
-        fail("a window outlived the program")
 
 
 def reminder_after_fifteen_days(pyatspi, log):
     step("a date 15 days old: the question first, Yes opens the update page")
     write_settings("-3", datetime.date.today() - datetime.timedelta(days=15))
     before = len(opened(log))
-    program = start_program()
+    program = start_program(PROGRAM)
     box = wait_for("the update question", lambda: (windows(program.pid, BOX_TITLE) or [None])[0])
+    # A main window shown first would have been taken on first.
     if windows(program.pid, MAIN_TITLE):
         fail("the main window came before the question")
     app = app_node(pyatspi, program.pid)
@@ -379,13 +195,13 @@ def reminder_after_fifteen_days(pyatspi, log):
     activate(box)
     keys("Return")
     main = wait_for("the main window", lambda: (windows(program.pid, MAIN_TITLE) or [None])[0])
-    if opened(log)[before:] != [PAGE + "download-web-page"]:
-        fail("after Yes the browser got %r" % opened(log)[before:])
-    entries = settings_entries()
-    if entries.get(scrambled("Install")) != scrambled("3"):
-        fail("install count not rewritten as 3: %r" % entries)
-    if entries.get(scrambled("Duration")) != scrambled(datetime.date.today().isoformat()):
-        fail("date not rewritten: %r" % entries)
+    # The stand-in browser runs detached and may write after the window shows.
+    wait_for(lambda: "the update page alone (got %r)" % opened(log)[before:],
+             lambda: opened(log)[before:] == [PAGE + "download-web-page"], 10)
+    rewritten = {scrambled("Install"): scrambled("3"),
+                 scrambled("Duration"): scrambled(datetime.date.today().isoformat())}
+    wait_for(lambda: "install count 3 and today's date in %r" % settings_entries(),
+             lambda: settings_entries().items() >= rewritten.items(), 10)
 
     step("close box, then Enter on the exit screen's Exit")
     activate(main)
@@ -398,17 +214,11 @@ def reminder_after_fifteen_days(pyatspi, log):
 
 
 def main():
-    started = time.monotonic()
-    try:
-        log = private_desktop()
-        pyatspi = accessibility()
-        first_start_and_typical_run(pyatspi, log)
-        reminder_after_fifteen_days(pyatspi, log)
-    finally:
-        cleanup()
-    print("PASS in %.1f s" % (time.monotonic() - started))
+    log = private_desktop(accessibility=True)
+    pyatspi = accessibility()
+    first_start_and_typical_run(pyatspi, log)
+    reminder_after_fifteen_days(pyatspi, log)
 
 
 if __name__ == "__main__":
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
-    main()
+    run_test(main)
