@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/PlatformChoice.h"
 #include "app/frmStartup.h"
+#include "platform/Fonts.h"
 
 #include <QApplication>
 
@@ -38,6 +39,8 @@ int main(int argc, char *argv[])
         break;
     }
 
+    // Fontconfig's set-up runs beside the program's own start.
+    platform::preloadFontconfig();
     const QByteArray platform =
         app::preferredPlatform({arguments, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY")});
     if (!platform.isEmpty())

@@ -2,7 +2,11 @@
 
 #include <QFontDatabase>
 #include <QString>
+#include <QStringList>
 
+#include <dlfcn.h>
+
+#include <future>
 #include <initializer_list>
 
 using namespace Qt::Literals::StringLiterals;
@@ -10,13 +14,32 @@ using namespace Qt::Literals::StringLiterals;
 namespace platform {
 namespace {
 
+// The worker reading fontconfig's configuration, if one was started. Waiting
+// for it at exit, as its destructor does, lets a program that never drew a
+// font end cleanly.
+std::future<void> &fontconfigReading()
+{
+    static std::future<void> reading;
+    return reading;
+}
+
+void waitForFontconfig()
+{
+    if (std::future<void> &reading = fontconfigReading(); reading.valid())
+        reading.wait();
+}
+
 // The first of the families that this machine has, the designed one first.
 // Asking Qt for a missing family makes it match the name, fail, and match the
-// substitute all over again for every font; settling it once is cheaper.
+// substitute all over again for every font; settling it once is cheaper. One
+// listing of the installed families answers for every name: asking about each
+// name sends fontconfig through its aliases every time.
 QString installedFamily(std::initializer_list<QStringView> families)
 {
+    waitForFontconfig();
+    static const QStringList installed = QFontDatabase::families();
     for (const QStringView family : families) {
-        if (QFontDatabase::hasFamily(family.toString()))
+        if (installed.contains(family, Qt::CaseInsensitive))
             return family.toString();
     }
     return families.begin()->toString();
@@ -32,6 +55,14 @@ QFont makeFont(const QString &family, qreal pointSize, FontStyle style)
 }
 
 } // namespace
+
+void preloadFontconfig()
+{
+    using FcInit = int (*)();
+    const auto init = reinterpret_cast<FcInit>(dlsym(RTLD_DEFAULT, "FcInit"));
+    if (init && !fontconfigReading().valid())
+        fontconfigReading() = std::async(std::launch::async, [init] { init(); });
+}
 
 QFont verdana(qreal pointSize, FontStyle style)
 {

@@ -1,7 +1,8 @@
 #include "HandCursor.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
-#include <QPixmapCache>
+#include <QPointer>
 #include <QString>
 
 using namespace Qt::Literals::StringLiterals;
@@ -11,19 +12,29 @@ namespace {
 // Where the fingertip of resources/cursors/hand.png points.
 constexpr int HotSpotX = 8;
 constexpr int HotSpotY = 0;
+
+class CursorHolder final : public QObject
+{
+public:
+    CursorHolder(const QCursor &shared, QObject *owner)
+        : QObject(owner)
+        , cursor(shared)
+    {}
+    const QCursor cursor;
+};
 } // namespace
 
 QCursor handCursor()
 {
-    // The pixmap cache, unlike a static, is emptied while the application
-    // still exists, so no pixmap outlives it.
-    const QString path = u":/cursors/hand.png"_s;
-    QPixmap image;
-    if (!QPixmapCache::find(path, &image)) {
-        image.load(path);
-        QPixmapCache::insert(path, image);
+    // One cursor for every control: each new QCursor from a pixmap is a new
+    // cursor on the display. It belongs to the application object, so it
+    // goes while the application still exists.
+    static QPointer<CursorHolder> holder;
+    if (!holder) {
+        QPixmap image(u":/cursors/hand.png"_s);
+        holder = new CursorHolder(QCursor(image, HotSpotX, HotSpotY), QCoreApplication::instance());
     }
-    return QCursor(image, HotSpotX, HotSpotY);
+    return holder->cursor;
 }
 
 } // namespace platform

@@ -1,14 +1,18 @@
 #include "MessageBox.h"
 
 #include "AppConstants.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSpacerItem>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -55,13 +59,52 @@ void makeRoomForCaption(QMessageBox &box)
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// A message box whose frame is centred over its owner's frame, or on the
+// screen when it has none. Qt's own placement counts the owner's title bar
+// twice and puts the box a title bar too high.
+class CentredMessageBox final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        // The box fixes its size here, before it is mapped.
+        QMessageBox::showEvent(event);
+        const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+        if (!owner || !owner->isVisible()) {
+            centreOnScreen(this);
+            return;
+        }
+        // The box gets the same decorations as its owner.
+        const QRect ownerFrame = owner->frameGeometry();
+        const QSize frame = size() + (ownerFrame.size() - owner->size());
+        QRect area = ownerFrame;
+        if (const QScreen *screen = owner->screen())
+            area = screen->availableGeometry();
+        QRect placed(QPoint(0, 0), frame);
+        placed.moveCenter(ownerFrame.center());
+        // Kept on the screen, title bar first.
+        placed.moveLeft(std::clamp(placed.left(), area.left(),
+                                   std::max(area.left(), area.right() + 1 - frame.width())));
+        placed.moveTop(std::clamp(placed.top(), area.top(),
+                                  std::max(area.top(), area.bottom() + 1 - frame.height())));
+        // Placed by its client area, which Qt always takes as given; the
+        // owner's title bar and border say where that lies in the frame.
+        const QPoint client =
+            placed.topLeft() + (owner->geometry().topLeft() - ownerFrame.topLeft());
+        setGeometry(QRect(client, size()));
+    }
+};
+
 MessageAnswer showRealBox(const MessageRequest &request)
 {
     const bool yesNo = request.buttons == MessageButtons::YesNo;
-    QMessageBox box(request.icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                          : QMessageBox::Information,
-                    app::ApplicationTitle.toString(), request.text,
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, request.parent);
+    CentredMessageBox box(
+        request.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+        app::ApplicationTitle.toString(), request.text,
+        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, request.parent);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
     makeRoomForCaption(box);

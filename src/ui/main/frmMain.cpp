@@ -11,7 +11,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,7 +80,7 @@ void frmMain::createWindow()
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(app::WindowCaption.toString());
-    setWindowIcon(QIcon(app::ApplicationIconResource.toString()));
+    // The application icon, which the start-up controller sets, applies.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
