@@ -9,6 +9,7 @@ packages="
   ninja-build
   qt6-base-dev
   libxcb1-dev
+  libxcb-damage0-dev
   fonts-dejavu-core
   fonts-liberation2
   xvfb

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <limits>
 #include <numeric>
+#include <utility>
 
 namespace bench {
 namespace {
@@ -36,11 +37,10 @@ std::optional<Options> parseOptions(const std::vector<std::string_view> &args, s
     };
     // An hour at most of anything keeps sums of milliseconds far from overflow.
     constexpr int Highest = 3'600'000;
-    const Count counts[] = {{"--runs", &Options::runs, 1},
-                            {"-n", &Options::runs, 1},
-                            {"--warmup", &Options::warmupRuns, 0},
-                            {"--settle-ms", &Options::settleMs, 0},
-                            {"--timeout-ms", &Options::timeoutMs, 100}};
+    const Count counts[] = {
+        {"--runs", &Options::runs, 1},         {"-n", &Options::runs, 1},
+        {"--warmup", &Options::warmupRuns, 0}, {"--settle-ms", &Options::settleMs, 0},
+        {"--quiet-ms", &Options::quietMs, 1},  {"--timeout-ms", &Options::timeoutMs, 100}};
 
     Options options;
     std::vector<std::string_view> programs;
@@ -78,10 +78,14 @@ std::optional<Options> parseOptions(const std::vector<std::string_view> &args, s
 std::string usage(std::string_view command)
 {
     return "usage: " + std::string(command) +
-           " [--runs N] [--warmup N] [--settle-ms MS] [--timeout-ms MS] PROGRAM BARE\n"
+           " [--runs N] [--warmup N] [--quiet-ms MS] [--settle-ms MS] [--timeout-ms MS]\n"
+           "       PROGRAM BARE\n"
            "Starts PROGRAM and BARE in turn on a private Xvfb display, N times each\n"
-           "(default 20), and reports the time from exec to the first window's map\n"
-           "and the peak resident memory of each.\n";
+           "(default 50) after N warm-up pairs (default 1), and reports for each start\n"
+           "the time from exec to the map of the first window and to its first\n"
+           "complete paint (the last change before MS without one, default 100),\n"
+           "the processor time and the peak resident memory. Each program ends by\n"
+           "SIGTERM --settle-ms (default 300) after its window went quiet.\n";
 }
 
 std::string shiftedText(std::string_view text, int offset)
@@ -114,6 +118,30 @@ double median(std::vector<double> values)
     const double lower =
         *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle));
     return std::midpoint(lower, upper);
+}
+
+double medianRatio(const std::vector<double> &numerators, const std::vector<double> &denominators)
+{
+    if (numerators.size() != denominators.size())
+        return std::numeric_limits<double>::quiet_NaN();
+    std::vector<double> ratios;
+    ratios.reserve(numerators.size());
+    for (std::size_t i = 0; i < numerators.size(); ++i)
+        ratios.push_back(numerators[i] / denominators[i]);
+    return median(std::move(ratios));
+}
+
+std::vector<Burst> damageBursts(std::vector<double> times, double quietMs)
+{
+    std::ranges::sort(times);
+    std::vector<Burst> bursts;
+    for (const double time : times) {
+        if (bursts.empty() || time - bursts.back().last >= quietMs)
+            bursts.push_back({time, time});
+        else
+            bursts.back().last = time;
+    }
+    return bursts;
 }
 
 } // namespace bench

@@ -6,20 +6,25 @@
 #include <vector>
 
 // The parts of the start-up benchmark that need neither X nor child
-// processes: its command line, the settings file it gives the program, and
-// the summary of the runs.
+// processes: its command line, the settings file it gives the program, the
+// reading of a window's changes, and the summary of the runs.
 namespace bench {
 
 struct Options
 {
-    int runs = 20;
+    int runs = 50;
     // Runs of each program before the measured ones, not counted: the first
     // start after a build meets cold disk caches that later starts never see.
     int warmupRuns = 1;
-    // How long each program stays up after its window maps before SIGTERM;
-    // the same for both, so that the peak memory covers the same stretch.
+    // How long each program stays up after its window has gone quiet before
+    // SIGTERM; the same for both, so that the peak memory covers the same
+    // stretch.
     int settleMs = 300;
-    // A window that has not mapped by then counts as a failed run.
+    // A window whose content has not changed for this long counts as
+    // completely painted: its first paint ends before the first gap this long.
+    int quietMs = 100;
+    // A window that has not mapped and gone quiet by then, counted from the
+    // exec, fails the run.
     int timeoutMs = 15000;
     std::string program;
     std::string bare;
@@ -42,5 +47,23 @@ std::string settingsFileText(int year, int month, int day);
 
 // The middle value, or the mean of the two middle values; NaN for none.
 double median(std::vector<double> values);
+
+// The median of numerators[i] / denominators[i]: each ratio within a pair of
+// runs made one after the other, so that a slow stretch of the machine slows
+// both halves of the pairs it falls on. NaN for none or lists of different
+// lengths.
+double medianRatio(const std::vector<double> &numerators, const std::vector<double> &denominators);
+
+// A run of damage to a window with no gap of the quiet time in it.
+struct Burst
+{
+    double first = 0;
+    double last = 0;
+};
+
+// The times a window's content changed, in bursts: a gap of quietMs or more
+// between two times starts a new burst. The first burst's last time is when
+// the window was first completely painted.
+std::vector<Burst> damageBursts(std::vector<double> times, double quietMs);
 
 } // namespace bench

@@ -1,9 +1,10 @@
-// Measures how soon the program's window appears and how much memory the
-// program takes, against a bare Qt Widgets window, on a private X server with
-// no window manager: a top-level window then maps the moment its program asks,
-// so the time to the map is the program's own.
+// Measures how soon the program's window appears and is painted, and how much
+// memory the program takes, against a bare Qt Widgets window, on a private X
+// server with no window manager: a top-level window then maps the moment its
+// program asks, so the time to the map is the program's own.
 #include "StartupBench.h"
 
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 #include <fcntl.h>
@@ -82,15 +83,6 @@ void pauseMs(double ms)
         const auto whole = static_cast<time_t>(left / 1e3);
         timespec t{whole, static_cast<long>((left - static_cast<double>(whole) * 1e3) * 1e6)};
         nanosleep(&t, nullptr);
-    }
-}
-
-void sleepMs(double ms)
-{
-    const double until = nowMs() + ms;
-    for (double left = ms; left > 0; left = until - nowMs()) {
-        pauseMs(std::min(left, 20.0));
-        checkStop();
     }
 }
 
@@ -316,9 +308,19 @@ template <typename T> std::unique_ptr<T, decltype(&std::free)> owned(T *p)
     return {p, &std::free};
 }
 
+// The private server, watched from before any program starts so that no map
+// and no change to a window can be missed: every top-level window gets a
+// damage object as soon as it is created, reporting each rectangle drawn
+// into it (raw rectangles) and emptied again after each report.
 class Display
 {
 public:
+    struct Seen
+    {
+        xcb_window_t window = 0;
+        double ms = 0;
+    };
+
     explicit Display(const std::string &name)
     {
         int screenNumber = 0;
@@ -330,7 +332,17 @@ public:
             xcb_screen_next(&screens);
         m_root = screens.data->root;
 
-        // Chosen before any program starts, so that no map can be missed.
+        const xcb_query_extension_reply_t *damage = xcb_get_extension_data(m_c, &xcb_damage_id);
+        if (!damage || !damage->present)
+            fail("the X server has no DAMAGE extension");
+        m_damageNotify = static_cast<uint8_t>(damage->first_event + XCB_DAMAGE_NOTIFY);
+        // The server takes no other damage request before this one.
+        if (!owned(xcb_damage_query_version_reply(
+                m_c,
+                xcb_damage_query_version(m_c, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
+                nullptr)))
+            fail("cannot use the DAMAGE extension");
+
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         if (auto error = owned(xcb_request_check(
                 m_c, xcb_change_window_attributes_checked(m_c, m_root, XCB_CW_EVENT_MASK, &mask))))
@@ -343,10 +355,12 @@ public:
     Display &operator=(const Display &) = delete;
     ~Display() { xcb_disconnect(m_c); }
 
-    void discardEvents()
+    // Forgets every map and change seen so far.
+    void startRun()
     {
-        while (auto event = owned(xcb_poll_for_event(m_c)))
-            ;
+        readEvents();
+        m_maps.clear();
+        m_damage.clear();
     }
 
     // Waits for the first top-level window of the process to map; returns the
@@ -354,29 +368,69 @@ public:
     // first.
     double waitForMap(Child &child, double deadlineMs, xcb_window_t &window)
     {
-        const int fd = xcb_get_file_descriptor(m_c);
-        for (;;) {
-            while (auto event = owned(xcb_poll_for_event(m_c))) {
-                if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY)
-                    continue;
-                const double seen = nowMs();
-                const auto *map = reinterpret_cast<const xcb_map_notify_event_t *>(event.get());
-                if (map->event == m_root && belongsTo(map->window, child.pid())) {
-                    window = map->window;
-                    return seen;
+        for (std::size_t checked = 0;;) {
+            readEvents();
+            for (; checked < m_maps.size(); ++checked) {
+                if (belongsTo(m_maps[checked].window, child.pid())) {
+                    window = m_maps[checked].window;
+                    return m_maps[checked].ms;
                 }
             }
-            if (xcb_connection_has_error(m_c))
-                fail("lost the connection to the X server");
             rusage ignored{};
             if (child.ended(ignored))
                 return -1;
             if (nowMs() > deadlineMs)
                 fail("no window appeared in time");
-            pollfd p{fd, POLLIN, 0};
-            poll(&p, 1, 20);
-            checkStop();
+            waitForEvents(deadlineMs);
         }
+    }
+
+    // The times the window's content changed from the given moment on.
+    std::vector<double> changes(xcb_window_t window, double fromMs) const
+    {
+        std::vector<double> times;
+        for (const Seen &seen : m_damage)
+            if (seen.window == window && seen.ms >= fromMs)
+                times.push_back(seen.ms);
+        return times;
+    }
+
+    // Reads whatever has arrived, noting the moment each event is seen.
+    void readEvents()
+    {
+        while (auto event = owned(xcb_poll_for_event(m_c))) {
+            const double seen = nowMs();
+            const uint8_t type = event->response_type & 0x7f;
+            if (type == m_damageNotify) {
+                const auto *notify =
+                    reinterpret_cast<const xcb_damage_notify_event_t *>(event.get());
+                m_damage.push_back({notify->drawable, seen});
+                xcb_damage_subtract(m_c, notify->damage, XCB_NONE, XCB_NONE);
+            } else if (type == XCB_CREATE_NOTIFY) {
+                const auto *create =
+                    reinterpret_cast<const xcb_create_notify_event_t *>(event.get());
+                // Freed by the server with the window. A window already gone
+                // gets an error, and errors are passed over here.
+                if (create->parent == m_root)
+                    xcb_damage_create(m_c, xcb_generate_id(m_c), create->window,
+                                      XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+            } else if (type == XCB_MAP_NOTIFY) {
+                const auto *map = reinterpret_cast<const xcb_map_notify_event_t *>(event.get());
+                if (map->event == m_root)
+                    m_maps.push_back({map->window, seen});
+            }
+        }
+        xcb_flush(m_c);
+        if (xcb_connection_has_error(m_c))
+            fail("lost the connection to the X server");
+    }
+
+    // Returns when something has arrived, after at most 20 ms, or at untilMs.
+    void waitForEvents(double untilMs)
+    {
+        pollfd p{xcb_get_file_descriptor(m_c), POLLIN, 0};
+        poll(&p, 1, static_cast<int>(std::clamp(std::ceil(untilMs - nowMs()), 0.0, 20.0)));
+        checkStop();
     }
 
     std::string title(xcb_window_t window)
@@ -419,18 +473,27 @@ private:
 
     xcb_connection_t *m_c = nullptr;
     xcb_window_t m_root = 0;
+    uint8_t m_damageNotify = 0;
     xcb_atom_t m_pidAtom = 0;
     xcb_atom_t m_nameAtom = 0;
     xcb_atom_t m_utf8Atom = 0;
+    std::vector<Seen> m_maps;
+    std::vector<Seen> m_damage;
 };
 
 struct Sample
 {
-    double ms = 0;
-    long peakKiB = 0;
+    // From exec to the map of the first window, and to the end of its first
+    // burst of changes: its first complete paint.
+    double mapMs = 0;
+    double paintMs = 0;
     // Processor time, user and system, over the whole run: less at the mercy
-    // of other load on the machine than the time to the map.
+    // of other load on the machine than the times above.
     double cpuMs = 0;
+    long peakKiB = 0;
+    // Bursts of changes to the window from its map to SIGTERM; more than one
+    // means it changed again after the quiet time.
+    long bursts = 0;
     std::string title;
 };
 
@@ -493,7 +556,7 @@ Sample runOnce(Display &display, const std::string &displayName, const std::stri
         failErrno("open");
     auto stamp = makePipe();
 
-    display.discardEvents();
+    display.startRun();
     Child child;
     const pid_t pid = fork();
     if (pid < 0)
@@ -527,9 +590,41 @@ Sample runOnce(Display &display, const std::string &displayName, const std::stri
         fail(program + " ended before its window appeared:\n" + tail(log));
 
     Sample sample;
-    sample.ms = mapped - toMs(start);
+    sample.mapMs = mapped - toMs(start);
     sample.title = display.title(window);
-    sleepMs(mapped + options.settleMs - nowMs());
+
+    // The first paint is complete once the window has not changed for the
+    // quiet time; the program has to stay up until then.
+    double quietAt = 0;
+    for (;;) {
+        display.readEvents();
+        const std::vector<double> changes = display.changes(window, mapped);
+        const double now = nowMs();
+        if (!changes.empty() && now - changes.back() >= options.quietMs) {
+            quietAt = now;
+            break;
+        }
+        rusage ignored{};
+        if (child.ended(ignored))
+            fail(program + " ended by itself before its window went quiet:\n" + tail(log));
+        if (now > deadline)
+            fail(changes.empty() ? program + ": nothing was drawn in its window in time"
+                                 : program + ": its window kept changing");
+        display.waitForEvents(changes.empty() ? deadline : changes.back() + options.quietMs);
+    }
+
+    // Later than the map by at least the settling time as well.
+    const double endAt = quietAt + options.settleMs;
+    while (nowMs() < endAt) {
+        display.readEvents();
+        display.waitForEvents(endAt);
+    }
+    display.readEvents();
+    const std::vector<bench::Burst> bursts =
+        bench::damageBursts(display.changes(window, mapped), options.quietMs);
+    sample.paintMs = bursts.front().last - toMs(start);
+    sample.bursts = static_cast<long>(bursts.size());
+
     rusage usage{};
     if (child.ended(usage))
         fail(program + " ended by itself after its window appeared:\n" + tail(log));
@@ -543,8 +638,11 @@ Sample runOnce(Display &display, const std::string &displayName, const std::stri
 
 void printRow(const std::string &label, const Sample &program, const Sample &bare)
 {
-    std::printf("%-6s %8.1f %8.1f %8ld   %8.1f %8.1f %8ld\n", label.c_str(), program.ms,
-                program.cpuMs, program.peakKiB, bare.ms, bare.cpuMs, bare.peakKiB);
+    std::printf("%-6s", label.c_str());
+    for (const Sample *sample : {&program, &bare})
+        std::printf("%s %7.1f %8.1f %7.1f %9ld %6ld", sample == &program ? "" : "  ", sample->mapMs,
+                    sample->paintMs, sample->cpuMs, sample->peakKiB, sample->bursts);
+    std::printf("\n");
     std::fflush(stdout);
 }
 
@@ -566,15 +664,22 @@ int run(const bench::Options &options)
     XServer server(serverDir.path() / "xvfb.log");
     Display display(server.display());
 
-    std::printf("Xvfb %s, no window manager; %d runs of each, alternating, after %d warm-up "
-                "run(s);\nSIGTERM %d ms after the map. map: ms from exec to the first window's "
-                "map;\ncpu: user + system ms of the whole run; peak: peak resident memory.\n",
-                server.display().c_str(), options.runs, options.warmupRuns, options.settleMs);
+    std::printf(
+        "Xvfb %s, no window manager; %d runs of each, alternating, after %d warm-up pair(s).\n"
+        "map: ms from exec to the map of the first window; paint: ms from exec to its\n"
+        "first complete paint, the last DAMAGE report before %d ms without one;\n"
+        "cpu: user + system ms of the whole run; peak: peak resident memory; bursts:\n"
+        "bursts of changes to the window up to SIGTERM, %d ms after it went quiet.\n",
+        server.display().c_str(), options.runs, options.warmupRuns, options.quietMs,
+        options.settleMs);
     std::printf("program: %s\nbare:    %s\nruntime folders in %s, the rest in %s\n",
                 program.c_str(), bare.c_str(), runtimeParent().c_str(), temporaryFolder().c_str());
-    std::printf("%-6s %8s %8s %8s   %8s %8s %8s\n", "", "program", "", "", "bare", "", "");
-    std::printf("%-6s %8s %8s %8s   %8s %8s %8s\n", "run", "map ms", "cpu ms", "peak KiB", "map ms",
-                "cpu ms", "peak KiB");
+    std::printf("%-6s %-41s   %s\n", "", "program", "bare");
+    std::printf("%-6s", "run");
+    for (int i = 0; i < 2; ++i)
+        std::printf("%s %7s %8s %7s %9s %6s", i == 0 ? "" : "  ", "map ms", "paint ms", "cpu ms",
+                    "peak KiB", "bursts");
+    std::printf("\n");
 
     std::vector<Sample> programRuns, bareRuns;
     std::string programTitle, bareTitle;
@@ -597,23 +702,30 @@ int run(const bench::Options &options)
         bareRuns.push_back(b);
     }
 
-    const auto middle = [](const std::vector<Sample> &runs) {
-        std::vector<double> ms, cpuMs, peakKiB;
-        for (const Sample &run : runs) {
-            ms.push_back(run.ms);
-            cpuMs.push_back(run.cpuMs);
-            peakKiB.push_back(static_cast<double>(run.peakKiB));
-        }
-        return Sample{
-            bench::median(ms), std::lround(bench::median(peakKiB)), bench::median(cpuMs), {}};
+    const auto column = [](const std::vector<Sample> &runs, auto field) {
+        std::vector<double> values;
+        for (const Sample &run : runs)
+            values.push_back(static_cast<double>(run.*field));
+        return values;
     };
-    const Sample p = middle(programRuns);
-    const Sample b = middle(bareRuns);
-    printRow("median", p, b);
+    const auto middle = [&](const std::vector<Sample> &runs) {
+        Sample sample;
+        sample.mapMs = bench::median(column(runs, &Sample::mapMs));
+        sample.paintMs = bench::median(column(runs, &Sample::paintMs));
+        sample.cpuMs = bench::median(column(runs, &Sample::cpuMs));
+        sample.peakKiB = std::lround(bench::median(column(runs, &Sample::peakKiB)));
+        sample.bursts = std::lround(bench::median(column(runs, &Sample::bursts)));
+        return sample;
+    };
+    printRow("median", middle(programRuns), middle(bareRuns));
     std::printf("first windows: \"%s\" and \"%s\"\n", programTitle.c_str(), bareTitle.c_str());
-    std::printf("ratio program / bare: time to map %.2f, peak memory %.2f (cpu time %.2f)\n",
-                p.ms / b.ms, static_cast<double>(p.peakKiB) / static_cast<double>(b.peakKiB),
-                p.cpuMs / b.cpuMs);
+    const auto ratio = [&](auto field) {
+        return bench::medianRatio(column(programRuns, field), column(bareRuns, field));
+    };
+    std::printf("median of the ratios program / bare of each pair of runs: map %.2f, "
+                "paint %.2f,\ncpu time %.2f, peak memory %.2f\n",
+                ratio(&Sample::mapMs), ratio(&Sample::paintMs), ratio(&Sample::cpuMs),
+                ratio(&Sample::peakKiB));
 
     rusage self{};
     getrusage(RUSAGE_SELF, &self);

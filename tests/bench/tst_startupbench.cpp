@@ -124,6 +124,68 @@ private Q_SLOTS:
 
     void median_ofNothingIsNotANumber() { QVERIFY(std::isnan(bench::median({}))); }
 
+    void medianRatio_data()
+    {
+        QTest::addColumn<std::vector<double>>("numerators");
+        QTest::addColumn<std::vector<double>>("denominators");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("odd") << std::vector<double>{30, 10, 20} << std::vector<double>{10, 10, 10}
+                             << 2.0;
+        QTest::newRow("even") << std::vector<double>{2, 8, 4, 6} << std::vector<double>{1, 1, 1, 1}
+                              << 5.0;
+        // The ratio of the medians would be 10 / 20.
+        QTest::newRow("pairs, not medians")
+            << std::vector<double>{1, 10, 100} << std::vector<double>{1, 20, 25} << 1.0;
+        QTest::newRow("a slow pair does not move it")
+            << std::vector<double>{11, 12, 400} << std::vector<double>{10, 10, 100} << 1.2;
+    }
+    void medianRatio()
+    {
+        QFETCH(std::vector<double>, numerators);
+        QFETCH(std::vector<double>, denominators);
+        QFETCH(double, expected);
+        QCOMPARE(bench::medianRatio(numerators, denominators), expected);
+    }
+
+    void medianRatio_ofUnpairedRunsIsNotANumber()
+    {
+        QVERIFY(std::isnan(bench::medianRatio({}, {})));
+        QVERIFY(std::isnan(bench::medianRatio({1, 2}, {1})));
+    }
+
+    void damageBursts_data()
+    {
+        // Each burst as its first and last time, one after the other.
+        QTest::addColumn<std::vector<double>>("times");
+        QTest::addColumn<double>("quiet");
+        QTest::addColumn<std::vector<double>>("expected");
+        QTest::newRow("none") << std::vector<double>{} << 100.0 << std::vector<double>{};
+        QTest::newRow("one change")
+            << std::vector<double>{40} << 100.0 << std::vector<double>{40, 40};
+        QTest::newRow("one paint in pieces")
+            << std::vector<double>{40, 41, 41, 90, 139} << 100.0 << std::vector<double>{40, 139};
+        QTest::newRow("a gap of the quiet time splits")
+            << std::vector<double>{40, 45, 145} << 100.0 << std::vector<double>{40, 45, 145, 145};
+        QTest::newRow("a gap just short of it does not")
+            << std::vector<double>{40, 45, 144.9} << 100.0 << std::vector<double>{40, 144.9};
+        QTest::newRow("blinking cursor after the paint")
+            << std::vector<double>{40, 52, 552, 1052} << 100.0
+            << std::vector<double>{40, 52, 552, 552, 1052, 1052};
+        QTest::newRow("longer quiet joins them")
+            << std::vector<double>{40, 52, 552, 1052} << 600.0 << std::vector<double>{40, 1052};
+        QTest::newRow("out of order")
+            << std::vector<double>{300, 41, 40} << 100.0 << std::vector<double>{40, 41, 300, 300};
+    }
+    void damageBursts()
+    {
+        QFETCH(std::vector<double>, times);
+        QFETCH(double, quiet);
+        std::vector<double> bursts;
+        for (const bench::Burst &burst : bench::damageBursts(times, quiet))
+            bursts.insert(bursts.end(), {burst.first, burst.last});
+        QTEST(bursts, "expected");
+    }
+
     void parseOptions_accepts_data()
     {
         QTest::addColumn<QString>("arguments");
@@ -131,15 +193,19 @@ private Q_SLOTS:
         QTest::addColumn<int>("warmup");
         QTest::addColumn<int>("settle");
         QTest::addColumn<int>("timeout");
-        QTest::newRow("defaults") << u"prog bare"_s << 20 << 1 << 300 << 15000;
-        QTest::newRow("runs") << u"--runs 5 prog bare"_s << 5 << 1 << 300 << 15000;
+        QTest::addColumn<int>("quiet");
+        QTest::newRow("defaults") << u"prog bare"_s << 50 << 1 << 300 << 15000 << 100;
+        QTest::newRow("runs") << u"--runs 5 prog bare"_s << 5 << 1 << 300 << 15000 << 100;
         QTest::newRow("short runs, after programs")
-            << u"prog bare -n 7"_s << 7 << 1 << 300 << 15000;
+            << u"prog bare -n 7"_s << 7 << 1 << 300 << 15000 << 100;
         QTest::newRow("no warm-up, no settling")
-            << u"--warmup 0 --settle-ms 0 prog bare"_s << 20 << 0 << 0 << 15000;
-        QTest::newRow("last one wins") << u"-n 3 --runs 4 prog bare"_s << 4 << 1 << 300 << 15000;
+            << u"--warmup 0 --settle-ms 0 prog bare"_s << 50 << 0 << 0 << 15000 << 100;
+        QTest::newRow("last one wins")
+            << u"-n 3 --runs 4 prog bare"_s << 4 << 1 << 300 << 15000 << 100;
         QTest::newRow("shortest timeout")
-            << u"--timeout-ms 100 prog bare"_s << 20 << 1 << 300 << 100;
+            << u"--timeout-ms 100 prog bare"_s << 50 << 1 << 300 << 100 << 100;
+        QTest::newRow("shortest quiet")
+            << u"--quiet-ms 1 prog bare"_s << 50 << 1 << 300 << 15000 << 1;
     }
     void parseOptions_accepts()
     {
@@ -152,6 +218,7 @@ private Q_SLOTS:
         QTEST(options->warmupRuns, "warmup");
         QTEST(options->settleMs, "settle");
         QTEST(options->timeoutMs, "timeout");
+        QTEST(options->quietMs, "quiet");
         QCOMPARE(QString::fromStdString(options->program), u"prog"_s);
         QCOMPARE(QString::fromStdString(options->bare), u"bare"_s);
     }
@@ -168,6 +235,7 @@ private Q_SLOTS:
         QTest::newRow("value missing") << u"prog bare --runs"_s;
         QTest::newRow("negative warm-up") << u"--warmup -1 prog bare"_s;
         QTest::newRow("timeout too short") << u"--timeout-ms 99 prog bare"_s;
+        QTest::newRow("no quiet time") << u"--quiet-ms 0 prog bare"_s;
         QTest::newRow("unknown option") << u"--fast prog bare"_s;
         QTest::newRow("one program") << u"prog"_s;
         QTest::newRow("three programs") << u"prog bare other"_s;
