@@ -50,6 +50,13 @@ def spawn(args, env=None, output=subprocess.DEVNULL):
 
 
 def end(child):
+    if child.poll() is None:
+        # Asked first: a compositor takes its own X server and sockets down.
+        child.terminate()
+        try:
+            child.wait(5)
+        except subprocess.TimeoutExpired:
+            pass
     try:
         os.killpg(child.pid, signal.SIGKILL)
     except ProcessLookupError:

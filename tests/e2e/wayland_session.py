@@ -17,62 +17,21 @@ Usage: wayland_session.py PROGRAM
 import glob
 import os
 import shutil
-import signal
 import subprocess
 import sys
-import tempfile
-import time
+
+from desktop import TMP, app_node, fail, find_all, run_test, spawn, wait_for
 
 PROGRAM = os.path.abspath(sys.argv[1])
 TITLE = "Kelo Diabetes Risk Calculator v1.10"
 SOCKET = "kelo-wayland"
 SKIP = 77
 
-TMP = tempfile.mkdtemp(prefix="kelo-wayland-")
-CHILDREN = []
 
-
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, condition, seconds=15.0):
-    """Polls condition until it gives something true; fails after seconds."""
-    deadline = time.monotonic() + seconds
-    while True:
-        result = condition()
-        if result:
-            return result
-        if time.monotonic() > deadline:
-            fail("timed out waiting for " + what)
-        time.sleep(0.05)
-
-
-def spawn(args, env=None, output=None):
-    # A process group each, so that what a child starts goes with it.
-    with open(output or os.devnull, "w") as sink:
-        child = subprocess.Popen(args, env=env, stdout=sink, stderr=sink,
-                                 start_new_session=True)
-    CHILDREN.append(child)
-    return child
-
-
-def cleanup():
-    for child in reversed(CHILDREN):
-        if child.poll() is None:
-            # mutter takes its Xwayland and sockets down itself.
-            child.terminate()
-            try:
-                child.wait(5)
-            except subprocess.TimeoutExpired:
-                pass
-        try:
-            os.killpg(child.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
-        child.wait()
-    shutil.rmtree(TMP, ignore_errors=True)
+def logged(args, log, env=None):
+    """Starts args with its output going to the file log."""
+    with open(log, "w") as sink:
+        return spawn(args, env=env, output=sink)
 
 
 def read(path):
@@ -129,8 +88,8 @@ def start_mutter():
         print("SKIP: mutter is not installed", file=sys.stderr)
         sys.exit(SKIP)
     log = os.path.join(TMP, "mutter.log")
-    mutter = spawn(["mutter", "--headless", "--wayland", "--wayland-display=" + SOCKET,
-                    "--virtual-monitor", "1280x1024", "--sm-disable"], output=log)
+    mutter = logged(["mutter", "--headless", "--wayland", "--wayland-display=" + SOCKET,
+                     "--virtual-monitor", "1280x1024", "--sm-disable"], log)
     runtime = os.environ["XDG_RUNTIME_DIR"]
 
     def display():
@@ -162,7 +121,7 @@ def start_program(case, **where):
     env["XDG_CONFIG_HOME"] = os.path.join(TMP, "config-" + case)
     env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
     log = os.path.join(TMP, case + ".stderr")
-    return spawn([PROGRAM], env=env, output=log), log
+    return logged([PROGRAM], log, env=env), log
 
 
 def platform_plugins(program):
@@ -196,39 +155,6 @@ def window_width(window, display):
 
 
 # ---------------------------------------------------------------- AT-SPI
-
-def app_node(pyatspi, pid):
-    def find():
-        desktop = pyatspi.Registry.getDesktop(0)
-        for index in range(desktop.childCount):
-            node = desktop.getChildAtIndex(index)
-            try:
-                if node is not None and node.get_process_id() == pid:
-                    return node
-            except Exception:
-                continue
-        return None
-    return wait_for("the program on the accessibility bus", find, 15)
-
-
-def find_all(pyatspi, root, role, name, only_showing=True):
-    found = []
-
-    def walk(node, depth=0):
-        if node is None or depth > 40:
-            return
-        try:
-            if node.getRoleName() == role and node.name == name and (
-                    not only_showing or node.getState().contains(pyatspi.STATE_SHOWING)):
-                found.append(node)
-            children = [node.getChildAtIndex(i) for i in range(node.childCount)]
-        except Exception:
-            return
-        for child in children:
-            walk(child, depth + 1)
-    walk(root)
-    return found
-
 
 def shown_windows(pyatspi, app):
     """The program's windows that are on screen, as the accessibility tree
@@ -297,19 +223,13 @@ def natively(pyatspi):
 
 
 def main():
-    started = time.monotonic()
-    try:
-        private_session()
-        display = start_mutter()
-        # pyatspi binds to the session bus it finds when first imported.
-        import pyatspi
-        through_xwayland(pyatspi, display)
-        natively(pyatspi)
-    finally:
-        cleanup()
-    print("PASS in %.1f s" % (time.monotonic() - started))
+    private_session()
+    display = start_mutter()
+    # pyatspi binds to the session bus it finds when first imported.
+    import pyatspi
+    through_xwayland(pyatspi, display)
+    natively(pyatspi)
 
 
 if __name__ == "__main__":
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
-    main()
+    run_test(main)
