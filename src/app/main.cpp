@@ -41,14 +41,14 @@ int main(int argc, char *argv[])
 
     // Fontconfig's set-up runs beside the program's own start.
     platform::preloadFontconfig();
-    const QByteArray platform =
+    const QByteArray platformChoice =
         app::preferredPlatform({arguments, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY")});
-    if (!platform.isEmpty())
-        qputenv("QT_QPA_PLATFORM", platform);
+    if (!platformChoice.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platformChoice);
     QApplication application(argc, argv);
     // The choice was for this program only: the browser it starts makes its
     // own.
-    if (!platform.isEmpty())
+    if (!platformChoice.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
 
     // Ties the windows to the installed desktop entry and its icon (the
