@@ -14,7 +14,7 @@ class QPushButton;
 // The last window the program shows, once the main window has gone. It stays
 // above every other window: a support message drawn at random, a check box
 // that opens the forum, the panel promoting the maker's other software, the
-// "Refer A Friend" panel (prompt text boxes and the submission, Referral.h)
+// "Refer A Friend" panel (prompt text boxes; links/Referral.h submits it)
 // and the Exit button, which holds the first focus. Closing it by any road
 // asks for the program to end.
 class frmExitScreen final : public QWidget
