@@ -12,8 +12,6 @@
 #include <QSpacerItem>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace platform {
 namespace {
 
@@ -80,20 +78,12 @@ protected:
         // The box gets the same decorations as its owner.
         const QRect ownerFrame = owner->frameGeometry();
         const QSize frame = size() + (ownerFrame.size() - owner->size());
-        QRect area = ownerFrame;
-        if (const QScreen *screen = owner->screen())
-            area = screen->availableGeometry();
-        QRect placed(QPoint(0, 0), frame);
-        placed.moveCenter(ownerFrame.center());
-        // Kept on the screen, title bar first.
-        placed.moveLeft(std::clamp(placed.left(), area.left(),
-                                   std::max(area.left(), area.right() + 1 - frame.width())));
-        placed.moveTop(std::clamp(placed.top(), area.top(),
-                                  std::max(area.top(), area.bottom() + 1 - frame.height())));
+        const QScreen *screen = owner->screen();
+        const QPoint placed =
+            centredOver(frame, ownerFrame, screen ? screen->availableGeometry() : ownerFrame);
         // Placed by its client area, which Qt always takes as given; the
         // owner's title bar and border say where that lies in the frame.
-        const QPoint client =
-            placed.topLeft() + (owner->geometry().topLeft() - ownerFrame.topLeft());
+        const QPoint client = placed + (owner->geometry().topLeft() - ownerFrame.topLeft());
         setGeometry(QRect(client, size()));
     }
 };

@@ -9,11 +9,20 @@
 
 namespace platform {
 
-QPoint centredPosition(QSize frame, const QRect &available)
+QPoint centredOver(QSize frame, const QRect &target, const QRect &available)
 {
     QRect placed(QPoint(0, 0), frame);
-    placed.moveCenter(available.center());
-    return {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())};
+    placed.moveCenter(target.center());
+    // The far edges give way first, so the title bar stays on the screen.
+    const int right = std::max(available.left(), available.right() + 1 - frame.width());
+    const int bottom = std::max(available.top(), available.bottom() + 1 - frame.height());
+    return {std::clamp(placed.left(), available.left(), right),
+            std::clamp(placed.top(), available.top(), bottom)};
+}
+
+QPoint centredPosition(QSize frame, const QRect &available)
+{
+    return centredOver(frame, available, available);
 }
 
 void centreOnScreen(QWidget *window)

@@ -8,9 +8,12 @@ class QWidget;
 
 namespace platform {
 
-// Where a window frame of `frame` size goes to sit in the middle of
-// `available`. A frame larger than that area keeps its top-left corner, and so
-// its title bar, on it.
+// Where a window frame of `frame` size goes to sit centred over `target`,
+// kept inside `available` (the screen's area). A frame larger than that area
+// keeps its top-left corner, and so its title bar, on it.
+QPoint centredOver(QSize frame, const QRect &target, const QRect &available);
+
+// The same, centred in the middle of `available` itself.
 QPoint centredPosition(QSize frame, const QRect &available);
 
 // Places a top-level window in the middle of the available area of the screen

@@ -99,6 +99,16 @@ def start_window_manager():
     fail("the window manager did not start")
 
 
+def start_accessibility_buses():
+    """A private session bus and the accessibility bus on it."""
+    bus = os.path.join(TMP, "bus")
+    spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile",
+           "--address=unix:path=" + bus])
+    wait_for("the session bus", lambda: os.path.exists(bus), 10)
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + bus
+    spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+
+
 def private_desktop(accessibility=False):
     """Folders, window manager, a recording browser and, when asked, the
     session and accessibility buses. Gives the browser's log."""
@@ -118,12 +128,7 @@ def private_desktop(accessibility=False):
         os.environ.pop(name, None)
 
     if accessibility:
-        bus = os.path.join(TMP, "bus")
-        spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile",
-               "--address=unix:path=" + bus])
-        wait_for("the session bus", lambda: os.path.exists(bus), 10)
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + bus
-        spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        start_accessibility_buses()
 
     start_window_manager()
 

@@ -20,7 +20,8 @@ import shutil
 import subprocess
 import sys
 
-from desktop import TMP, app_node, fail, find_all, run_test, spawn, wait_for
+from desktop import (TMP, app_node, fail, find_all, run_test, spawn,
+                     start_accessibility_buses, wait_for)
 
 PROGRAM = os.path.abspath(sys.argv[1])
 TITLE = "Kelo Diabetes Risk Calculator v1.10"
@@ -66,12 +67,7 @@ def private_session():
                  "SESSION_MANAGER"):
         os.environ.pop(name, None)
 
-    bus = os.path.join(TMP, "bus")
-    spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile",
-           "--address=unix:path=" + bus])
-    wait_for("the session bus", lambda: os.path.exists(bus), 10)
-    os.environ["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + bus
-    spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    start_accessibility_buses()
 
     # The stand-in browser notes each address and the platform it was handed.
     opener = os.path.join(TMP, "bin", "xdg-open")
