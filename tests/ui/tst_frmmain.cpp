@@ -52,13 +52,13 @@ public:
     QPushButton *cmdNextQuestion() { return find<QPushButton>(u"cmdNextQuestion"_s); }
     QPushButton *cmdMain() { return find<QPushButton>(u"cmdMain"_s); }
     QLabel *label(const QString &name) { return find<QLabel>(name); }
-    QGroupBox *panel(int index) { return find<QGroupBox>(u"fraStep(%1)"_s.arg(index)); }
-
-    // The index of the panel in front, or -1 when none is.
+    // The index of the panel in front, or -1 when none is. A panel not yet
+    // built is not in front.
     int panelInFront()
     {
         for (int index = 0; index < 3; ++index) {
-            if (panel(index)->isVisible())
+            const auto *panel = form.findChild<QGroupBox *>(u"fraStep(%1)"_s.arg(index));
+            if (panel && panel->isVisible())
                 return index;
         }
         return -1;
@@ -271,22 +271,34 @@ private Q_SLOTS:
     {
         Window window;
         QVERIFY(window.ok);
+        // Tab from the focus through each name in turn, the first again last.
+        auto tabCycle = [&window](const QStringList &names) {
+            QStringList seen{window.focusName()};
+            for (qsizetype step = 1; step < names.size(); ++step) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                seen << window.focusName();
+            }
+            return seen;
+        };
         const QStringList details{u"txtName"_s, u"cboHeight"_s, u"txtWeight"_s, u"cmdNext"_s,
                                   u"txtName"_s};
-        window.txtName()->setFocus();
-        for (qsizetype step = 1; step < details.size(); ++step) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(window.focusName(), details[step]);
-        }
+        QCOMPARE(tabCycle(details), details);
 
         window.enterDetails(u"Ann"_s, 0, u"100"_s);
         QTest::keyClick(window.txtWeight(), Qt::Key_T, Qt::AltModifier);
         QCOMPARE(window.panelInFront(), 1);
-        QCOMPARE(window.focusName(), u"cmdNextQuestion"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(window.focusName(), u"cboAnswer_Option"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(window.focusName(), u"cmdNextQuestion"_s);
+        const QStringList questions{u"cmdNextQuestion"_s, u"cboAnswer_Option"_s,
+                                    u"cmdNextQuestion"_s};
+        QCOMPARE(tabCycle(questions), questions);
+
+        for (int question = 1; question <= 5; ++question)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::AltModifier);
+        QCOMPARE(window.panelInFront(), 2);
+        QCOMPARE(tabCycle({u"cmdMain"_s, u"cmdMain"_s}), QStringList({u"cmdMain"_s, u"cmdMain"_s}));
+
+        // Back on the details, the panels now covered keep out of the way.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
+        QCOMPARE(tabCycle(details), details);
     }
 
     void keyboard_accessKeysAndEnterDriveAWholeRun()

@@ -65,12 +65,11 @@ frmMain::frmMain(QWidget *parent)
     createForumInvitation(client);
     m_panels = new QStackedWidget(client);
     m_panels->setGeometry(PanelRect);
+    // The questions and result panels are built when first brought to the
+    // front: the window shows sooner without them, and many starts never get
+    // that far.
     createDetailsPanel();
-    createQuestionsPanel();
-    createResultPanel();
     createOfferLabels(client);
-    setKeyboardOrder();
-    connectControls();
     connectMenuAndLinks();
     Form_Load();
     platform::centreOnScreen(this);
@@ -178,6 +177,13 @@ void frmMain::createDetailsPanel()
                                        .caption = u"&Take the Diabetes Risk Test"_s,
                                        .geometry = twipsRect(1387, 3240, 3840, 400),
                                        .font = boldFont()});
+
+    // Only the controls of the panel in front can take the focus, so Tab
+    // moves among those.
+    QWidget::setTabOrder(txtName, cboHeight);
+    QWidget::setTabOrder(cboHeight, txtWeight);
+    QWidget::setTabOrder(txtWeight, cmdNext);
+    connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
 }
 
 void frmMain::createQuestionsPanel()
@@ -204,6 +210,11 @@ void frmMain::createQuestionsPanel()
                                                .caption = u"Next &Question"_s,
                                                .geometry = twipsRect(2460, 2400, 1695, 375),
                                                .font = boldFont()});
+
+    // The keyboard order goes on from the details panel.
+    QWidget::setTabOrder(cmdNext, cmdNextQuestion);
+    QWidget::setTabOrder(cmdNextQuestion, cboAnswer_Option);
+    connect(cmdNextQuestion, &QPushButton::clicked, this, &frmMain::cmdNextQuestion_Click);
 }
 
 void frmMain::createResultPanel()
@@ -230,6 +241,10 @@ void frmMain::createResultPanel()
                                        .caption = u"&Main Screen"_s,
                                        .geometry = twipsRect(2460, 3240, 1695, 375),
                                        .font = boldFont()});
+
+    // The keyboard order goes on from the questions panel.
+    QWidget::setTabOrder(cboAnswer_Option, cmdMain);
+    connect(cmdMain, &QPushButton::clicked, this, &frmMain::cmdMain_Click);
 }
 
 void frmMain::createOfferLabels(QWidget *client)
@@ -284,23 +299,4 @@ void frmMain::closeEvent(QCloseEvent *event)
 void frmMain::Form_Unload()
 {
     Q_EMIT unloading();
-}
-
-void frmMain::setKeyboardOrder()
-{
-    // Only the controls of the panel in front can take the focus, so Tab
-    // moves among those.
-    QWidget::setTabOrder(txtName, cboHeight);
-    QWidget::setTabOrder(cboHeight, txtWeight);
-    QWidget::setTabOrder(txtWeight, cmdNext);
-    QWidget::setTabOrder(cmdNext, cmdNextQuestion);
-    QWidget::setTabOrder(cmdNextQuestion, cboAnswer_Option);
-    QWidget::setTabOrder(cboAnswer_Option, cmdMain);
-}
-
-void frmMain::connectControls()
-{
-    connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
-    connect(cmdNextQuestion, &QPushButton::clicked, this, &frmMain::cmdNextQuestion_Click);
-    connect(cmdMain, &QPushButton::clicked, this, &frmMain::cmdMain_Click);
 }

@@ -77,8 +77,6 @@ private:
     void createQuestionsPanel();
     void createResultPanel();
     void createOfferLabels(QWidget *client);
-    void setKeyboardOrder();
-    void connectControls();
     void connectMenuAndLinks();
 
     void Form_Load();
@@ -86,6 +84,7 @@ private:
     bool ValidateDetails();
     void ShowQuestion(int index);
     void BringToFront(Step step);
+    void buildPanelOnce(Step step);
 
     QVBoxLayout *m_windowLayout = nullptr;
 

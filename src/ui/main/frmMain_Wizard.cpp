@@ -57,6 +57,7 @@ void frmMain::cmdNext_Click()
     m_run.weightPoints = risktest::weightPoints(m_weight, cboHeight->currentIndex());
     m_questionsShown = 0;
     m_run.score = 0;
+    buildPanelOnce(QuestionsStep);
     cmdNextQuestion_Click();
     BringToFront(QuestionsStep);
     // The next step is operated from the questions panel; its first control
@@ -73,6 +74,7 @@ void frmMain::cmdNextQuestion_Click()
         m_run.answers[QuestionCount - 1] = cboAnswer_Option->currentText();
         const risktest::RiskResult result = risktest::calculateRisk(m_run);
         m_run.score = result.score;
+        buildPanelOnce(ResultStep);
         ui::setFittedText(scoreLine, result.scoreLine);
         ui::setFittedText(verdictLine, result.verdict);
         BringToFront(ResultStep);
@@ -106,4 +108,21 @@ void frmMain::cmdMain_Click()
 void frmMain::BringToFront(Step step)
 {
     m_panels->setCurrentWidget(stepPanels[step]);
+}
+
+void frmMain::buildPanelOnce(Step step)
+{
+    if (stepPanels[step])
+        return;
+    switch (step) {
+    case DetailsStep:
+        createDetailsPanel();
+        break;
+    case QuestionsStep:
+        createQuestionsPanel();
+        break;
+    case ResultStep:
+        createResultPanel();
+        break;
+    }
 }
