@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <limits>
 #include <numeric>
+#include <ranges>
 #include <utility>
 
 namespace bench {
@@ -47,7 +48,19 @@ std::optional<Options> parseOptions(const std::vector<std::string_view> &args, s
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         const auto count = std::ranges::find(counts, arg, &Count::name);
-        if (count != std::end(counts)) {
+        if (arg == "--under") {
+            options.under.clear();
+            if (i + 1 < args.size()) {
+                for (const auto word : std::views::split(args[++i], ' ')) {
+                    if (!word.empty())
+                        options.under.emplace_back(word.begin(), word.end());
+                }
+            }
+            if (options.under.empty()) {
+                error = "--under needs a command";
+                return std::nullopt;
+            }
+        } else if (count != std::end(counts)) {
             if (i + 1 == args.size()) {
                 error = std::string(arg) + " needs a number";
                 return std::nullopt;
@@ -79,13 +92,15 @@ std::string usage(std::string_view command)
 {
     return "usage: " + std::string(command) +
            " [--runs N] [--warmup N] [--quiet-ms MS] [--settle-ms MS] [--timeout-ms MS]\n"
-           "       PROGRAM BARE\n"
+           "       [--under COMMAND] PROGRAM BARE\n"
            "Starts PROGRAM and BARE in turn on a private Xvfb display, N times each\n"
            "(default 50) after N warm-up pairs (default 1), and reports for each start\n"
            "the time from exec to the map of the first window and to its first\n"
            "complete paint (the last change before MS without one, default 100),\n"
            "the processor time and the peak resident memory. Each program ends by\n"
-           "SIGTERM --settle-ms (default 300) after its window went quiet.\n";
+           "SIGTERM --settle-ms (default 300) after its window went quiet. With\n"
+           "--under, each program is started under COMMAND (words split at spaces),\n"
+           "for instance \"valgrind --tool=callgrind\".\n";
 }
 
 std::string shiftedText(std::string_view text, int offset)

@@ -26,6 +26,9 @@ struct Options
     // A window that has not mapped and gone quiet by then, counted from the
     // exec, fails the run.
     int timeoutMs = 15000;
+    // A command, split at spaces, that each program is started under: for
+    // instance valgrind with its options. Empty: the programs start directly.
+    std::vector<std::string> under;
     std::string program;
     std::string bare;
 };

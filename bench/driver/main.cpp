@@ -547,7 +547,11 @@ Sample runOnce(Display &display, const std::string &displayName, const std::stri
     for (const std::string &entry : environment)
         envp.push_back(const_cast<char *>(entry.c_str()));
     envp.push_back(nullptr);
-    char *argv[] = {const_cast<char *>(program.c_str()), nullptr};
+    std::vector<char *> argv;
+    for (const std::string &word : options.under)
+        argv.push_back(const_cast<char *>(word.c_str()));
+    argv.push_back(const_cast<char *>(program.c_str()));
+    argv.push_back(nullptr);
 
     const fs::path log = dir / "output.log";
     Fd logFd(open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
@@ -568,7 +572,7 @@ Sample runOnce(Display &display, const std::string &displayName, const std::stri
         timespec start{};
         clock_gettime(CLOCK_MONOTONIC, &start);
         (void)!write(stamp->write.get(), &start, sizeof start);
-        execve(program.c_str(), argv, envp.data());
+        execvpe(argv.front(), argv.data(), envp.data());
         const int error = errno;
         (void)!write(stamp->write.get(), &error, sizeof error);
         _exit(127);

@@ -221,6 +221,18 @@ private Q_SLOTS:
         QTEST(options->quietMs, "quiet");
         QCOMPARE(QString::fromStdString(options->program), u"prog"_s);
         QCOMPARE(QString::fromStdString(options->bare), u"bare"_s);
+        QVERIFY(options->under.empty());
+    }
+
+    void parseOptions_takesTheCommandToStartUnder()
+    {
+        const std::vector<std::string_view> arguments{
+            "--under", " valgrind  --tool=callgrind ", "prog", "bare"};
+        std::string error;
+        const auto options = bench::parseOptions(arguments, error);
+        QVERIFY2(options.has_value(), error.c_str());
+        QCOMPARE(options->under, (std::vector<std::string>{"valgrind", "--tool=callgrind"}));
+        QCOMPARE(QString::fromStdString(options->program), u"prog"_s);
     }
 
     void parseOptions_rejects_data()
@@ -237,6 +249,7 @@ private Q_SLOTS:
         QTest::newRow("timeout too short") << u"--timeout-ms 99 prog bare"_s;
         QTest::newRow("no quiet time") << u"--quiet-ms 0 prog bare"_s;
         QTest::newRow("unknown option") << u"--fast prog bare"_s;
+        QTest::newRow("command missing") << u"prog bare --under"_s;
         QTest::newRow("one program") << u"prog"_s;
         QTest::newRow("three programs") << u"prog bare other"_s;
         QTest::newRow("nothing") << QString();
