@@ -21,7 +21,8 @@ class QVBoxLayout;
 // The main window leads the user through the risk test in three panels that
 // lie on top of each other: details (name, height, weight), the five questions
 // one at a time, and the result. Changing step brings one panel to the front;
-// the covered panels take no focus and answer no access key. Scoring lives in
+// the covered panels take no focus and answer no access key. The questions and
+// result panels are built the first time they are needed. Scoring lives in
 // risktest; this window gathers the input into its run, checks the details
 // and shows the result lines. Above the panels sits the forum invitation, below
 // them the two offer labels, of which only the one in front can be seen; the
@@ -84,6 +85,7 @@ private:
     bool ValidateDetails();
     void ShowQuestion(int index);
     void BringToFront(Step step);
+    // Builds the questions or the result panel the first time it is needed.
     void buildPanelOnce(Step step);
 
     QVBoxLayout *m_windowLayout = nullptr;
