@@ -88,6 +88,17 @@ expect_main_window() { # WHAT
     ! has_visible_window "$pid" "$box_title" || fail "$1: a message box came with the main window"
 }
 
+# What the program and the window manager show now, for a failure message.
+state() {
+    is_running "$pid" && printf 'running' || printf 'ended'
+    printf '; windows:'
+    for id in $(client_windows "$pid"); do
+        printf ' %s "%s"' "$id" "$(xdotool getwindowname "$id" 2>/dev/null)"
+    done
+    printf '; active: %s; output: %s' "$(xdotool getactivewindow 2>/dev/null)" \
+        "$(tr '\n' ' ' <"$E2E_TMP/$case_name.log")"
+}
+
 # close_main ROAD: closes the main window by its close box or File > Exit and
 # waits for the exit screen, which alone stays and takes the keyboard.
 close_main() {
@@ -95,7 +106,7 @@ close_main() {
     close-box) xdotool key alt+F4 ;;
     file-exit) xdotool key alt+f x ;;
     esac
-    wait_until 10 has_exit_screen || fail "$case_name: no exit screen after $1"
+    wait_until 10 has_exit_screen || fail "$case_name: no exit screen after $1 ($(state))"
     screen=$(exit_screen)
     wait_until 10 only_window_is "$screen" || fail "$case_name: the main window stayed after $1"
     wait_until 10 is_active "$screen" || fail "$case_name: the exit screen is not active"
