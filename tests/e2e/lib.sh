@@ -41,8 +41,12 @@ e2e_private_home() {
     chmod 700 "$XDG_RUNTIME_DIR"
 }
 
+# Openbox names itself on the root window before it has finished starting:
+# a key pressed in between can be lost. It runs its --startup command once it
+# has, which leaves this file.
 wm_is_up() {
-    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
+    [ -e "$E2E_TMP/wm-started" ] &&
+        xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
 }
 
 # Without a window manager no window becomes active and keys go nowhere.
@@ -50,7 +54,8 @@ wm_is_up() {
 # it is started again, a few times. Its output goes to the test's log.
 start_window_manager() {
     for try in 1 2 3 4 5; do
-        openbox --sm-disable >&2 &
+        rm -f "$E2E_TMP/wm-started"
+        openbox --sm-disable --startup "touch '$E2E_TMP/wm-started'" >&2 &
         wm=$!
         E2E_PIDS="$E2E_PIDS $wm"
         deadline=$(( $(date +%s) + 10 ))
