@@ -66,8 +66,7 @@ frmMain::frmMain(QWidget *parent)
     m_panels = new QStackedWidget(client);
     m_panels->setGeometry(PanelRect);
     // The questions and result panels are built when first brought to the
-    // front: the window shows sooner without them, and many starts never get
-    // that far.
+    // front, so that the window shows without waiting for them.
     createDetailsPanel();
     createOfferLabels(client);
     connectMenuAndLinks();
