@@ -226,8 +226,8 @@ private Q_SLOTS:
 
     void parseOptions_takesTheCommandToStartUnder()
     {
-        const std::vector<std::string_view> arguments{
-            "--under", " valgrind  --tool=callgrind ", "prog", "bare"};
+        const std::vector<std::string_view> arguments{"--under", " valgrind  --tool=callgrind ",
+                                                      "prog", "bare"};
         std::string error;
         const auto options = bench::parseOptions(arguments, error);
         QVERIFY2(options.has_value(), error.c_str());
