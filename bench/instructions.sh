@@ -37,9 +37,10 @@ for pid in $(ls "$out" | sed -n 's/^callgrind\.\([0-9]*\)-01$/\1/p' | sort -n); 
     for file in "$out/callgrind.$pid"-*; do
         total=$(sed -n 's/^totals: *//p; s/^summary: *//p' "$file" | head -n 1)
         printf '%s, thread %s: %s instructions\n' "$(basename "$program")" "${file##*-}" "$total"
+        callgrind_annotate --inclusive=yes --auto=no --threshold=100 "$file" >"$out/inclusive" \
+            2>/dev/null
         for function in "$@"; do
-            callgrind_annotate --inclusive=yes --auto=no --threshold=100 "$file" 2>/dev/null |
-                grep -F -- "$function" | head -n 1 |
+            grep -F -- "$function" "$out/inclusive" | head -n 1 |
                 sed -E 's/^ *([0-9,]+) \([^)]*\) +[^:]*:([^[]*[^[ ]).*$/    \1  \2/'
         done
     done

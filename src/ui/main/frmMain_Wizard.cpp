@@ -116,7 +116,7 @@ void frmMain::buildPanelOnce(Step step)
         return;
     switch (step) {
     case DetailsStep:
-        createDetailsPanel();
+        // Built with the window.
         break;
     case QuestionsStep:
         createQuestionsPanel();
