@@ -1,6 +1,7 @@
 #include "InstanceGuard.h"
 
 #include "AppConstants.h"
+#include "LockFiles.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -11,8 +12,9 @@ using namespace Qt::Literals::StringLiterals;
 
 InstanceGuard::InstanceGuard(const QString &lockFilePath)
     : m_lock(lockFilePath)
+    , m_path(lockFilePath)
 {
-    // Age alone never makes a lock stale; a lock whose process is gone is.
+    // Age alone never makes a lock stale: a copy that runs for days keeps it.
     m_lock.setStaleLockTime(0);
 }
 
@@ -20,13 +22,33 @@ bool InstanceGuard::anotherCopyRunning()
 {
     if (m_lock.isLocked() || m_lock.tryLock(0))
         return false;
-    return m_lock.error() == QLockFile::LockFailedError;
+    if (m_lock.error() != QLockFile::LockFailedError)
+        return false;
+    // The file is there. QLockFile tells a running owner only by the process
+    // id written in it; whether anyone really holds the file decides here.
+    switch (platform::removeLockIfAbandoned(m_path)) {
+    case platform::LeftLock::HeldByRunningProcess:
+        return true;
+    case platform::LeftLock::Kept:
+        return false;
+    case platform::LeftLock::Removed:
+        break;
+    }
+    // Another copy starting at this very moment may have taken it since.
+    return !m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError;
 }
 
 QString InstanceGuard::defaultLockFilePath()
 {
     const QString name = app::ExecutableName.toString();
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // A relative runtime folder is to be ignored; Qt would make it in the
+    // current folder.
+    const QString runtimeVariable = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const bool relativeRuntime =
+        !runtimeVariable.isEmpty() && QDir::isRelativePath(runtimeVariable);
+    const QString runtime = relativeRuntime
+                                ? QString()
+                                : QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (!runtime.isEmpty())
         return QDir(runtime).filePath(name + u".lock"_s);
     return QDir::temp().filePath(name + u'-' + QString::number(::getuid()) + u".lock"_s);

@@ -4,8 +4,9 @@
 #include <QString>
 
 // Tells whether another copy of the program is running for this user: each
-// copy holds a lock file for as long as it runs. A lock left behind by a copy
-// that crashed or was killed is taken over, so it never blocks a start.
+// copy holds a lock file for as long as it runs. A lock file that no running
+// copy holds (left by a crash, a kill while starting, another host) is taken
+// over, whatever it holds and however old it is, so it never blocks a start.
 class InstanceGuard final
 {
 public:
@@ -21,4 +22,5 @@ public:
 
 private:
     QLockFile m_lock;
+    QString m_path;
 };

@@ -2,8 +2,10 @@
 
 #include "AppConstants.h"
 #include "Scramble.h"
+#include "platform/LockFiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSettings>
@@ -35,14 +37,28 @@ QString settingsKey(const QString &key)
     return u"Settings/"_s + scrambled;
 }
 
+// The folder of per-user settings: $XDG_CONFIG_HOME, or ~/.config when it is
+// unset, empty or relative (a relative one is to be ignored; Qt would use it
+// as a folder under wherever the program was started).
+QString userConfigFolder()
+{
+    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!configHome.isEmpty() && QDir::isAbsolutePath(configHome))
+        return configHome;
+    return QDir::homePath() + u"/.config"_s;
+}
+
+QString userStoreFile()
+{
+    const QString name = storeApplicationName();
+    return userConfigFolder() + u'/' + name + u'/' + name + u".ini"_s;
+}
+
 } // namespace
 
 SettingsStore::SettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             storeApplicationName(), storeApplicationName()))
-{
-    reportUnreadable(*m_settings);
-}
+    : SettingsStore(userStoreFile())
+{}
 
 SettingsStore::SettingsStore(const QString &iniFilePath)
     : m_settings(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat))
@@ -68,6 +84,9 @@ bool SettingsStore::SaveSetting(const QString &key, const QString &value)
     if (fullKey.isEmpty())
         return false;
     m_settings->setValue(fullKey, ScrambleText(value));
+    // QSettings waits for a lock file left beside the store by a copy that
+    // was killed while writing, up to half a minute; nobody holds it.
+    platform::removeLockIfAbandoned(m_settings->fileName() + u".lock"_s);
     m_settings->sync();
     if (m_settings->status() == QSettings::FormatError) {
         // A malformed file read when the store was opened keeps reporting its

@@ -10,10 +10,15 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLockFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 #include <vector>
 
@@ -139,6 +144,61 @@ private Q_SLOTS:
         QVERIFY(startup.loadedForms().isEmpty());
         for (const QWidget *window : QApplication::topLevelWidgets())
             QVERIFY(!window->isVisible());
+    }
+
+    // Only a running copy refuses the start; whatever else is where the lock
+    // goes lets this copy run.
+    void lockFile_onlyARunningCopyRefusesTheStart_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QByteArray>("leftBehind");
+        QTest::addColumn<bool>("heldByRunningCopy");
+        QTest::addColumn<int>("ageInDays");
+
+        const QString lock = u"app.lock"_s;
+        const QByteArray otherHost = "4242\nKeloFreeDiabetesRiskCalculator\nanother-host\n";
+        QTest::newRow("emptyLeftJustNow") << lock << QByteArray() << false << 0;
+        QTest::newRow("emptyLeftLongAgo") << lock << QByteArray() << false << 30;
+        QTest::newRow("garbage") << lock << "\xff\x00?\n\n\n\n"_ba << false << 1;
+        QTest::newRow("otherHost") << lock << otherHost << false << 1;
+        QTest::newRow("runningCopyFresh") << lock << QByteArray() << true << 0;
+        QTest::newRow("runningCopyOld") << lock << QByteArray() << true << 400;
+        QTest::newRow("noFolder") << u"missing/app.lock"_s << QByteArray() << false << 0;
+        // Not even root may make a file there.
+        QTest::newRow("unwritableFolder") << u"/proc/app.lock"_s << QByteArray() << false << 0;
+    }
+
+    void lockFile_onlyARunningCopyRefusesTheStart()
+    {
+        QFETCH(QString, place);
+        QFETCH(QByteArray, leftBehind);
+        QFETCH(bool, heldByRunningCopy);
+        QFETCH(int, ageInDays);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(place);
+        std::optional<QLockFile> runningCopy;
+        if (heldByRunningCopy) {
+            runningCopy.emplace(path);
+            QVERIFY(runningCopy->tryLock(0));
+        } else if (place == u"app.lock"_s) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(leftBehind) == leftBehind.size());
+        }
+        QFile file(path);
+        if (ageInDays > 0)
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(QDateTime::currentDateTime().addDays(-ageInDays),
+                                     QFileDevice::FileModificationTime));
+
+        InstanceGuard guard(path);
+        QCOMPARE(guard.anotherCopyRunning(), heldByRunningCopy);
+        // A copy that runs holds the lock, so that a third copy is refused.
+        qint64 owner = 0;
+        if (!heldByRunningCopy && place == u"app.lock"_s) {
+            QVERIFY(QLockFile(path).getLockInfo(&owner, nullptr, nullptr));
+            QCOMPARE(owner, QCoreApplication::applicationPid());
+        }
+        QCOMPARE(QFile::exists(path), place == u"app.lock"_s);
     }
 };
 

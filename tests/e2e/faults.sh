@@ -1,8 +1,8 @@
 #!/bin/sh
 # The real program meets what a user's machine may throw at it: a settings
 # file that is garbage, empty, huge, unreadable or not a file at all, a
-# settings folder that cannot be made, an update reminder that is due, a lock
-# left by a killed copy and no browser anywhere. Every time the main window
+# settings folder that cannot be made, an update reminder that is due, locks
+# left by killed copies (empty ones included) and no browser anywhere. Every time the main window
 # must come up and the program must end with status 0 once closed, and between
 # the cases every road out is taken: the main window by its close box and by
 # File > Exit, the exit screen by its Exit button, Alt+X, Return and its close
@@ -218,6 +218,16 @@ kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 [ -e "$lock" ] || fail "$case_name: the killed copy left no lock to test with"
 run_case "$case_name" file-exit return
+
+# --- Empty locks, as a copy killed while it started or wrote leaves them ---
+
+fresh_home
+case_name="empty locks left behind"
+mkdir -p "$settings_dir"
+: >"$lock"
+: >"$settings.lock"
+run_case "$case_name" close-box exit-button
+[ ! -e "$settings.lock" ] || fail "$case_name: the settings lock stayed"
 
 # --- Pages with and without a browser ---
 

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
+#include <future>
+
 using namespace Qt::Literals::StringLiterals;
 using settings::SettingsStore;
 
@@ -138,6 +141,31 @@ private Q_SLOTS:
         QVERIFY(!store.SaveSetting(u"Install"_s, u"4"_s));
     }
 
+    // A copy killed while it wrote leaves the store's lock file behind;
+    // nobody holds it, and the next write must not wait for it.
+    void saveSetting_leftBehindLockIsNoObstacle_data()
+    {
+        QTest::addColumn<QByteArray>("leftBehind");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << "\x01\x02\n\n"_ba;
+        QTest::newRow("otherHost") << "4242\ntst_settingsstore\nanother-host\n"_ba;
+    }
+
+    void saveSetting_leftBehindLockIsNoObstacle()
+    {
+        QFETCH(QByteArray, leftBehind);
+        QVERIFY(writeFile(m_path + u".lock"_s, leftBehind));
+        SettingsStore store(m_path);
+        // QSettings itself would wait up to half a minute for such a lock.
+        auto saving = std::async(std::launch::async,
+                                 [&store] { return store.SaveSetting(u"Install"_s, u"2"_s); });
+        QVERIFY2(saving.wait_for(std::chrono::seconds(5)) == std::future_status::ready,
+                 "the write waits for a lock nobody holds");
+        QVERIFY(saving.get());
+        QCOMPARE(SettingsStore(m_path).GetSetting(u"Install"_s), u"2"_s);
+        QVERIFY(!QFile::exists(m_path + u".lock"_s));
+    }
+
     void keyWithNothingToScramble_isNeverStored_data()
     {
         QTest::addColumn<QString>("key");
@@ -209,20 +237,37 @@ private Q_SLOTS:
         QVERIFY(settings::storeApplicationName() != app::ExecutableName);
     }
 
+    // A relative XDG_CONFIG_HOME is to be ignored: the store then lives in
+    // ~/.config, never under the folder the program was started from.
+    void perUserStore_livesInTheUserConfigFolder_data()
+    {
+        QTest::addColumn<QString>("configHome");
+        QTest::addColumn<QString>("expectedFolder");
+        const QString home = m_dir.filePath(u"home"_s);
+        QTest::newRow("xdgConfigHome")
+            << m_dir.filePath(u"config"_s) << m_dir.filePath(u"config"_s);
+        QTest::newRow("empty") << QString() << home + u"/.config"_s;
+        QTest::newRow("relative") << u"relative/config"_s << home + u"/.config"_s;
+    }
+
     void perUserStore_livesInTheUserConfigFolder()
     {
-        const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-        QVERIFY2(!configHome.isEmpty(), "the test runner sets a private XDG_CONFIG_HOME");
-        const QString expected = configHome + u"/tst_settingsstore/tst_settingsstore.ini"_s;
-        QFile::remove(expected);
+        QFETCH(QString, configHome);
+        QFETCH(QString, expectedFolder);
+        const QString expected = expectedFolder + u"/tst_settingsstore/tst_settingsstore.ini"_s;
+        const QByteArray previousHome = qgetenv("HOME");
+        const QByteArray previousConfigHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", m_dir.filePath(u"home"_s).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", configHome.toLocal8Bit());
         {
             SettingsStore store;
             QCOMPARE(store.fileName(), expected);
             QVERIFY(store.SaveSetting(u"Install"_s, u"4"_s));
         }
         QVERIFY(readFile(expected).contains("Lqvwdoo=7"));
-        SettingsStore fresh;
-        QCOMPARE(fresh.GetSetting(u"Install"_s), u"4"_s);
+        QCOMPARE(SettingsStore().GetSetting(u"Install"_s), u"4"_s);
+        qputenv("HOME", previousHome);
+        qputenv("XDG_CONFIG_HOME", previousConfigHome);
     }
 };
 
