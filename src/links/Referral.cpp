@@ -71,13 +71,25 @@ QString referralAddress(const ReferralDetails &details)
            encoded(SiteFolderAddress.toString());
 }
 
+std::optional<QString> addressProblem(const QString &address)
+{
+    // The address is plain ASCII: one byte a character.
+    if (address.size() > LongestAddress)
+        return u"This referral is too long to send. Please shorten your message, or another "
+               u"box, and press Refer A Friend Now again."_s;
+    return std::nullopt;
+}
+
 std::optional<QString> submitReferral(QWidget *owner, const ReferralDetails &details)
 {
-    if (const std::optional<QString> problem = detailsProblem(details)) {
+    std::optional<QString> problem = detailsProblem(details);
+    const QString address = problem ? QString() : referralAddress(details);
+    if (!problem)
+        problem = addressProblem(address);
+    if (problem) {
         platform::showMessage(owner, *problem, platform::MessageIcon::Critical);
         return std::nullopt;
     }
-    const QString address = referralAddress(details);
     OpenUrl(address);
     return address;
 }

@@ -32,9 +32,19 @@ std::optional<QString> detailsProblem(const ReferralDetails &details);
 // no "&", "=", "#", space or line break in it can change the address.
 QString referralAddress(const ReferralDetails &details);
 
-// Checks the details; shows the first problem in a message box owned by
-// `owner` (the window the user submitted from) and returns nothing, or opens
-// the referral address in the browser and returns it.
+// The longest address that can be handed to the browser: the launcher gets
+// it as one command-line argument, and Linux refuses a single argument of
+// 128 KiB or more (its closing null byte included) before any browser starts.
+inline constexpr qsizetype LongestAddress = 128 * 1024 - 1;
+
+// The message for a referral whose address is too long to hand over, or
+// nothing.
+std::optional<QString> addressProblem(const QString &address);
+
+// Checks the details and the length of their address; shows the first problem
+// in a message box owned by `owner` (the window the user submitted from) and
+// returns nothing, or opens the referral address in the browser and returns
+// it.
 std::optional<QString> submitReferral(QWidget *owner, const ReferralDetails &details);
 
 } // namespace links

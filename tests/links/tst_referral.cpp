@@ -166,15 +166,41 @@ private Q_SLOTS:
         QVERIFY(messages.requests.empty());
     }
 
+    // Only an address the launcher can take as one argument is handed over;
+    // any longer one is refused with a message, never dropped in silence.
+    void submit_refusedShowsOneMessageAndOpensNothing_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("problem");
+        const QString tooLong = *links::addressProblem(QString(links::LongestAddress + 1, u'x'));
+        ReferralDetails shortest = valid();
+        shortest.message = u"x"_s;
+        const qsizetype room = links::LongestAddress - links::referralAddress(shortest).size();
+        QTest::newRow("stillThePrompt") << u"Your Message"_s << u"Please Enter Your Message"_s;
+        QTest::newRow("addressAtTheLimit") << QString(room + 1, u'x') << QString();
+        QTest::newRow("addressOneOverTheLimit") << QString(room + 2, u'x') << tooLong;
+        // Each one of these becomes six characters of the address.
+        QTest::newRow("fullBoxOfAccents") << QString(32767, u'\u00E9') << tooLong;
+    }
+
     void submit_refusedShowsOneMessageAndOpensNothing()
     {
+        QFETCH(QString, message);
+        QFETCH(QString, problem);
         BrowserRecorder browser;
         MessageRecorder messages;
         ReferralDetails details = valid();
-        details.message = u"Your Message"_s;
-        QCOMPARE(links::submitReferral(nullptr, details), std::nullopt);
+        details.message = message;
+        const std::optional<QString> opened = links::submitReferral(nullptr, details);
+        if (problem.isEmpty()) {
+            QCOMPARE(opened->size(), links::LongestAddress);
+            QCOMPARE(browser.addresses, std::vector<QString>{*opened});
+            QVERIFY(messages.requests.empty());
+            return;
+        }
+        QCOMPARE(opened, std::nullopt);
         QCOMPARE(messages.requests.size(), size_t(1));
-        QCOMPARE(messages.requests.front().text, u"Please Enter Your Message"_s);
+        QCOMPARE(messages.requests.front().text, problem);
         QCOMPARE(messages.requests.front().icon, platform::MessageIcon::Critical);
         QVERIFY(browser.addresses.empty());
     }
