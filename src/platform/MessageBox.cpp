@@ -95,6 +95,13 @@ MessageAnswer showRealBox(const MessageRequest &request)
         request.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
         app::ApplicationTitle.toString(), request.text,
         yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, request.parent);
+    // A box with no window of the program's to stand over (a second copy's
+    // notice, the update question before the main window) would open
+    // beneath any window another program keeps above the others, such as
+    // the first copy's exit screen, with nothing to show that it waits. It
+    // is kept above as well, and so comes up in front of everything.
+    if (!request.parent)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
     makeRoomForCaption(box);

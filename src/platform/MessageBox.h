@@ -38,7 +38,7 @@ MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon
 // `requested` if given; else the active modal window, the active window, or
 // the topmost of the program's visible windows (the always-on-top ones come
 // first); none while no window is shown, and the box is then centred on the
-// screen.
+// screen and kept above every window, as the exit screen is.
 QWidget *ownerWindow(QWidget *requested);
 
 // The width a message box needs for its whole caption in the title bar, next

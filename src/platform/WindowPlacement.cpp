@@ -1,13 +1,75 @@
 #include "WindowPlacement.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QLayout>
+#include <QMargins>
 #include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace platform {
+namespace {
+
+// The margins the window manager draws around the program's windows, as one
+// of its windows already framed shows them; none before the first is framed.
+QMargins knownFrameMargins(const QWidget *except)
+{
+    for (const QWidget *other : QApplication::topLevelWidgets()) {
+        if (other == except || !other->isVisible())
+            continue;
+        const QRect frame = other->frameGeometry();
+        const QRect client = other->geometry();
+        if (frame != client)
+            return {client.left() - frame.left(), client.top() - frame.top(),
+                    frame.right() - client.right(), frame.bottom() - client.bottom()};
+    }
+    return {};
+}
+
+// A window placed before it is shown is placed by a guess at its frame: the
+// window manager adds the title bar and borders only when it takes the window
+// on. Once it has, the real frame is centred instead. Only that first framing
+// counts: the user may move the window afterwards.
+class RecentreWhenFramed final : public QObject
+{
+public:
+    explicit RecentreWhenFramed(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The frame shows once the window manager has taken the window on:
+        // a window it moves hears of it, one it leaves where it was is
+        // painted or activated.
+        const QEvent::Type type = event->type();
+        if (watched != m_window || !m_window->isVisible() ||
+            (type != QEvent::Move && type != QEvent::Paint && type != QEvent::WindowActivate))
+            return false;
+        const QRect frame = m_window->frameGeometry();
+        if (frame == m_window->geometry())
+            return false;
+        m_window->removeEventFilter(this);
+        deleteLater();
+        if (const QScreen *screen = m_window->screen()) {
+            const QPoint centred = centredPosition(frame.size(), screen->availableGeometry());
+            if (centred != frame.topLeft())
+                m_window->move(centred);
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace
 
 QPoint centredOver(QSize frame, const QRect &target, const QRect &available)
 {
@@ -34,7 +96,10 @@ void centreOnScreen(QWidget *window)
     // until the layout first runs.
     if (QLayout *layout = window->layout())
         layout->activate();
-    window->move(centredPosition(window->frameGeometry().size(), screen->availableGeometry()));
+    const QSize frame = window->size().grownBy(knownFrameMargins(window));
+    window->move(centredPosition(frame, screen->availableGeometry()));
+    if (window->frameGeometry() == window->geometry())
+        new RecentreWhenFramed(window);
 }
 
 } // namespace platform

@@ -16,9 +16,11 @@ QPoint centredOver(QSize frame, const QRect &target, const QRect &available);
 // The same, centred in the middle of `available` itself.
 QPoint centredPosition(QSize frame, const QRect &available);
 
-// Places a top-level window in the middle of the available area of the screen
-// it is on (the primary screen before it is first shown), once its layout has
-// fixed its size.
+// Places a top-level window's frame in the middle of the available area of
+// the screen it is on (the primary screen before it is first shown), once its
+// layout has fixed its size. Before the window manager has framed it, the
+// frame is taken to be as wide as the frames of the program's other windows;
+// the window is centred again by its real frame when it is first framed.
 void centreOnScreen(QWidget *window);
 
 } // namespace platform

@@ -78,28 +78,39 @@ private Q_SLOTS:
                  qPrintable(u"off centre by (%1, %2)"_s.arg(offset.x()).arg(offset.y())));
     }
 
-    // A real box, read and closed as soon as it shows.
+    // A real box, read and closed as soon as it shows. One with no window to
+    // stand over is kept above every window, so that no window another
+    // program keeps above the others can hide it; one with a window stacks
+    // with that window.
     void messageBox_isWideEnoughForItsCaption_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("name") << u"Please enter your name"_s;
-        QTest::newRow("alreadyRunning") << u"Application is already running"_s;
-        QTest::newRow("proper") << u"Please Enter Proper Email Address"_s;
+        QTest::addColumn<bool>("owned");
+        QTest::newRow("name") << u"Please enter your name"_s << true;
+        QTest::newRow("alreadyRunning") << u"Application is already running"_s << false;
+        QTest::newRow("proper") << u"Please Enter Proper Email Address"_s << false;
     }
 
     void messageBox_isWideEnoughForItsCaption()
     {
         QFETCH(QString, text);
+        QFETCH(bool, owned);
+        QWidget owner;
+        if (owned)
+            owner.show();
         int boxWidth = 0;
+        bool keptAbove = false;
         QTimer closer;
         connect(&closer, &QTimer::timeout, this, [&] {
             if (QWidget *box = QApplication::activeModalWidget()) {
                 boxWidth = box->width();
+                keptAbove = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
                 QTest::keyClick(box, Qt::Key_Return);
             }
         });
         closer.start(10);
-        platform::showMessage(nullptr, text, platform::MessageIcon::Critical);
+        platform::showMessage(owned ? &owner : nullptr, text, platform::MessageIcon::Critical);
+        QCOMPARE(keptAbove, !owned);
 
         // Title bars set the caption in bold beside the window icon and up to
         // three buttons; about 100 pixels hold those on common desktops.
