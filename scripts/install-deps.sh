@@ -16,6 +16,7 @@ packages="
   xauth
   x11-utils
   xdotool
+  strace
   openbox
   imagemagick
   dbus

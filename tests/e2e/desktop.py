@@ -7,6 +7,7 @@ lists them, keys through xdotool and widgets read back through AT-SPI.
 """
 
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -16,6 +17,8 @@ import time
 
 TMP = tempfile.mkdtemp(prefix="kelo-e2e-")
 CHILDREN = []
+# The stand-in browser private_desktop puts first on PATH.
+STAND_IN_BROWSER = os.path.join(TMP, "bin", "xdg-open")
 
 
 def fail(message):
@@ -141,20 +144,58 @@ def private_desktop(accessibility=False):
     start_window_manager()
 
     log = os.path.join(TMP, "opened.log")
-    opener = os.path.join(TMP, "bin", "xdg-open")
-    with open(opener, "w") as script:
+    with open(STAND_IN_BROWSER, "w") as script:
         script.write('#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\n' % log)
-    os.chmod(opener, 0o755)
+    os.chmod(STAND_IN_BROWSER, 0o755)
     return log
 
 
-def start_program(program, **extra_env):
+def start_program(program, trace=None, **extra_env):
+    """Starts the program; with trace, under strace, which writes the network
+    calls of the program and of everything it starts to that file (see
+    internet_socket_calls). The child is then strace: program_pid gives the
+    program's own process id, which windows and the accessibility bus know it
+    by. strace ends with the program's status once every process it follows
+    has ended."""
     env = dict(os.environ)
     env["PATH"] = os.path.join(TMP, "bin") + os.pathsep + env["PATH"]
     # Qt joins the accessibility bus only when told to.
     env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
     env.update(extra_env)
-    return spawn([program], env=env)
+    command = [program]
+    if trace:
+        # Every process the program starts is followed (-f). Only the calls
+        # named stop the program (--seccomp-bpf): the network ones, and those
+        # that start processes and programs, so that the stand-in browser's
+        # own calls can be told apart. -yy names the kind of socket behind
+        # each descriptor.
+        command = ["strace", "-f", "--seccomp-bpf", "-yy", "-o", trace,
+                   "-e", "trace=%network,execve,execveat,fork,vfork,clone,clone3"] + command
+    return spawn(command, env=env)
+
+
+def program_pid(child):
+    """The program's process id: the child's own, or under strace that of
+    the child of strace that has become the program (which keeps its id
+    through the exec; strace forks short-lived children of its own first, to
+    test what the kernel offers)."""
+    if os.path.basename(child.args[0]) != "strace":
+        return child.pid
+    program = os.path.realpath(child.args[-1])
+    children = "/proc/%d/task/%d/children" % (child.pid, child.pid)
+
+    def started():
+        if child.poll() is not None:
+            fail("strace ended with status %d before the program started" % child.returncode)
+        with open(children) as pids:
+            for pid in pids.read().split():
+                try:
+                    if os.path.realpath("/proc/%s/exe" % pid) == program:
+                        return int(pid)
+                except OSError:
+                    continue
+        return None
+    return wait_for("strace to start the program", started, 10)
 
 
 def wait_exit(child, seconds=10):
@@ -168,6 +209,72 @@ def opened(log):
         return []
     with open(log) as lines:
         return [line.rstrip("\n") for line in lines]
+
+
+# ---------------------------------------------------------------- network
+
+TRACE_LINE = re.compile(r"^(\d+) +(.*)$")
+# An internet address family in a call's arguments (socket, connect, bind,
+# sendto, sendmsg...), or a descriptor that strace -yy found to be an
+# internet socket, however the process came by it.
+INTERNET = re.compile(r"\b[AP]F_INET6?\b|<(?:TCP|UDP|UDPLITE|RAW|SCTP|DCCP|MPTCP|PING)(?:v6)?:")
+EXECS = ("execve", "execveat")
+STARTS = ("fork", "vfork", "clone", "clone3")
+
+
+def call_name(body):
+    """The call a trace line is about, also when it resumes an unfinished
+    call ("<... clone resumed>"), and whether it is the resumed half."""
+    match = re.match(r"(?:<\.\.\. )?(\w+)(?:\(| resumed>)", body)
+    return (match.group(1) if match else None), body.startswith("<... ")
+
+
+def returned(body):
+    """The value a finished call returned, or None."""
+    values = re.findall(r"\)\s+=\s+(-?\d+)", body)
+    return int(values[-1]) if values else None
+
+
+def internet_socket_calls(trace, stand_in=STAND_IN_BROWSER):
+    """Reads a trace written by start_program(trace=...) and gives the lines
+    that use an internet socket, of any process but the stand-in browser: a
+    process counts as the stand-in from its exec of stand_in on, and so does
+    every process it starts from then on. Also gives how many processes
+    became the stand-in, and whether any process connected to a Unix socket,
+    which shows that network calls were traced at all."""
+    calls = []
+    with open(trace, errors="replace") as lines:
+        for line in lines:
+            match = TRACE_LINE.match(line.rstrip("\n"))
+            if match:
+                calls.append((int(match.group(1)), match.group(2)))
+
+    # Where each process became the stand-in, and who started whom, where.
+    stand_in_from = {}
+    exec_of_stand_in = {}
+    started = []
+    for index, (pid, body) in enumerate(calls):
+        name, resumed = call_name(body)
+        if name in EXECS:
+            if not resumed:
+                path = re.search(r'"((?:[^"\\]|\\.)*)"', body)
+                exec_of_stand_in[pid] = bool(path) and path.group(1) == stand_in
+            if returned(body) == 0 and exec_of_stand_in.pop(pid, False):
+                stand_in_from.setdefault(pid, index)
+        elif name in STARTS:
+            child = returned(body)
+            if child is not None and child > 0:
+                started.append((index, pid, child))
+    # What the stand-in starts belongs to it from its start.
+    for index, parent, child in started:
+        if stand_in_from.get(parent, len(calls)) <= index:
+            stand_in_from[child] = -1
+
+    offending = ["%d %s" % (pid, body) for index, (pid, body) in enumerate(calls)
+                 if INTERNET.search(body) and index < stand_in_from.get(pid, len(calls))]
+    stand_ins = sum(1 for start in stand_in_from.values() if start >= 0)
+    unix = any(call_name(body)[0] == "connect" and "AF_UNIX" in body for _, body in calls)
+    return offending, stand_ins, unix
 
 
 # ---------------------------------------------------------------- windows
