@@ -153,14 +153,15 @@ void frmExitScreen::createWindowControls()
     visitForumButton = ui::createButton(this, {.name = u"Check1"_s,
                                                .caption = exitscreen::visitForumCaption(),
                                                .geometry = twipsRect(30, 2040, 7185, 555),
-                                               .font = platform::verdana(14.25)});
+                                               .font = platform::verdana(14.25),
+                                               .textColour = Blue,
+                                               .face = colour::ButtonFace});
     visitForumButton->setCheckable(true);
     // The caption names the forum site, which a build may change.
     constexpr int ButtonMargins = 12;
     ui::shrinkFontToFit(visitForumButton, visitForumButton->width(), ButtonMargins);
     visitForumButton->setAutoDefault(false);
     visitForumButton->setCursor(platform::handCursor());
-    platform::setTextColour(visitForumButton, Blue);
 
     iconPicture = new QLabel(this);
     iconPicture->setObjectName(u"picExitScreenIcon"_s);
