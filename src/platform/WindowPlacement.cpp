@@ -1,5 +1,6 @@
 #include "WindowPlacement.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -35,6 +36,30 @@ void centreOnScreen(QWidget *window)
     if (QLayout *layout = window->layout())
         layout->activate();
     window->move(centredPosition(window->frameGeometry().size(), screen->availableGeometry()));
+}
+
+namespace {
+
+class MaximiseRefusal final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::WindowStateChange && window->isMaximized())
+            window->setWindowState(window->windowState() & ~Qt::WindowMaximized);
+        return false;
+    }
+};
+
+} // namespace
+
+void refuseMaximise(QWidget *window)
+{
+    window->installEventFilter(new MaximiseRefusal(window));
 }
 
 } // namespace platform

@@ -25,6 +25,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -394,6 +395,20 @@ private Q_SLOTS:
                                 .arg(ratio, 0, 'f', 2);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
+    }
+
+    void everyWindow_refusesMaximise_data() { everyText_showsWholeInItsControl_data(); }
+
+    // As the maximise button Qt draws on Wayland does it.
+    void everyWindow_refusesMaximise()
+    {
+        QFETCH(int, state);
+        const Window window = windowStates()[std::size_t(state)].reach();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QSize designed = window->size();
+        window->windowHandle()->setWindowStates(Qt::WindowMaximized);
+        QTRY_VERIFY(!window->isMaximized() && !window->windowHandle()->windowStates());
+        QCOMPARE(window->size(), designed);
     }
 };
 

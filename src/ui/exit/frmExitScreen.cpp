@@ -56,6 +56,7 @@ frmExitScreen::frmExitScreen(const QIcon &applicationIcon, QWidget *parent)
     connectControls();
     Form_Load(applicationIcon);
     platform::centreOnScreen(this);
+    platform::refuseMaximise(this);
 }
 
 void frmExitScreen::createWindow()
