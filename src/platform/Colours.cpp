@@ -18,6 +18,24 @@ void setTextColour(QWidget *control, QRgb rgb)
     control->setPalette(palette);
 }
 
+void setButtonColours(QWidget *button, QRgb text, QRgb face)
+{
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, QColor(text));
+    palette.setColor(QPalette::Button, QColor(face));
+    button->setPalette(palette);
+}
+
+void setListColours(QWidget *listView, QRgb text)
+{
+    setTextColour(listView, text);
+    QPalette palette = listView->palette();
+    palette.setColor(QPalette::Window, QColor(colour::TextBoxBackground));
+    palette.setColor(QPalette::Highlight, QColor(colour::Selection));
+    palette.setColor(QPalette::HighlightedText, QColor(colour::SelectedText));
+    listView->setPalette(palette);
+}
+
 void setBackgroundColour(QWidget *widget, QRgb rgb)
 {
     QPalette palette = widget->palette();

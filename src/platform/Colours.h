@@ -9,6 +9,7 @@ namespace platform {
 
 namespace colour {
 inline constexpr QRgb White = 0xFFFFFF;
+inline constexpr QRgb Black = 0x000000;
 inline constexpr QRgb DarkGreen = 0x004000;
 inline constexpr QRgb Navy = 0x000040;
 inline constexpr QRgb PaleGreen = 0x80FF80;
@@ -19,6 +20,14 @@ inline constexpr QRgb BrightGreen = 0x00FF00;
 // face.
 inline constexpr QRgb TextBoxBackground = White;
 inline constexpr QRgb ButtonFace = 0xF0F0F0;
+// Buttons whose layouts give no colours: black on the light face they have
+// always had on a light desktop (Qt's own, one shade from ButtonFace, which
+// no eye tells apart), now also on a dark one.
+inline constexpr QRgb PlainButtonText = Black;
+inline constexpr QRgb PlainButtonFace = 0xEFEFEF;
+// The entry chosen in an open list: white on the classic selection navy.
+inline constexpr QRgb Selection = 0x000080;
+inline constexpr QRgb SelectedText = White;
 } // namespace colour
 
 // Text colour of a single control: label, text box, list or button, with the
@@ -27,6 +36,13 @@ inline constexpr QRgb ButtonFace = 0xF0F0F0;
 // stand on their container's background. Not for containers: their children
 // would inherit it.
 void setTextColour(QWidget *control, QRgb rgb);
+
+// Caption colour and face of a button.
+void setButtonColours(QWidget *button, QRgb text, QRgb face);
+
+// Text colour of the entries of an open drop-down list, on the ground of a
+// text box, with the chosen entry standing out from both.
+void setListColours(QWidget *listView, QRgb text);
 
 // Makes the widget paint an opaque background of this colour.
 void setBackgroundColour(QWidget *widget, QRgb rgb);

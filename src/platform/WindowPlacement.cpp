@@ -102,4 +102,28 @@ void centreOnScreen(QWidget *window)
         new RecentreWhenFramed(window);
 }
 
+namespace {
+
+class MaximiseRefusal final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::WindowStateChange && window->isMaximized())
+            window->setWindowState(window->windowState() & ~Qt::WindowMaximized);
+        return false;
+    }
+};
+
+} // namespace
+
+void refuseMaximise(QWidget *window)
+{
+    window->installEventFilter(new MaximiseRefusal(window));
+}
+
 } // namespace platform

@@ -5,6 +5,7 @@
 #include "LinkLabel.h"
 #include "platform/Colours.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -94,6 +95,9 @@ QComboBox *createDropDownList(QWidget *parent, const TextBoxRow &row)
     list->setFont(row.font);
     list->setGeometry(row.geometry);
     platform::setTextColour(list, row.textColour);
+    // The open list is a window of its own, which takes the desktop's menu
+    // colours unless it is given the closed box's.
+    platform::setListColours(list->view(), row.textColour);
     return list;
 }
 
@@ -103,6 +107,7 @@ QPushButton *createButton(QWidget *parent, const ButtonRow &row)
     button->setObjectName(row.name);
     button->setFont(row.font);
     button->setGeometry(row.geometry);
+    platform::setButtonColours(button, row.textColour, row.face);
     // As on Windows, Enter presses the button that has the focus.
     button->setAutoDefault(true);
     return button;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Colours.h"
+
 #include <QFont>
 #include <QRect>
 #include <QRgb>
@@ -47,6 +49,10 @@ struct ButtonRow
     QString caption = {};
     QRect geometry = {};
     QFont font = {};
+    // Fixed, so that no desktop theme puts one button of a window on a dark
+    // face and its neighbour on a light one.
+    QRgb textColour = platform::colour::PlainButtonText;
+    QRgb face = platform::colour::PlainButtonFace;
 };
 
 struct FrameRow

@@ -1,6 +1,7 @@
 // Every text of every window, in every state a user can reach, shows whole
 // inside its control with the font the control really has, and stands out
-// from the background it is drawn on, under a light and a dark desktop theme.
+// from the background it is drawn on, under a light and a dark desktop theme,
+// which leaves every background as the light one has it.
 // Built once with the default site names and once with long ones, and run at
 // scale factor 1 and 2 (see CMakeLists.txt).
 
@@ -10,6 +11,7 @@
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -23,6 +25,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -263,10 +266,19 @@ std::vector<DrawnText> drawnTexts(QWidget *window)
         else if (auto *box = qobject_cast<QPlainTextEdit *>(widget))
             texts.push_back({box, box->toPlainText(), palette.color(QPalette::Text),
                              palette.color(QPalette::Base)});
-        else if (auto *list = qobject_cast<QComboBox *>(widget))
+        else if (auto *list = qobject_cast<QComboBox *>(widget)) {
             texts.push_back({list, list->currentText(), palette.color(QPalette::ButtonText),
                              palette.color(QPalette::Button)});
-        else if (auto *button = qobject_cast<QPushButton *>(widget))
+            // The open list draws its entries as menu entries, the chosen
+            // one highlighted, in the colours set on it and else a menu's.
+            const QPalette open = list->view()->palette().resolve(QApplication::palette("QMenu"));
+            for (int row = 0; row < list->count(); ++row) {
+                const bool chosen = row == list->currentIndex();
+                texts.push_back({list, list->itemText(row),
+                                 open.color(chosen ? QPalette::HighlightedText : QPalette::Text),
+                                 open.color(chosen ? QPalette::Highlight : QPalette::Window)});
+            }
+        } else if (auto *button = qobject_cast<QPushButton *>(widget))
             texts.push_back({button, button->text(), palette.color(QPalette::ButtonText),
                              palette.color(QPalette::Button)});
     }
@@ -358,11 +370,22 @@ private Q_SLOTS:
     {
         QFETCH(int, state);
         QFETCH(bool, dark);
+        // Every ground is fixed: a dark theme leaves it as a light one has it.
+        const Window lightWindow = windowStates()[std::size_t(state)].reach();
+        const std::vector<DrawnText> lightTexts = drawnTexts(lightWindow.get());
         const DesktopPalette desktop(dark ? darkPalette() : QApplication::palette());
         const Window window = windowStates()[std::size_t(state)].reach();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 
         QStringList problems;
+        const std::vector<DrawnText> texts = drawnTexts(window.get());
+        QCOMPARE(texts.size(), lightTexts.size());
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (texts[i].ground != lightTexts[i].ground)
+                problems << u"%1 \"%2\": on %3, not %4"_s.arg(texts[i].control->objectName())
+                                .arg(texts[i].text.left(40))
+                                .arg(texts[i].ground.name(), lightTexts[i].ground.name());
+        }
         for (const DrawnText &drawn : drawnTexts(window.get())) {
             const double ratio = contrast(drawn.colour, drawn.ground);
             if (ratio < neededContrast(drawn.control->font()))
@@ -372,6 +395,20 @@ private Q_SLOTS:
                                 .arg(ratio, 0, 'f', 2);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
+    }
+
+    void everyWindow_refusesMaximise_data() { everyText_showsWholeInItsControl_data(); }
+
+    // As the maximise button Qt draws on Wayland does it.
+    void everyWindow_refusesMaximise()
+    {
+        QFETCH(int, state);
+        const Window window = windowStates()[std::size_t(state)].reach();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QSize designed = window->size();
+        window->windowHandle()->setWindowStates(Qt::WindowMaximized);
+        QTRY_VERIFY(!window->isMaximized() && !window->windowHandle()->windowStates());
+        QCOMPARE(window->size(), designed);
     }
 };
 

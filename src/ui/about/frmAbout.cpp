@@ -43,6 +43,7 @@ frmAbout::frmAbout(QWidget *parent)
     setTabOrder(okButton, iconPicture);
     okButton->setFocus();
     platform::centreOnScreen(this);
+    platform::refuseMaximise(this);
 }
 
 void frmAbout::createWindow()

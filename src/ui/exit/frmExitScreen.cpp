@@ -56,6 +56,7 @@ frmExitScreen::frmExitScreen(const QIcon &applicationIcon, QWidget *parent)
     connectControls();
     Form_Load(applicationIcon);
     platform::centreOnScreen(this);
+    platform::refuseMaximise(this);
 }
 
 void frmExitScreen::createWindow()
@@ -153,14 +154,15 @@ void frmExitScreen::createWindowControls()
     visitForumButton = ui::createButton(this, {.name = u"Check1"_s,
                                                .caption = exitscreen::visitForumCaption(),
                                                .geometry = twipsRect(30, 2040, 7185, 555),
-                                               .font = platform::verdana(14.25)});
+                                               .font = platform::verdana(14.25),
+                                               .textColour = Blue,
+                                               .face = colour::ButtonFace});
     visitForumButton->setCheckable(true);
     // The caption names the forum site, which a build may change.
     constexpr int ButtonMargins = 12;
     ui::shrinkFontToFit(visitForumButton, visitForumButton->width(), ButtonMargins);
     visitForumButton->setAutoDefault(false);
     visitForumButton->setCursor(platform::handCursor());
-    platform::setTextColour(visitForumButton, Blue);
 
     iconPicture = new QLabel(this);
     iconPicture->setObjectName(u"picExitScreenIcon"_s);

@@ -72,6 +72,7 @@ frmMain::frmMain(QWidget *parent)
     connectMenuAndLinks();
     Form_Load();
     platform::centreOnScreen(this);
+    platform::refuseMaximise(this);
 }
 
 void frmMain::createWindow()
