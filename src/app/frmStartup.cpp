@@ -5,58 +5,41 @@
 #include "CoBrand.h"
 #include "platform/InstanceGuard.h"
 #include "platform/MessageBox.h"
+#include "platform/ProcessEnd.h"
 #include "platform/Random.h"
 #include "settings/UpdateReminder.h"
+#include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
 
-#include <exception>
-
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-// Runs one step of the start-up sequence; a step that fails is abandoned and
-// the sequence goes on with the next.
-template <typename Step> void resumeNext(Step step)
-{
-    try {
-        step();
-    } catch (const std::exception &) {
-    }
-}
-
-} // namespace
 
 frmStartup::frmStartup()
     : m_icon(app::ApplicationIconResource.toString())
 {
     setObjectName(u"frmStartup"_s);
-    m_loaded.emplace_back(this);
 }
+
+// The exit screen goes before the main window it was shown for.
+frmStartup::~frmStartup() = default;
 
 void frmStartup::Form_Load()
 {
-    resumeNext([this] { QApplication::setWindowIcon(m_icon); });
+    QApplication::setWindowIcon(m_icon);
 
-    bool anotherCopyRunning = false;
-    resumeNext([&] {
-        m_instanceGuard = std::make_unique<InstanceGuard>();
-        anotherCopyRunning = m_instanceGuard->anotherCopyRunning();
-    });
-    if (anotherCopyRunning) {
+    m_instanceGuard = std::make_unique<InstanceGuard>();
+    if (m_instanceGuard->anotherCopyRunning()) {
         platform::showMessage(nullptr, u"Application is already running"_s,
                               platform::MessageIcon::Information);
         QuitProgram();
         return;
     }
 
-    resumeNext(platform::Randomize);
-    resumeNext([] { settings::CheckUpdateReminder(); });
-    resumeNext([this] { mainWindow().show(); });
-    // The controller is never shown, so there is nothing to hide.
-    resumeNext([this] { CoBrand_Randomize(); });
+    platform::Randomize();
+    settings::CheckUpdateReminder();
+    mainWindow().show();
+    CoBrand_Randomize();
 }
 
 void frmStartup::CoBrand_Randomize()
@@ -74,7 +57,43 @@ void frmStartup::CoBrand_Randomize()
     }
 }
 
-void frmStartup::Form_Unload()
+frmMain &frmStartup::mainWindow()
 {
-    QuitProgram();
+    if (!m_mainWindow) {
+        m_mainWindow = std::make_unique<frmMain>();
+        connect(m_mainWindow.get(), &frmMain::unloading, this, &frmStartup::RunShutdownSequence);
+    }
+    return *m_mainWindow;
+}
+
+frmExitScreen &frmStartup::exitScreen()
+{
+    if (!m_exitScreen) {
+        m_exitScreen = std::make_unique<frmExitScreen>(IMGIcon());
+        connect(m_exitScreen.get(), &frmExitScreen::quitRequested, this, &frmStartup::QuitProgram);
+    }
+    return *m_exitScreen;
+}
+
+void frmStartup::RunShutdownSequence()
+{
+    if (m_quitting)
+        return;
+    frmExitScreen &screen = exitScreen();
+    screen.show();
+    screen.raise();
+    screen.activateWindow();
+    // The main window goes once this returns.
+}
+
+void frmStartup::QuitProgram()
+{
+    if (m_quitting)
+        return;
+    m_quitting = true;
+    if (m_mainWindow)
+        m_mainWindow->close();
+    if (m_exitScreen)
+        m_exitScreen->close();
+    platform::EndProcess();
 }

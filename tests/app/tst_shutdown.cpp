@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -14,6 +13,20 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+bool anyWindowVisible()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(),
+                       [](const QWidget *window) { return window->isVisible(); });
+}
+
+} // namespace
+
+// The roads out of the program a user has: the main window by File > Exit or
+// its close box, then the exit screen by its Exit button or its close box;
+// and the quit routine asked again while it runs or after it has run.
 class ShutdownTest : public QObject
 {
     Q_OBJECT
@@ -22,29 +35,32 @@ private Q_SLOTS:
     void wholeRoad_mainWindowToExitScreenToTheEnd_data()
     {
         QTest::addColumn<bool>("byMenu");
-        QTest::newRow("fileExit") << true;
-        QTest::newRow("closeBox") << false;
+        QTest::addColumn<bool>("byExitButton");
+        QTest::newRow("fileExitThenExitButton") << true << true;
+        QTest::newRow("fileExitThenCloseBox") << true << false;
+        QTest::newRow("closeBoxThenExitButton") << false << true;
+        QTest::newRow("closeBoxThenCloseBox") << false << false;
     }
 
     void wholeRoad_mainWindowToExitScreenToTheEnd()
     {
         QFETCH(bool, byMenu);
+        QFETCH(bool, byExitButton);
         int ends = 0;
         platform::ScopedProcessEnd recorder([&ends] { ++ends; });
         BrowserRecorder browser;
         MessageRecorder messages;
         frmStartup startup;
-        QPointer<frmMain> mainWindow = &startup.mainWindow();
-        mainWindow->show();
-        QVERIFY(QTest::qWaitForWindowExposed(mainWindow));
+        frmMain &mainWindow = startup.mainWindow();
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
 
         if (byMenu)
-            mainWindow->findChild<QAction *>(u"mnuExit"_s)->trigger();
+            mainWindow.findChild<QAction *>(u"mnuExit"_s)->trigger();
         else
-            mainWindow->close();
+            mainWindow.close();
 
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(mainWindow.isNull());
+        QVERIFY(!mainWindow.isVisible());
         QCOMPARE(ends, 0);
         frmExitScreen &exitScreen = startup.exitScreen();
         QVERIFY(exitScreen.isVisible());
@@ -65,24 +81,44 @@ private Q_SLOTS:
         QCOMPARE(browser.addresses.size(), size_t(1));
         QVERIFY(browser.addresses.front().contains(u"taf5=bob%40example.org"_s));
 
-        QTest::mouseClick(exitScreen.findChild<QPushButton *>(u"cmdClose"_s), Qt::LeftButton);
+        if (byExitButton)
+            QTest::mouseClick(exitScreen.findChild<QPushButton *>(u"cmdClose"_s), Qt::LeftButton);
+        else
+            exitScreen.close();
 
-        QVERIFY(ends >= 1);
-        QVERIFY(startup.loadedForms().isEmpty());
+        QCOMPARE(ends, 1);
         QVERIFY(messages.requests.empty());
-        for (const QWidget *window : QApplication::topLevelWidgets())
-            QVERIFY(!window->isVisible());
+        QVERIFY(!anyWindowVisible());
     }
 
-    void closingTheExitScreen_endsTheProgram()
+    // A late click on Exit, or the windows' own closing while the routine
+    // closes them, asks for nothing more and brings no window back.
+    void quitProgram_endsOnceWhateverIsOpen_data()
     {
+        QTest::addColumn<bool>("mainWindow");
+        QTest::addColumn<bool>("exitScreen");
+        QTest::newRow("noWindowYet") << false << false;
+        QTest::newRow("mainWindow") << true << false;
+        QTest::newRow("bothWindows") << true << true;
+    }
+
+    void quitProgram_endsOnceWhateverIsOpen()
+    {
+        QFETCH(bool, mainWindow);
+        QFETCH(bool, exitScreen);
         int ends = 0;
         platform::ScopedProcessEnd recorder([&ends] { ++ends; });
         frmStartup startup;
-        startup.exitScreen().show();
-        startup.exitScreen().close();
-        QVERIFY(ends >= 1);
-        QVERIFY(startup.loadedForms().isEmpty());
+        if (mainWindow)
+            startup.mainWindow().show();
+        if (exitScreen)
+            startup.exitScreen().show();
+
+        startup.QuitProgram();
+        startup.QuitProgram();
+
+        QCOMPARE(ends, 1);
+        QVERIFY(!anyWindowVisible());
     }
 };
 
