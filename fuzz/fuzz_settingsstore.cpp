@@ -6,7 +6,7 @@
 #include "links/UrlOpener.h"
 #include "platform/MessageBox.h"
 #include "settings/SettingsStore.h"
-#include "settings/UpdateReminder.h"
+#include "app/UpdateQuestion.h"
 
 #include <QDate>
 #include <QDir>
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         settings::SettingsStore store(path);
         store.GetSetting(u"Install"_s);
         durationBefore = store.GetSetting(u"Duration"_s);
-        settings::CheckUpdateReminder(store, Today);
+        app::CheckUpdateReminder(store, Today);
     }
 
     // Asked at most once, and the page opens exactly when the answer was Yes.

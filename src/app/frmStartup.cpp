@@ -7,7 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProcessEnd.h"
 #include "platform/Random.h"
-#include "settings/UpdateReminder.h"
+#include "UpdateQuestion.h"
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
 
@@ -37,7 +37,7 @@ void frmStartup::Form_Load()
     }
 
     platform::Randomize();
-    settings::CheckUpdateReminder();
+    app::CheckUpdateReminder();
     mainWindow().show();
     CoBrand_Randomize();
 }

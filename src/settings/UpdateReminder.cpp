@@ -1,8 +1,6 @@
 #include "UpdateReminder.h"
 
 #include "SettingsStore.h"
-#include "links/PageOpeners.h"
-#include "platform/MessageBox.h"
 #include "platform/TrimSpaces.h"
 
 #include <QDate>
@@ -16,6 +14,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace settings {
 namespace {
+
+const QString InstallKey = u"Install"_s;
+const QString DateKey = u"Duration"_s;
 
 // The install count as kept: a whole number whose size fits a 32-bit signed
 // number either way round, so that taking its size cannot overflow. Anything
@@ -37,44 +38,22 @@ qint32 installCountFrom(const QString &text)
 
 } // namespace
 
-void CheckUpdateReminder(SettingsStore &store, const QDate &today)
+bool updateQuestionDue(SettingsStore &store, const QDate &today)
 {
-    const QString installKey = u"Install"_s;
-    const QString dateKey = u"Duration"_s;
-    const QString todayText = today.toString(Qt::ISODate);
-
-    // A date that cannot be read counts as a first run: it starts the two
-    // weeks afresh instead of asking at once.
-    const QDate recorded = QDate::fromString(store.GetSetting(dateKey), Qt::ISODate);
+    const QDate recorded = QDate::fromString(store.GetSetting(DateKey), Qt::ISODate);
     if (!recorded.isValid()) {
-        store.SaveSetting(installKey, u"1"_s);
-        store.SaveSetting(dateKey, todayText);
-        return;
+        store.SaveSetting(InstallKey, u"1"_s);
+        store.SaveSetting(DateKey, today.toString(Qt::ISODate));
+        return false;
     }
-
     const qint64 days = today.daysTo(recorded);
-    if (days >= -UpdateReminderDays && days <= UpdateReminderDays)
-        return;
-
-    const platform::MessageAnswer answer =
-        platform::showMessage(nullptr,
-                              u"There maybe an update to this software available\n"
-                              u"Do you want to check for an update?"_s,
-                              platform::MessageIcon::Information, platform::MessageButtons::YesNo);
-
-    // Whether these writes succeed changes nothing: the user asked for the
-    // page either way.
-    store.SaveSetting(installKey, QString::number(installCountFrom(store.GetSetting(installKey))));
-    store.SaveSetting(dateKey, todayText);
-
-    if (answer == platform::MessageAnswer::Yes)
-        links::OpenDownloadWebPage();
+    return days < -UpdateReminderDays || days > UpdateReminderDays;
 }
 
-void CheckUpdateReminder()
+void recordUpdateQuestion(SettingsStore &store, const QDate &today)
 {
-    SettingsStore store;
-    CheckUpdateReminder(store, QDate::currentDate());
+    store.SaveSetting(InstallKey, QString::number(installCountFrom(store.GetSetting(InstallKey))));
+    store.SaveSetting(DateKey, today.toString(Qt::ISODate));
 }
 
 } // namespace settings

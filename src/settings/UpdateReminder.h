@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QStringView>
+
 class QDate;
 
 // Once the program has gone more than two weeks without asking, it offers to
 // look for a newer version on the maker's site. The date of the last offer,
-// or of the first run, is kept in the settings store.
+// or of the first run, is kept in the settings store. This decides and
+// records; the start-up sequence asks the question.
 namespace settings {
 
 class SettingsStore;
@@ -14,13 +17,15 @@ class SettingsStore;
 // clock set wrong once does not silence the offer for good.
 inline constexpr int UpdateReminderDays = 14;
 
-// On a first run only records the date. Later, once the kept date lies more
-// than UpdateReminderDays from today, asks whether to check for an update,
-// records today and, on Yes, opens the download page. A store that cannot be
-// written changes none of this and is not reported.
-void CheckUpdateReminder(SettingsStore &store, const QDate &today);
+inline constexpr QStringView UpdateQuestion =
+    u"There maybe an update to this software available\nDo you want to check for an update?";
 
-// The same with the per-user store and today's date.
-void CheckUpdateReminder();
+// Whether the question is due today. On a first run, or with a kept date that
+// cannot be read, records today (starting the two weeks afresh) and says no.
+bool updateQuestionDue(SettingsStore &store, const QDate &today);
+
+// Records that the question was asked today, with the install count kept as
+// a whole size. A store that cannot be written is not reported.
+void recordUpdateQuestion(SettingsStore &store, const QDate &today);
 
 } // namespace settings

@@ -2,7 +2,7 @@
 
 #include "settings/Scramble.h"
 #include "settings/SettingsStore.h"
-#include "settings/UpdateReminder.h"
+#include "app/UpdateQuestion.h"
 #include "support/Recorders.h"
 
 #include <QDate>
@@ -96,7 +96,7 @@ private Q_SLOTS:
             settings::SettingsStore store(path);
             QCOMPARE(store.GetSetting(u"Duration"_s), date.toString(Qt::ISODate));
             QCOMPARE(store.GetSetting(u"Install"_s), u"1"_s);
-            settings::CheckUpdateReminder(store, date);
+            app::CheckUpdateReminder(store, date);
         }
         QVERIFY(boxes.requests.empty());
         // Nothing written either: the start does no more than any later one.

@@ -2,7 +2,7 @@
 #include "links/UrlOpener.h"
 #include "platform/MessageBox.h"
 #include "settings/SettingsStore.h"
-#include "settings/UpdateReminder.h"
+#include "app/UpdateQuestion.h"
 
 #include <QDate>
 #include <QDir>
@@ -137,7 +137,7 @@ private Q_SLOTS:
         fakes.answer = MessageAnswer::Yes;
         {
             SettingsStore store(m_path);
-            settings::CheckUpdateReminder(store, Today);
+            app::CheckUpdateReminder(store, Today);
         }
         QCOMPARE(fakes.questions.size(), 0u);
         QCOMPARE(fakes.pages.size(), 0u);
@@ -152,7 +152,7 @@ private Q_SLOTS:
         Fakes fakes(m_path);
         {
             SettingsStore store(m_path);
-            settings::CheckUpdateReminder(store, Today);
+            app::CheckUpdateReminder(store, Today);
         }
         const QString text = QString::fromUtf8(readFile(m_path));
         QVERIFY2(text.contains(u"\nLqvwdoo=4\n"_s), qPrintable(text));
@@ -183,7 +183,7 @@ private Q_SLOTS:
         fakes.answer = MessageAnswer::Yes;
         {
             SettingsStore store(m_path);
-            settings::CheckUpdateReminder(store, Today);
+            app::CheckUpdateReminder(store, Today);
         }
         QCOMPARE(fakes.questions.size(), 0u);
         QCOMPARE(fakes.pages.size(), 0u);
@@ -212,7 +212,7 @@ private Q_SLOTS:
         fakes.answer = answer;
         {
             SettingsStore store(m_path);
-            settings::CheckUpdateReminder(store, Today);
+            app::CheckUpdateReminder(store, Today);
         }
 
         QCOMPARE(fakes.questions.size(), 1u);
@@ -274,7 +274,7 @@ private Q_SLOTS:
         fakes.answer = MessageAnswer::Yes;
         {
             SettingsStore store(m_path);
-            settings::CheckUpdateReminder(store, Today);
+            app::CheckUpdateReminder(store, Today);
         }
         QCOMPARE(fakes.questions.size(), 1u);
         QCOMPARE(fakes.pages.size(), 1u);
@@ -291,10 +291,10 @@ private Q_SLOTS:
         Fakes fakes(m_path);
         fakes.answer = MessageAnswer::Yes;
         SettingsStore store(m_path);
-        settings::CheckUpdateReminder(store, Today);
-        settings::CheckUpdateReminder(store, Today);
+        app::CheckUpdateReminder(store, Today);
+        app::CheckUpdateReminder(store, Today);
         SettingsStore other(m_path);
-        settings::CheckUpdateReminder(other, Today);
+        app::CheckUpdateReminder(other, Today);
         QCOMPARE(fakes.questions.size(), 1u);
         QCOMPARE(fakes.pages.size(), 1u);
     }
@@ -306,8 +306,8 @@ private Q_SLOTS:
         fakes.answer = MessageAnswer::Yes;
         {
             SettingsStore store(m_path);
-            settings::CheckUpdateReminder(store, Today);
-            settings::CheckUpdateReminder(store, Today);
+            app::CheckUpdateReminder(store, Today);
+            app::CheckUpdateReminder(store, Today);
         }
         QCOMPARE(fakes.questions.size(), 0u);
         QCOMPARE(fakes.pages.size(), 0u);
@@ -326,7 +326,7 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(m_path));
         QVERIFY(QDir().mkpath(m_path));
 
-        settings::CheckUpdateReminder(store, Today);
+        app::CheckUpdateReminder(store, Today);
         QCOMPARE(fakes.questions.size(), 1u);
         QCOMPARE(fakes.pages.size(), 1u);
         QCOMPARE(fakes.pages.front().address, links::DownloadPageAddress);
@@ -340,7 +340,7 @@ private Q_SLOTS:
         Fakes fakes(perUserFile);
 
         const QDate before = QDate::currentDate();
-        settings::CheckUpdateReminder();
+        app::CheckUpdateReminder();
         const QDate after = QDate::currentDate();
 
         QCOMPARE(fakes.questions.size(), 0u);
