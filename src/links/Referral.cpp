@@ -1,43 +1,21 @@
 #include "Referral.h"
 
 #include "PageAddresses.h"
-#include "UrlOpener.h"
-#include "platform/MessageBox.h"
 #include "platform/TrimSpaces.h"
 
 #include <QUrl>
-
-#include <array>
 
 using namespace Qt::Literals::StringLiterals;
 using platform::trimSpaces;
 
 namespace links {
-
 namespace {
-
-struct Field
-{
-    QString ReferralDetails::*value;
-    QStringView prompt;
-    QStringView message;
-};
-
-const std::array<Field, 5> Fields{{
-    {&ReferralDetails::senderName, u"Your Name", u"Please Enter Your Name"},
-    {&ReferralDetails::senderEmail, u"Your Email Address", u"Please Enter Your Email"},
-    {&ReferralDetails::message, u"Your Message", u"Please Enter Your Message"},
-    {&ReferralDetails::friendName, u"Friend's Name", u"Please Enter Your Friend's Name"},
-    {&ReferralDetails::friendEmail, u"Friend's Email Address", u"Please Enter Your Friend's Email"},
-}};
 
 QString encoded(const QString &value)
 {
     // Only the unreserved characters of RFC 3986 stay as they are.
     return QString::fromLatin1(QUrl::toPercentEncoding(value));
 }
-
-} // namespace
 
 std::optional<QString> emailProblem(const QString &senderEmail, const QString &friendEmail)
 {
@@ -50,25 +28,14 @@ std::optional<QString> emailProblem(const QString &senderEmail, const QString &f
     return std::nullopt;
 }
 
-std::optional<QString> detailsProblem(const ReferralDetails &details)
+std::optional<QString> missingValue(const ReferralDetails &details)
 {
-    for (const Field &field : Fields) {
-        const QString value = trimSpaces(details.*field.value);
+    for (const ReferralField &field : ReferralFields) {
+        const QString &value = details.*field.value;
         if (value.isEmpty() || value == field.prompt)
-            return field.message.toString();
+            return field.missing.toString();
     }
     return std::nullopt;
-}
-
-QString referralAddress(const ReferralDetails &details)
-{
-    return PageScriptAddress.toString() + u"?page=trevo-refer-a-friend"_s + u"&taf1="_s +
-           encoded(trimSpaces(details.senderName)) + u"&taf2="_s +
-           encoded(trimSpaces(details.senderEmail)) + u"&taf3="_s +
-           encoded(trimSpaces(details.message)) + u"&taf4="_s +
-           encoded(trimSpaces(details.friendName)) + u"&taf5="_s +
-           encoded(trimSpaces(details.friendEmail)) + u"&taf6="_s +
-           encoded(SiteFolderAddress.toString());
 }
 
 std::optional<QString> addressProblem(const QString &address)
@@ -80,18 +47,44 @@ std::optional<QString> addressProblem(const QString &address)
     return std::nullopt;
 }
 
-std::optional<QString> submitReferral(QWidget *owner, const ReferralDetails &details)
+} // namespace
+
+ReferralDetails::ReferralDetails(const QString &senderName, const QString &senderEmail,
+                                 const QString &message, const QString &friendName,
+                                 const QString &friendEmail)
+    : senderName(trimSpaces(senderName))
+    , senderEmail(trimSpaces(senderEmail))
+    , message(trimSpaces(message))
+    , friendName(trimSpaces(friendName))
+    , friendEmail(trimSpaces(friendEmail))
+{}
+
+QString referralPrompt(QString ReferralDetails::*value)
 {
-    std::optional<QString> problem = detailsProblem(details);
-    const QString address = problem ? QString() : referralAddress(details);
-    if (!problem)
-        problem = addressProblem(address);
-    if (problem) {
-        platform::showMessage(owner, *problem, platform::MessageIcon::Critical);
-        return std::nullopt;
+    for (const ReferralField &field : ReferralFields) {
+        if (field.value == value)
+            return field.prompt.toString();
     }
-    OpenUrl(address);
-    return address;
+    return QString();
+}
+
+QString referralAddress(const ReferralDetails &details)
+{
+    QString address = PageScriptAddress.toString() + u"?page=trevo-refer-a-friend"_s;
+    for (const ReferralField &field : ReferralFields)
+        address += u'&' + field.parameter.toString() + u'=' + encoded(details.*field.value);
+    return address + u"&taf6="_s + encoded(SiteFolderAddress.toString());
+}
+
+PreparedReferral prepareReferral(const ReferralDetails &details)
+{
+    if (auto problem = emailProblem(details.senderEmail, details.friendEmail))
+        return {QString(), std::move(problem)};
+    if (auto problem = missingValue(details))
+        return {QString(), std::move(problem)};
+    QString address = referralAddress(details);
+    std::optional<QString> problem = addressProblem(address);
+    return {std::move(address), std::move(problem)};
 }
 
 } // namespace links

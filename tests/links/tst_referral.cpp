@@ -4,8 +4,6 @@
 #include <QTest>
 #include <QUrl>
 
-#include "support/Recorders.h"
-
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -65,8 +63,14 @@ private Q_SLOTS:
         QFETCH(QString, sender);
         QFETCH(QString, friendEmail);
         QFETCH(QString, problem);
-        const std::optional<QString> found = links::emailProblem(sender, friendEmail);
-        QCOMPARE(found.value_or(QString()), problem);
+        const ReferralDetails details(u"Ann"_s, sender, u"Hi"_s, u"Bob"_s, friendEmail);
+        const std::optional<QString> found = links::prepareReferral(details).problem;
+        // Addresses that pass go on to the check of the values: prompts and
+        // empty boxes then count as missing.
+        if (problem.isEmpty() && found)
+            QVERIFY2(found->startsWith(u"Please Enter Your"_s), qPrintable(*found));
+        else
+            QCOMPARE(found.value_or(QString()), problem);
     }
 
     void detailsProblem_firstMissingFieldInPanelOrder_data()
@@ -75,20 +79,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("problem");
 
-        const QString messages[] = {u"Please Enter Your Name"_s, u"Please Enter Your Email"_s,
-                                    u"Please Enter Your Message"_s,
-                                    u"Please Enter Your Friend's Name"_s,
-                                    u"Please Enter Your Friend's Email"_s};
-        const QString prompts[] = {u"Your Name"_s, u"Your Email Address"_s, u"Your Message"_s,
-                                   u"Friend's Name"_s, u"Friend's Email Address"_s};
-        for (int field = 0; field < 5; ++field) {
-            QTest::addRow("field%dEmpty", field) << field << QString() << messages[field];
-            QTest::addRow("field%dSpaces", field) << field << u"   "_s << messages[field];
-            QTest::addRow("field%dPrompt", field) << field << prompts[field] << messages[field];
+        // The addresses are checked before any value (see the e-mail rows).
+        for (const int field : {0, 2, 3}) {
+            const links::ReferralField &box = links::ReferralFields[field];
+            const QString prompt = box.prompt.toString();
+            const QString missing = box.missing.toString();
+            QTest::addRow("field%dEmpty", field) << field << QString() << missing;
+            QTest::addRow("field%dSpaces", field) << field << u"   "_s << missing;
+            QTest::addRow("field%dPrompt", field) << field << prompt << missing;
             QTest::addRow("field%dPaddedPrompt", field)
-                << field << u"  "_s + prompts[field] + u" "_s << messages[field];
+                << field << u"  "_s + prompt + u" "_s << missing;
             QTest::addRow("field%dPromptLowerCase", field)
-                << field << prompts[field].toLower() << QString();
+                << field << prompt.toLower() << QString();
         }
         QTest::newRow("messageWithLineBreak") << 2 << u"Your Message\r\n"_s << QString();
         QTest::newRow("nameWithTab") << 0 << u"\t"_s << QString();
@@ -99,16 +101,17 @@ private Q_SLOTS:
         QFETCH(int, field);
         QFETCH(QString, value);
         QFETCH(QString, problem);
-        ReferralDetails details = valid();
-        QString *fields[] = {&details.senderName, &details.senderEmail, &details.message,
-                             &details.friendName, &details.friendEmail};
-        *fields[field] = value;
-        // A later field missing too must not win over this one.
-        if (field < 4)
-            details.friendEmail.clear();
+        std::array<QString, 5> values{u"Ann"_s, u"ann@example.org"_s, u"Try this"_s, u"Bob"_s,
+                                      u"bob@example.org"_s};
+        values[field] = value;
+        // A later field missing too must not win over this one; the friend's
+        // address stays distinct and proper.
+        if (field < 3)
+            values[3].clear();
         const QString expected =
-            problem.isEmpty() && field < 4 ? u"Please Enter Your Friend's Email"_s : problem;
-        QCOMPARE(links::detailsProblem(details).value_or(QString()), expected);
+            problem.isEmpty() && field < 3 ? u"Please Enter Your Friend's Name"_s : problem;
+        const ReferralDetails details(values[0], values[1], values[2], values[3], values[4]);
+        QCOMPARE(links::prepareReferral(details).problem.value_or(QString()), expected);
     }
 
     void address_carriesEveryValueExactly_data()
@@ -153,29 +156,17 @@ private Q_SLOTS:
         QVERIFY(links::referralAddress(details).contains(u"&taf1=Az09-._~&"_s));
     }
 
-    void submit_opensTheAddressOncePerPress()
-    {
-        BrowserRecorder browser;
-        MessageRecorder messages;
-        const std::optional<QString> first = links::submitReferral(nullptr, valid());
-        const std::optional<QString> second = links::submitReferral(nullptr, valid());
-        const QString expected = links::referralAddress(valid());
-        QCOMPARE(first, expected);
-        QCOMPARE(second, expected);
-        QCOMPARE(browser.addresses, (std::vector<QString>{expected, expected}));
-        QVERIFY(messages.requests.empty());
-    }
-
     // Only an address the launcher can take as one argument is handed over;
     // any longer one is refused with a message, never dropped in silence.
-    void submit_refusedShowsOneMessageAndOpensNothing_data()
+    void prepare_onlyAnAddressOneArgumentHoldsGoesOut_data()
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("problem");
-        const QString tooLong = *links::addressProblem(QString(links::LongestAddress + 1, u'x'));
-        ReferralDetails shortest = valid();
-        shortest.message = u"x"_s;
+        const ReferralDetails shortest(u"Ann"_s, u"ann@example.org"_s, u"x"_s, u"Bob"_s,
+                                       u"bob@example.org"_s);
         const qsizetype room = links::LongestAddress - links::referralAddress(shortest).size();
+        const QString tooLong = u"This referral is too long to send. Please shorten your "
+                                u"message, or another box, and press Refer A Friend Now again."_s;
         QTest::newRow("stillThePrompt") << u"Your Message"_s << u"Please Enter Your Message"_s;
         QTest::newRow("addressAtTheLimit") << QString(room + 1, u'x') << QString();
         QTest::newRow("addressOneOverTheLimit") << QString(room + 2, u'x') << tooLong;
@@ -183,26 +174,16 @@ private Q_SLOTS:
         QTest::newRow("fullBoxOfAccents") << QString(32767, u'\u00E9') << tooLong;
     }
 
-    void submit_refusedShowsOneMessageAndOpensNothing()
+    void prepare_onlyAnAddressOneArgumentHoldsGoesOut()
     {
         QFETCH(QString, message);
         QFETCH(QString, problem);
-        BrowserRecorder browser;
-        MessageRecorder messages;
-        ReferralDetails details = valid();
-        details.message = message;
-        const std::optional<QString> opened = links::submitReferral(nullptr, details);
-        if (problem.isEmpty()) {
-            QCOMPARE(opened->size(), links::LongestAddress);
-            QCOMPARE(browser.addresses, std::vector<QString>{*opened});
-            QVERIFY(messages.requests.empty());
-            return;
-        }
-        QCOMPARE(opened, std::nullopt);
-        QCOMPARE(messages.requests.size(), size_t(1));
-        QCOMPARE(messages.requests.front().text, problem);
-        QCOMPARE(messages.requests.front().icon, platform::MessageIcon::Critical);
-        QVERIFY(browser.addresses.empty());
+        const ReferralDetails details(u"Ann"_s, u"ann@example.org"_s, message, u"Bob"_s,
+                                      u"bob@example.org"_s);
+        const links::PreparedReferral referral = links::prepareReferral(details);
+        QCOMPARE(referral.problem.value_or(QString()), problem);
+        if (problem.isEmpty())
+            QCOMPARE(referral.address.size(), links::LongestAddress);
     }
 };
 

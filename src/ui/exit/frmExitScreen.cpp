@@ -2,6 +2,7 @@
 
 #include "ExitScreenTexts.h"
 #include "PromptTextBox.h"
+#include "links/Referral.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
@@ -124,11 +125,15 @@ void frmExitScreen::createReferralPanel()
     txtName = createPromptBox(referralPanel, u"txtName"_s, twipsRect(85, 360, 3375, 285));
 
     using Spaces = PromptTextBox::Spaces;
-    m_name = new PromptTextBox(txtName, u"Your Name"_s);
-    m_email = new PromptTextBox(txtEmail, u"Your Email Address"_s, Spaces::Refused);
-    m_message = new PromptTextBox(txtMessage, u"Your Message"_s);
-    m_friendName = new PromptTextBox(txtFriendName, u"Friend's Name"_s);
-    m_friendEmail = new PromptTextBox(txtFriendEmail, u"Friend's Email Address"_s, Spaces::Refused);
+    using links::ReferralDetails;
+    using links::referralPrompt;
+    m_name = new PromptTextBox(txtName, referralPrompt(&ReferralDetails::senderName));
+    m_email =
+        new PromptTextBox(txtEmail, referralPrompt(&ReferralDetails::senderEmail), Spaces::Refused);
+    m_message = new PromptTextBox(txtMessage, referralPrompt(&ReferralDetails::message));
+    m_friendName = new PromptTextBox(txtFriendName, referralPrompt(&ReferralDetails::friendName));
+    m_friendEmail = new PromptTextBox(txtFriendEmail, referralPrompt(&ReferralDetails::friendEmail),
+                                      Spaces::Refused);
     // The prompts are the boxes' only labels; screen readers use them as
     // names whatever the boxes hold.
     for (const PromptTextBox *prompt : {m_name, m_email, m_message, m_friendName, m_friendEmail})

@@ -8,9 +8,9 @@
 #include "PromptTextBox.h"
 #include "links/PageOpeners.h"
 #include "links/Referral.h"
+#include "links/UrlOpener.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
-#include "platform/TrimSpaces.h"
 #include "ui/Controls.h"
 
 #include <QCloseEvent>
@@ -71,17 +71,12 @@ void frmExitScreen::lblGoToHome_Click()
 
 void frmExitScreen::cmdSubmit_Click()
 {
-    using platform::trimSpaces;
-    const links::ReferralDetails referral{
-        .senderName = trimSpaces(m_name->text()),
-        .senderEmail = trimSpaces(m_email->text()),
-        .message = trimSpaces(m_message->text()),
-        .friendName = trimSpaces(m_friendName->text()),
-        .friendEmail = trimSpaces(m_friendEmail->text()),
-    };
-    if (const auto problem = links::emailProblem(referral.senderEmail, referral.friendEmail)) {
-        platform::showMessage(this, *problem, platform::MessageIcon::Critical);
+    const links::PreparedReferral referral =
+        links::prepareReferral({m_name->text(), m_email->text(), m_message->text(),
+                                m_friendName->text(), m_friendEmail->text()});
+    if (referral.problem) {
+        platform::showMessage(this, *referral.problem, platform::MessageIcon::Critical);
         return;
     }
-    links::submitReferral(this, referral);
+    links::OpenUrl(referral.address);
 }
