@@ -23,15 +23,16 @@ std::optional<qint16> parseWeight(const QString &text, const QLocale &locale)
     return static_cast<qint16>(rounded);
 }
 
-DetailsProblem checkDetails(const QString &name, const QString &weightText, const QLocale &locale)
+CheckedDetails checkDetails(const QString &name, const QString &weightText, const QLocale &locale)
 {
     if (name.isEmpty())
-        return DetailsProblem::NameMissing;
+        return {DetailsProblem::NameMissing};
     if (weightText.isEmpty())
-        return DetailsProblem::WeightMissing;
-    if (!parseWeight(weightText, locale))
-        return DetailsProblem::WeightInvalid;
-    return DetailsProblem::None;
+        return {DetailsProblem::WeightMissing};
+    const std::optional<qint16> weight = parseWeight(weightText, locale);
+    if (!weight)
+        return {DetailsProblem::WeightInvalid};
+    return {DetailsProblem::None, *weight};
 }
 
 } // namespace risktest

@@ -20,10 +20,18 @@ std::optional<qint16> parseWeight(const QString &text, const QLocale &locale = Q
 
 enum class DetailsProblem { None, NameMissing, WeightMissing, WeightInvalid };
 
+// The details as checked: the first problem, or the weight they give.
+struct CheckedDetails
+{
+    DetailsProblem problem = DetailsProblem::None;
+    qint16 weight = 0;
+};
+
 // The first problem of the details, tested in the order name, weight present,
-// weight valid. A name of spaces counts as given; a weight of spaces is given
-// but not valid.
-DetailsProblem checkDetails(const QString &name, const QString &weightText,
+// weight valid; or, with no problem, the weight read once with parseWeight.
+// A name of spaces counts as given; a weight of spaces is given but not
+// valid.
+CheckedDetails checkDetails(const QString &name, const QString &weightText,
                             const QLocale &locale = QLocale());
 
 } // namespace risktest

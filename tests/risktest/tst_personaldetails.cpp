@@ -91,7 +91,12 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, weight);
         QFETCH(DetailsProblem, problem);
-        QCOMPARE(risktest::checkDetails(name, weight, QLocale(u"en_US"_s)), problem);
+        const risktest::CheckedDetails checked =
+            risktest::checkDetails(name, weight, QLocale(u"en_US"_s));
+        QCOMPARE(checked.problem, problem);
+        // The weight is read once, with the same rounding as parseWeight.
+        if (problem == DetailsProblem::None)
+            QCOMPARE(checked.weight, *risktest::parseWeight(weight, QLocale(u"en_US"_s)));
     }
 
     void trimSpaces_removesOnlySpaces_data()

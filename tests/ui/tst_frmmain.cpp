@@ -1,5 +1,5 @@
 #include "platform/MessageBox.h"
-#include "risktest/DiabetesRiskTest.h"
+#include "risktest/Scoring.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "risktest/DiabetesRiskTest.h"
+#include "risktest/Scoring.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class LinkLabel;
 class QAction;
@@ -82,7 +83,9 @@ private:
 
     void Form_Load();
     void Form_Unload();
-    bool ValidateDetails();
+    // The weight of the details, or nothing once the first problem has been
+    // shown and its box has the focus.
+    std::optional<qint16> ValidateDetails();
     void ShowQuestion(int index);
     void BringToFront(Step step);
     // Builds the questions or the result panel the first time it is needed.
@@ -131,8 +134,6 @@ private:
     LinkLabel *coBrandOffer = nullptr;
     LinkLabel *fullBrandOffer = nullptr;
 
-    // The entered weight in whole pounds, kept from the last run started.
-    qint16 m_weight = 0;
     // How many questions this run has shown, 0 to 5.
     qint16 m_questionsShown = 0;
     risktest::RiskTestRun m_run;

@@ -4,8 +4,8 @@
 #include "frmMain.h"
 
 #include "platform/MessageBox.h"
-#include "risktest/DiabetesRiskTest.h"
 #include "risktest/PersonalDetails.h"
+#include "risktest/Scoring.h"
 #include "ui/Controls.h"
 
 #include <QComboBox>
@@ -26,14 +26,16 @@ void frmMain::Form_Load()
     txtName->setFocus();
 }
 
-bool frmMain::ValidateDetails()
+std::optional<qint16> frmMain::ValidateDetails()
 {
     auto refuse = [this](QLineEdit *textBox, const QString &message) {
         platform::showMessage(this, message, platform::MessageIcon::Critical);
         textBox->setFocus();
-        return false;
+        return std::nullopt;
     };
-    switch (risktest::checkDetails(txtName->text(), txtWeight->text())) {
+    const risktest::CheckedDetails details =
+        risktest::checkDetails(txtName->text(), txtWeight->text());
+    switch (details.problem) {
     case risktest::DetailsProblem::NameMissing:
         return refuse(txtName, u"Please enter your name"_s);
     case risktest::DetailsProblem::WeightMissing:
@@ -41,22 +43,20 @@ bool frmMain::ValidateDetails()
     case risktest::DetailsProblem::WeightInvalid:
         refuse(txtWeight, u"Please enter a valid weight in pounds"_s);
         txtWeight->selectAll();
-        return false;
+        return std::nullopt;
     case risktest::DetailsProblem::None:
         break;
     }
-    return true;
+    return details.weight;
 }
 
 void frmMain::cmdNext_Click()
 {
-    if (!ValidateDetails())
+    const std::optional<qint16> weight = ValidateDetails();
+    if (!weight)
         return;
-    m_weight = risktest::parseWeight(txtWeight->text()).value_or(m_weight);
-    m_run.weightPoints = 0;
-    m_run.weightPoints = risktest::weightPoints(m_weight, cboHeight->currentIndex());
+    m_run = risktest::startRun(cboHeight->currentIndex(), *weight);
     m_questionsShown = 0;
-    m_run.score = 0;
     buildPanelOnce(QuestionsStep);
     cmdNextQuestion_Click();
     BringToFront(QuestionsStep);

@@ -6,10 +6,11 @@
 
 #include <array>
 
-// The risk test itself, without any window: the five questions and their
-// answer options, the weight chart that turns height and weight into points,
-// and the scoring of one run. The main window holds a RiskTestRun, records
-// the answers in it and shows the result lines calculateRisk gives.
+// The scoring of the risk test, without any window: the five questions with
+// their answer options and points, the weight chart that turns height and
+// weight into points, the risk bands, and the scoring of one run with each
+// item's points. The main window holds a RiskTestRun, records the answers in
+// it and shows the result lines calculateRisk gives.
 namespace risktest {
 
 inline constexpr int QuestionCount = 5;
@@ -55,17 +56,30 @@ struct Question
     QString text;
     // Option 0 is the one preselected.
     QStringList options;
+    // The points of each option, in the same order.
+    QList<qint16> optionPoints;
+    // The points of an answer that is none of the options (one the wizard
+    // never gives): the oldest age band, and no exercise, score; a "Yes" to
+    // the other questions must be exact.
+    qint16 otherAnswerPoints = 0;
 };
 
 // The five questions in the order they are asked.
 const std::array<Question, QuestionCount> &questions();
 
-// One run of the test: the answers given so far and the points they lead to.
+// The points of an answer to one question; answers are compared with the
+// option texts exactly.
+qint16 answerPoints(int question, const QString &answer);
+
+// One run of the test: the details it started from, the answers given so far
+// and the points they lead to.
 struct RiskTestRun
 {
-    std::array<QString, QuestionCount> answers;
+    int heightRow = 0;
+    qint16 weight = 0;
     qint16 weightPoints = 0;
-    // The score the run's points are added to; each start of a run zeroes it.
+    std::array<QString, QuestionCount> answers;
+    // The score the run's points are added to; a run starts from zero.
     qint16 score = 0;
 };
 
@@ -73,10 +87,26 @@ struct RiskTestRun
 // A row outside the chart scores nothing.
 qint16 weightPoints(qint16 weight, int heightRow);
 
-// Points of one run's answers plus its weight points. Answers are compared
-// with the option texts exactly; an age that is neither of the two younger
-// bands counts as the oldest, and an exercise answer other than "Yes" scores.
-int runPoints(const std::array<QString, QuestionCount> &answers, int pointsForWeight);
+// A new run for the details given: its weight points, no answers yet and a
+// score of zero.
+RiskTestRun startRun(int heightRow, qint16 weight);
+
+// How a total came about: the points of each answer, in question order, and
+// of the weight.
+struct Points
+{
+    std::array<qint16, QuestionCount> answers{};
+    qint16 weight = 0;
+
+    int total() const;
+};
+
+Points runPoints(const std::array<QString, QuestionCount> &answers, qint16 pointsForWeight);
+
+// The risk bands: a total up to VeryLowRiskMax is very low, up to LowRiskMax
+// low, anything above high.
+inline constexpr int VeryLowRiskMax = 2;
+inline constexpr int LowRiskMax = 9;
 
 // The verdict for a total: 2 or less very low, 3 to 9 low, 10 or more high.
 QString verdictFor(int total);
@@ -89,10 +119,12 @@ struct RiskResult
     qint16 score = 0;
     QString scoreLine;
     QString verdict;
+    Points points;
 };
 
 // The run's score with its points added (a sum outside the 16-bit range
-// leaves the score as it was), its verdict and the score line to show.
+// leaves the score as it was), its verdict, the score line to show and the
+// points it was made of.
 RiskResult calculateRisk(const RiskTestRun &run);
 
 } // namespace risktest

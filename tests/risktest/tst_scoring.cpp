@@ -1,4 +1,4 @@
-#include "risktest/DiabetesRiskTest.h"
+#include "risktest/Scoring.h"
 
 #include <QTest>
 
@@ -23,7 +23,7 @@ const QString High =
 
 } // namespace
 
-class RiskTestTest : public QObject
+class ScoringTest : public QObject
 {
     Q_OBJECT
 
@@ -123,9 +123,14 @@ private Q_SLOTS:
         QFETCH(QString, verdict);
 
         const test::RiskResult result =
-            test::calculateRisk({.answers = answers, .weightPoints = qint16(weightPoints)});
+            test::calculateRisk({.weightPoints = qint16(weightPoints), .answers = answers});
 
         QCOMPARE(result.score, total);
+        QCOMPARE(result.points.total(), total);
+        QCOMPARE(result.points.weight, weightPoints);
+        for (int question = 0; question < test::QuestionCount; ++question)
+            QCOMPARE(result.points.answers[question],
+                     test::answerPoints(question, answers[question]));
         QCOMPARE(result.verdict, verdict);
         QCOMPARE(result.scoreLine, u"Your Score is: "_s + QString::number(total));
     }
@@ -168,7 +173,7 @@ private Q_SLOTS:
     void calculateRisk_keepsScoreThatWouldOverflow()
     {
         const test::RiskResult result = test::calculateRisk(
-            {.answers = {Oldest, Yes, No, Yes, Yes}, .weightPoints = 0, .score = 32767 - 10});
+            {.weightPoints = 0, .answers = {Oldest, Yes, No, Yes, Yes}, .score = 32767 - 10});
         QCOMPARE(result.score, 32767 - 10);
     }
 
@@ -188,10 +193,10 @@ private Q_SLOTS:
         Answers answers;
         for (int question = 0; question < test::QuestionCount; ++question)
             answers[question] = test::questions()[question].options.first();
-        QCOMPARE(test::runPoints(answers, 0), 3);
-        QCOMPARE(test::runPoints(answers, 5), 8);
+        QCOMPARE(test::runPoints(answers, 0).total(), 3);
+        QCOMPARE(test::runPoints(answers, 5).total(), 8);
     }
 };
 
-QTEST_GUILESS_MAIN(RiskTestTest)
-#include "tst_risktest.moc"
+QTEST_GUILESS_MAIN(ScoringTest)
+#include "tst_scoring.moc"
