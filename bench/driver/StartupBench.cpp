@@ -1,5 +1,9 @@
 #include "StartupBench.h"
 
+#include "settings/Scramble.h"
+
+#include <QString>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -12,9 +16,6 @@
 namespace bench {
 namespace {
 
-// The program's own shift for its settings.
-constexpr int SettingsShift = 3;
-
 bool readCount(std::string_view text, int lowest, int highest, int &value)
 {
     int parsed = 0;
@@ -24,6 +25,14 @@ bool readCount(std::string_view text, int lowest, int highest, int &value)
         return false;
     value = parsed;
     return true;
+}
+
+// The texts stored here are ASCII and so are their scrambled forms, which the
+// program's INI store then writes as they are, with no escaping.
+std::string scrambled(std::string_view text)
+{
+    const QString plain = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return settings::ScrambleText(plain).toUtf8().toStdString();
 }
 
 } // namespace
@@ -103,22 +112,12 @@ std::string usage(std::string_view command)
            "for instance \"valgrind --tool=callgrind\".\n";
 }
 
-std::string shiftedText(std::string_view text, int offset)
-{
-    std::string result;
-    result.reserve(text.size());
-    for (const char ch : text)
-        result.push_back(static_cast<char>(static_cast<unsigned char>(ch) + offset));
-    return result;
-}
-
 std::string settingsFileText(int year, int month, int day)
 {
     char date[32];
     std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, day);
-    return "[Settings]\n" + shiftedText("Duration", SettingsShift) + '=' +
-           shiftedText(date, SettingsShift) + '\n' + shiftedText("Install", SettingsShift) + '=' +
-           shiftedText("1", SettingsShift) + '\n';
+    return "[Settings]\n" + scrambled("Duration") + '=' + scrambled(date) + '\n' +
+           scrambled("Install") + '=' + scrambled("1") + '\n';
 }
 
 double median(std::vector<double> values)

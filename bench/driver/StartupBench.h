@@ -39,13 +39,10 @@ std::optional<Options> parseOptions(const std::vector<std::string_view> &args, s
 
 std::string usage(std::string_view command);
 
-// Single-byte (Latin-1) text with every character's code moved by offset, as
-// the program stores its setting keys and values; the codes must stay within
-// one byte.
-std::string shiftedText(std::string_view text, int offset);
-
 // The program's settings file recording a first run on the given date and a
-// single install, so that a start on that date asks no update question.
+// single install, so that a start on that date asks no update question. Keys
+// and values go through the program's own scrambling, so the file is one the
+// program could have written itself.
 std::string settingsFileText(int year, int month, int day);
 
 // The middle value, or the mean of the two middle values; NaN for none.

@@ -1,6 +1,5 @@
 #include "StartupBench.h"
 
-#include "settings/Scramble.h"
 #include "settings/SettingsStore.h"
 #include "app/UpdateQuestion.h"
 #include "support/Recorders.h"
@@ -48,25 +47,6 @@ private Q_SLOTS:
     {
         QCOMPARE(QString::fromStdString(bench::settingsFileText(2026, 12, 7)),
                  u"[Settings]\nGxudwlrq=535904503:\nLqvwdoo=4\n"_s);
-    }
-
-    void shiftedText_agreesWithTheProgram_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("key") << u"Duration"_s;
-        QTest::newRow("digits and dash") << u"2026-12-07"_s;
-        QTest::newRow("empty") << QString();
-        QTest::newRow("printable range ends") << u" ~!|"_s;
-        QTest::newRow("beyond ASCII") << u"caf\u00e9"_s;
-    }
-    void shiftedText_agreesWithTheProgram()
-    {
-        QFETCH(QString, text);
-        // Codes, not UTF-8: the program shifts single-byte character codes.
-        const QByteArray codes = text.toLatin1();
-        QCOMPARE(
-            QString::fromLatin1(bench::shiftedText({codes.data(), std::size_t(codes.size())}, 3)),
-            settings::ScrambleText(text));
     }
 
     void settingsFile_startsWithoutQuestion_data()
