@@ -3,11 +3,11 @@
 #include "AppConstants.h"
 
 #include "CoBrand.h"
+#include "UpdateQuestion.h"
 #include "platform/InstanceGuard.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessEnd.h"
 #include "platform/Random.h"
-#include "UpdateQuestion.h"
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
 
@@ -28,7 +28,7 @@ void frmStartup::Form_Load()
 {
     QApplication::setWindowIcon(m_icon);
 
-    m_instanceGuard = std::make_unique<InstanceGuard>();
+    m_instanceGuard = std::make_unique<platform::InstanceGuard>();
     if (m_instanceGuard->anotherCopyRunning()) {
         platform::showMessage(nullptr, u"Application is already running"_s,
                               platform::MessageIcon::Information);

@@ -5,9 +5,11 @@
 
 #include <memory>
 
-class InstanceGuard;
 class frmExitScreen;
 class frmMain;
+namespace platform {
+class InstanceGuard;
+}
 
 // The start-up controller: made first and never shown. Form_Load is the
 // start-up sequence (single-instance guard, seeding the random generator, the
@@ -50,7 +52,7 @@ private:
     void RunShutdownSequence();
 
     QIcon m_icon;
-    std::unique_ptr<InstanceGuard> m_instanceGuard;
+    std::unique_ptr<platform::InstanceGuard> m_instanceGuard;
     std::unique_ptr<frmMain> m_mainWindow;
     std::unique_ptr<frmExitScreen> m_exitScreen;
     bool m_quitting = false;

@@ -10,6 +10,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace platform {
+
 InstanceGuard::InstanceGuard(const QString &lockFilePath)
     : m_lock(lockFilePath)
     , m_path(lockFilePath)
@@ -26,12 +28,12 @@ bool InstanceGuard::anotherCopyRunning()
         return false;
     // The file is there. QLockFile tells a running owner only by the process
     // id written in it; whether anyone really holds the file decides here.
-    switch (platform::removeLockIfAbandoned(m_path)) {
-    case platform::LeftLock::HeldByRunningProcess:
+    switch (removeLockIfAbandoned(m_path)) {
+    case LeftLock::HeldByRunningProcess:
         return true;
-    case platform::LeftLock::Kept:
+    case LeftLock::Kept:
         return false;
-    case platform::LeftLock::Removed:
+    case LeftLock::Removed:
         break;
     }
     // Another copy starting at this very moment may have taken it since.
@@ -53,3 +55,5 @@ QString InstanceGuard::defaultLockFilePath()
         return QDir(runtime).filePath(name + u".lock"_s);
     return QDir::temp().filePath(name + u'-' + QString::number(::getuid()) + u".lock"_s);
 }
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include <QLockFile>
 #include <QString>
 
+namespace platform {
+
 // Tells whether another copy of the program is running for this user: each
 // copy holds a lock file for as long as it runs. A lock file that no running
 // copy holds (left by a crash, a kill while starting, another host) is taken
@@ -24,3 +26,5 @@ private:
     QLockFile m_lock;
     QString m_path;
 };
+
+} // namespace platform

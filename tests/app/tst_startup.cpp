@@ -128,7 +128,7 @@ private Q_SLOTS:
 
     void secondCopy_showsOnlyItsMessageAndEnds()
     {
-        InstanceGuard runningCopy;
+        platform::InstanceGuard runningCopy;
         QVERIFY(!runningCopy.anotherCopyRunning());
         StartupFakes fakes;
 
@@ -189,7 +189,7 @@ private Q_SLOTS:
                     file.setFileTime(QDateTime::currentDateTime().addDays(-ageInDays),
                                      QFileDevice::FileModificationTime));
 
-        InstanceGuard guard(path);
+        platform::InstanceGuard guard(path);
         QCOMPARE(guard.anotherCopyRunning(), heldByRunningCopy);
         // A copy that runs holds the lock, so that a third copy is refused.
         qint64 owner = 0;

@@ -7,7 +7,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace exitscreen {
+namespace ui::exit {
 
 QString supportMessage(int index)
 {
@@ -60,4 +60,4 @@ QString promotionText()
            u"experience with your friends and family. "_s;
 }
 
-} // namespace exitscreen
+} // namespace ui::exit

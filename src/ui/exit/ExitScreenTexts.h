@@ -4,7 +4,7 @@
 
 // The exit screen's texts that name the forum site, and the draw of the
 // support message it shows.
-namespace exitscreen {
+namespace ui::exit {
 
 inline constexpr int SupportMessageCount = 4;
 
@@ -21,4 +21,4 @@ QString visitForumCaption();
 // The paragraph that promotes the maker's other software.
 QString promotionText();
 
-} // namespace exitscreen
+} // namespace ui::exit

@@ -88,7 +88,7 @@ void frmExitScreen::createSoftwarePanel()
                         .textColour = Yellow,
                         .sizedToText = true});
     promotionText = ui::createLabel(softwarePanel, {.name = u"Label3"_s,
-                                                    .text = exitscreen::promotionText(),
+                                                    .text = ui::exit::promotionText(),
                                                     .geometry = twipsRect(120, 360, 3495, 3855),
                                                     .font = platform::verdana(9),
                                                     .textColour = colour::White});
@@ -157,7 +157,7 @@ void frmExitScreen::createWindowControls()
     // A check box drawn as a push button: it looks pressed while ticked, and
     // its click handler clears it at once.
     visitForumButton = ui::createButton(this, {.name = u"Check1"_s,
-                                               .caption = exitscreen::visitForumCaption(),
+                                               .caption = ui::exit::visitForumCaption(),
                                                .geometry = twipsRect(30, 2040, 7185, 555),
                                                .font = platform::verdana(14.25),
                                                .textColour = Blue,
@@ -176,7 +176,7 @@ void frmExitScreen::createWindowControls()
     iconPicture->setFocusPolicy(Qt::StrongFocus);
 
     supportMessageLabel = ui::createLabel(this, {.name = u"Label2"_s,
-                                                 .text = exitscreen::supportMessage(1),
+                                                 .text = ui::exit::supportMessage(1),
                                                  .geometry = twipsRect(120, 840, 6975, 1095),
                                                  .font = platform::verdana(9.75, {.bold = true}),
                                                  .textColour = Black});

@@ -29,8 +29,8 @@ void frmExitScreen::Form_Load(const QIcon &applicationIcon)
     iconPicture->setPixmap(applicationIcon.pixmap(IconPixels, IconPixels));
 
     platform::Randomize();
-    m_supportMessage = exitscreen::supportMessageIndex(platform::Rnd());
-    ui::setFittedText(supportMessageLabel, exitscreen::supportMessage(m_supportMessage));
+    m_supportMessage = ui::exit::supportMessageIndex(platform::Rnd());
+    ui::setFittedText(supportMessageLabel, ui::exit::supportMessage(m_supportMessage));
 
     exitButton->setFocus();
 }
