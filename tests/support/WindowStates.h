@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Every state of the program's windows that a user can reach and that the
+// window tests look at, each made afresh and shown.
+namespace support {
+
+using Window = std::unique_ptr<QWidget>;
+
+// The control of `window` named `name`; ends the test run when there is none.
+template <typename T> T *child(QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+struct WindowState
+{
+    const char *tag;
+    std::function<Window()> reach;
+};
+
+// Both offers, each question, each verdict, the four support messages and
+// the About window.
+const std::vector<WindowState> &windowStates();
+
+} // namespace support
