@@ -91,7 +91,11 @@ def start_window_manager():
     once; it is started again, a few times. Its output goes to the log.
     Openbox names itself on the root window before it has finished starting,
     and a key pressed in between can be lost: it counts as up once its
-    --startup command has run."""
+    --startup command has run.
+    The first key sent to a new X server makes it announce a new keyboard
+    map, and openbox reloads its key bindings then: a binding pressed
+    meanwhile (Alt+F4) is lost. One key goes before it starts."""
+    subprocess.run(["xdotool", "key", "shift"], check=True, timeout=30)
     started = os.path.join(TMP, "wm-started")
     for attempt in range(1, 6):
         if os.path.exists(started):
