@@ -48,8 +48,3 @@ def entries():
     with open(path(), encoding="latin-1") as ini:
         return dict(line.rstrip("\n").split("=", 1) for line in ini if "=" in line)
 
-
-def entry(key):
-    """The unscrambled value of the entry with key, or None."""
-    value = entries().get(scramble(key))
-    return None if value is None else unscramble(value)
