@@ -47,4 +47,3 @@ def entries():
         return {}
     with open(path(), encoding="latin-1") as ini:
         return dict(line.rstrip("\n").split("=", 1) for line in ini if "=" in line)
-
