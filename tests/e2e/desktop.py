@@ -91,7 +91,11 @@ def start_window_manager():
     once; it is started again, a few times. Its output goes to the log.
     Openbox names itself on the root window before it has finished starting,
     and a key pressed in between can be lost: it counts as up once its
-    --startup command has run."""
+    --startup command has run.
+    The first key sent to a new X server makes it announce a new keyboard
+    map, and openbox reloads its key bindings then: a binding pressed
+    meanwhile (Alt+F4) is lost. One key goes before it starts."""
+    subprocess.run(["xdotool", "key", "shift"], check=True, timeout=30)
     started = os.path.join(TMP, "wm-started")
     for attempt in range(1, 6):
         if os.path.exists(started):
@@ -111,31 +115,41 @@ def start_window_manager():
 
 
 def start_accessibility_buses():
-    """A private session bus and the accessibility bus on it."""
+    """A private session bus and the accessibility bus on it, which programs
+    started from here on join."""
     bus = os.path.join(TMP, "bus")
     spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile",
            "--address=unix:path=" + bus])
     wait_for("the session bus", lambda: os.path.exists(bus), 10)
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + bus
     spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    # Qt joins the accessibility bus only when told to.
+    os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+
+
+def private_home():
+    """Empty configuration, cache, data and runtime folders for the program,
+    named in the environment. Those of a start before go first, their modes
+    put back so that they can."""
+    folders = [os.path.join(TMP, name) for name in ("config", "cache", "data", "runtime")]
+    subprocess.run(["chmod", "-R", "u+rwX"] + [f for f in folders if os.path.lexists(f)],
+                   stderr=subprocess.DEVNULL)
+    for folder in folders:
+        shutil.rmtree(folder, ignore_errors=True)
+        os.makedirs(folder)
+    os.chmod(folders[3], 0o700)
+    os.environ.update(dict(zip(("XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME",
+                                "XDG_RUNTIME_DIR"), folders)), GSETTINGS_BACKEND="memory")
 
 
 def private_desktop(accessibility=False):
     """Folders, window manager, a recording browser and, when asked, the
     session and accessibility buses. Gives the browser's log."""
-    for folder in ("config", "cache", "data", "runtime", "bin"):
-        os.makedirs(os.path.join(TMP, folder))
-    os.chmod(os.path.join(TMP, "runtime"), 0o700)
-    os.environ.update({
-        "XDG_CONFIG_HOME": os.path.join(TMP, "config"),
-        "XDG_CACHE_HOME": os.path.join(TMP, "cache"),
-        "XDG_DATA_HOME": os.path.join(TMP, "data"),
-        "XDG_RUNTIME_DIR": os.path.join(TMP, "runtime"),
-        "GSETTINGS_BACKEND": "memory",
-        "NO_AT_BRIDGE": "0",
-    })
-    for name in ("QT_QPA_PLATFORM", "AT_SPI_BUS_ADDRESS", "BROWSER",
-                 "DEFAULT_BROWSER", "SESSION_MANAGER", "QT_SCALE_FACTOR"):
+    private_home()
+    os.makedirs(os.path.join(TMP, "bin"))
+    os.environ["NO_AT_BRIDGE"] = "0"
+    for name in ("QT_QPA_PLATFORM", "AT_SPI_BUS_ADDRESS", "BROWSER", "DEFAULT_BROWSER",
+                 "SESSION_MANAGER", "QT_SCALE_FACTOR", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"):
         os.environ.pop(name, None)
 
     if accessibility:
@@ -150,17 +164,15 @@ def private_desktop(accessibility=False):
     return log
 
 
-def start_program(program, trace=None, **extra_env):
-    """Starts the program; with trace, under strace, which writes the network
-    calls of the program and of everything it starts to that file (see
-    internet_socket_calls). The child is then strace: program_pid gives the
-    program's own process id, which windows and the accessibility bus know it
-    by. strace ends with the program's status once every process it follows
-    has ended."""
+def start_program(program, trace=None, log=None, **extra_env):
+    """Starts the program, its output going to the file log if given. With
+    trace, under strace, which writes the network calls of the program and of
+    everything it starts to that file (see network_trace). The child is then
+    strace: program_pid gives the program's own process id, which windows and
+    the accessibility bus know it by. strace ends with the program's status
+    once every process it follows has ended."""
     env = dict(os.environ)
     env["PATH"] = os.path.join(TMP, "bin") + os.pathsep + env["PATH"]
-    # Qt joins the accessibility bus only when told to.
-    env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
     env.update(extra_env)
     command = [program]
     if trace:
@@ -171,7 +183,10 @@ def start_program(program, trace=None, **extra_env):
         # each descriptor.
         command = ["strace", "-f", "--seccomp-bpf", "-yy", "-o", trace,
                    "-e", "trace=%network,execve,execveat,fork,vfork,clone,clone3"] + command
-    return spawn(command, env=env)
+    if log is None:
+        return spawn(command, env=env)
+    with open(log, "w") as output:
+        return spawn(command, env=env, output=output)
 
 
 def program_pid(child):
@@ -198,10 +213,18 @@ def program_pid(child):
     return wait_for("strace to start the program", started, 10)
 
 
-def wait_exit(child, seconds=10):
-    wait_for("the program to end", lambda: child.poll() is not None, seconds)
-    if child.returncode != 0:
-        fail("the program ended with status %d" % child.returncode)
+def wait_end(child, what="the program", seconds=10):
+    """Waits for child to end; gives its status. what names it, or is called
+    at the failure to describe it."""
+    wait_for(lambda: (what() if callable(what) else what) + " to end",
+             lambda: child.poll() is not None, seconds)
+    return child.returncode
+
+
+def wait_exit(child, seconds=10, what="the program"):
+    status = wait_end(child, what, seconds)
+    if status != 0:
+        fail("%s ended with status %d" % (what() if callable(what) else what, status))
 
 
 def opened(log):
@@ -209,72 +232,6 @@ def opened(log):
         return []
     with open(log) as lines:
         return [line.rstrip("\n") for line in lines]
-
-
-# ---------------------------------------------------------------- network
-
-TRACE_LINE = re.compile(r"^(\d+) +(.*)$")
-# An internet address family in a call's arguments (socket, connect, bind,
-# sendto, sendmsg...), or a descriptor that strace -yy found to be an
-# internet socket, however the process came by it.
-INTERNET = re.compile(r"\b[AP]F_INET6?\b|<(?:TCP|UDP|UDPLITE|RAW|SCTP|DCCP|MPTCP|PING)(?:v6)?:")
-EXECS = ("execve", "execveat")
-STARTS = ("fork", "vfork", "clone", "clone3")
-
-
-def call_name(body):
-    """The call a trace line is about, also when it resumes an unfinished
-    call ("<... clone resumed>"), and whether it is the resumed half."""
-    match = re.match(r"(?:<\.\.\. )?(\w+)(?:\(| resumed>)", body)
-    return (match.group(1) if match else None), body.startswith("<... ")
-
-
-def returned(body):
-    """The value a finished call returned, or None."""
-    values = re.findall(r"\)\s+=\s+(-?\d+)", body)
-    return int(values[-1]) if values else None
-
-
-def internet_socket_calls(trace, stand_in=STAND_IN_BROWSER):
-    """Reads a trace written by start_program(trace=...) and gives the lines
-    that use an internet socket, of any process but the stand-in browser: a
-    process counts as the stand-in from its exec of stand_in on, and so does
-    every process it starts from then on. Also gives how many processes
-    became the stand-in, and whether any process connected to a Unix socket,
-    which shows that network calls were traced at all."""
-    calls = []
-    with open(trace, errors="replace") as lines:
-        for line in lines:
-            match = TRACE_LINE.match(line.rstrip("\n"))
-            if match:
-                calls.append((int(match.group(1)), match.group(2)))
-
-    # Where each process became the stand-in, and who started whom, where.
-    stand_in_from = {}
-    exec_of_stand_in = {}
-    started = []
-    for index, (pid, body) in enumerate(calls):
-        name, resumed = call_name(body)
-        if name in EXECS:
-            if not resumed:
-                path = re.search(r'"((?:[^"\\]|\\.)*)"', body)
-                exec_of_stand_in[pid] = bool(path) and path.group(1) == stand_in
-            if returned(body) == 0 and exec_of_stand_in.pop(pid, False):
-                stand_in_from.setdefault(pid, index)
-        elif name in STARTS:
-            child = returned(body)
-            if child is not None and child > 0:
-                started.append((index, pid, child))
-    # What the stand-in starts belongs to it from its start.
-    for index, parent, child in started:
-        if stand_in_from.get(parent, len(calls)) <= index:
-            stand_in_from[child] = -1
-
-    offending = ["%d %s" % (pid, body) for index, (pid, body) in enumerate(calls)
-                 if INTERNET.search(body) and index < stand_in_from.get(pid, len(calls))]
-    stand_ins = sum(1 for start in stand_in_from.values() if start >= 0)
-    unix = any(call_name(body)[0] == "connect" and "AF_UNIX" in body for _, body in calls)
-    return offending, stand_ins, unix
 
 
 # ---------------------------------------------------------------- windows
@@ -288,26 +245,50 @@ def stacking():
     return [str(int(w, 16)) for w in line.split("#", 1)[1].replace(",", " ").split()]
 
 
-def windows(pid, title):
-    """The process's client windows titled title, bottom to top."""
-    found = []
-    for window in stacking():
-        if run(["xprop", "-id", window, "_NET_WM_PID"]).split("= ")[-1].strip() != str(pid):
-            continue
-        if run(["xdotool", "getwindowname", window]).rstrip("\n") == title:
-            found.append(window)
-    return found
+def title(window):
+    return run(["xdotool", "getwindowname", window]).rstrip("\n")
 
 
-def window_width(window):
-    for line in run(["xwininfo", "-id", window]).splitlines():
-        if line.strip().startswith("Width:"):
-            return int(line.split()[1])
-    return 0
+def windows(pid, titled=None):
+    """The process's client windows, bottom to top; with titled, those
+    titled so alone."""
+    return [window for window in stacking()
+            if run(["xprop", "-id", window, "_NET_WM_PID"]).split("= ")[-1].strip() == str(pid)
+            and (titled is None or title(window) == titled)]
+
+
+def window_with(pid, titled, name, value):
+    """The first of the process's windows titled titled whose property name
+    holds value, or None."""
+    return next((window for window in windows(pid, titled)
+                 if value in run(["xprop", "-id", window, name])), None)
+
+
+def window_size(window):
+    """The client area's width and height."""
+    info = run(["xwininfo", "-id", window])
+    sizes = [re.search(r"\b%s:\s+(\d+)" % key, info) for key in ("Width", "Height")]
+    return tuple(int(size.group(1)) if size else 0 for size in sizes)
 
 
 def active_window():
     return run(["xdotool", "getactivewindow"]).strip()
+
+
+def is_active(window):
+    return active_window() == window
+
+
+def describe(child, log=None):
+    """What the program and the window manager show now, for a failure."""
+    text = "%s; windows: %s; active: %s" % (
+        "running" if child.poll() is None else "ended with status %d" % child.returncode,
+        " ".join('%s "%s"' % (window, title(window)) for window in windows(child.pid)),
+        active_window())
+    if log and os.path.exists(log):
+        with open(log, errors="replace") as output:
+            text += "; output: " + output.read().replace("\n", " ")
+    return text
 
 
 def keys(*names):
@@ -318,10 +299,23 @@ def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
 
 
+def click(window, x, y):
+    """Clicks at x, y in the window's client area."""
+    subprocess.run(["xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1"],
+                   check=True)
+
+
 def activate(window):
-    wait_for("window %s to become active" % window, lambda: subprocess.run(
-        ["xdotool", "windowactivate", "--sync", window],
-        capture_output=True, timeout=30).returncode == 0, 10)
+    """Gives the window the keyboard; the window manager may still be taking
+    it on when it first shows, and a try that hangs is given up and made
+    again."""
+    def activated():
+        try:
+            return subprocess.run(["xdotool", "windowactivate", "--sync", window],
+                                  capture_output=True, timeout=5).returncode == 0
+        except subprocess.TimeoutExpired:
+            return False
+    wait_for("window %s to become active" % window, activated, 10)
 
 
 # ---------------------------------------------------------------- AT-SPI

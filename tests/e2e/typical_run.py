@@ -25,10 +25,12 @@ import subprocess
 import sys
 import time
 
-from desktop import (TMP, accessibility, activate, app_node, fail, find_all, find_one,
-                     internet_socket_calls, keys, opened, private_desktop, program_pid,
-                     run, run_test, start_program, type_text, wait_exit, wait_for,
-                     window_width, windows)
+import settings_file
+from desktop import (TMP, accessibility, activate, app_node, fail, find_all, find_one, keys,
+                     opened, private_desktop, program_pid, run, run_test, start_program,
+                     type_text, wait_exit, wait_for, window_size, windows)
+from network_trace import internet_socket_calls
+from settings_file import entries as settings_entries, scramble, unscramble
 
 PROGRAM = os.path.abspath(sys.argv[1])
 SITE = sys.argv[2]
@@ -36,7 +38,6 @@ TRACED = "--no-strace" not in sys.argv[3:]
 PAGE = SITE + "/kelo-free-diabetes-risk-calculator/ssd.php?page="
 MAIN_TITLE = "Kelo Diabetes Risk Calculator v1.10"
 BOX_TITLE = "Kelo Diabetes Risk Calculator"
-APP_NAME = os.path.basename(PROGRAM)
 HIGH_VERDICT = ("You are at a High Risk of having Type 2 Diabetes now. "
                 "Please consult your doctor.")
 
@@ -77,39 +78,7 @@ def press(node):
     fail("%r offers no press action" % node.name)
 
 
-# ---------------------------------------------------------------- settings
-
-def settings_file():
-    return os.path.join(os.environ["XDG_CONFIG_HOME"], APP_NAME, APP_NAME + ".ini")
-
-
-def scrambled(text):
-    return "".join(chr(ord(c) + 3) for c in text)
-
-
-UNSCRAMBLE = {code: code - 3 for code in range(3, 0x100)}
-
-
-def write_settings(install, date):
-    os.makedirs(os.path.dirname(settings_file()), exist_ok=True)
-    with open(settings_file(), "w") as ini:
-        ini.write("[Settings]\n%s=%s\n%s=%s\n" % (
-            scrambled("Duration"), scrambled(date.isoformat()),
-            scrambled("Install"), scrambled(install)))
-
-
-def settings_entries():
-    if not os.path.exists(settings_file()):
-        return {}
-    with open(settings_file()) as ini:
-        return dict(line.rstrip("\n").split("=", 1) for line in ini if "=" in line)
-
-
 # ---------------------------------------------------------------- privacy
-
-def lock_file():
-    return os.path.join(os.environ["XDG_RUNTIME_DIR"], APP_NAME + ".lock")
-
 
 def private_files():
     """Every file and folder under the program's configuration, cache, data
@@ -155,10 +124,10 @@ def check_nothing_personal_kept(before):
     """The settings file holds the two scrambled entries of section Settings,
     a count and a date, and nothing typed or chosen in the run, plain or
     scrambled; the program wrote no other file than that and its lock."""
-    with open(settings_file(), encoding="latin-1") as ini:
+    with open(settings_file.path(), encoding="latin-1") as ini:
         text = ini.read()
     for value in PERSONAL:
-        if value in text or scrambled(value) in text:
+        if value in text or scramble(value) in text:
             fail("the settings file holds %r%s:\n%s" % (
                 value, "" if value in text else " scrambled", text))
     sections, keys_seen = [], []
@@ -170,20 +139,20 @@ def check_nothing_personal_kept(before):
         elif line.strip():
             fail("settings file line %r is neither section nor entry:\n%s" % (line, text))
     if sections != ["Settings"] or sorted(keys_seen) != sorted(
-            [scrambled("Duration"), scrambled("Install")]):
+            [scramble("Duration"), scramble("Install")]):
         fail("the settings file holds more or other than the two entries:\n" + text)
     entries = settings_entries()
-    count = entries[scrambled("Install")]
-    date = entries[scrambled("Duration")]
-    if not count.translate(UNSCRAMBLE).lstrip("-").isdigit():
+    count = entries[scramble("Install")]
+    date = entries[scramble("Duration")]
+    if not unscramble(count).lstrip("-").isdigit():
         fail("the install entry %r is no scrambled number" % count)
     try:
-        datetime.date.fromisoformat(date.translate(UNSCRAMBLE))
+        datetime.date.fromisoformat(unscramble(date))
     except ValueError:
         fail("the date entry %r is no scrambled date" % date)
 
     made = private_files() - before - {
-        os.path.dirname(settings_file()), settings_file(), lock_file()}
+        os.path.dirname(settings_file.path()), settings_file.path(), settings_file.lock_path()}
     if made:
         fail("the program left files besides its settings: %r" % sorted(made))
     print("-- the settings file holds the two entries alone; no other file", flush=True)
@@ -201,9 +170,9 @@ def first_start_and_typical_run(pyatspi, log):
     if windows(pid, BOX_TITLE):
         fail("a first start asked a question")
     entries = wait_for("the settings file", lambda: len(settings_entries()) >= 2 and settings_entries())
-    if entries.get(scrambled("Install")) != scrambled("1"):
+    if entries.get(scramble("Install")) != scramble("1"):
         fail("install entry is %r" % entries)
-    if entries.get(scrambled("Duration")) != scrambled(today.isoformat()):
+    if entries.get(scramble("Duration")) != scramble(today.isoformat()):
         fail("date entry is %r" % entries)
     if any(key in ("Install", "Duration") for key in entries):
         fail("plain key names in the settings file")
@@ -283,7 +252,7 @@ def first_start_and_typical_run(pyatspi, log):
     activate(main)
     keys("alt+f", "x")
     exit_screen = wait_for("the exit screen", lambda: [
-        w for w in windows(pid, MAIN_TITLE) if window_width(w) > 600])[0]
+        w for w in windows(pid, MAIN_TITLE) if window_size(w)[0] > 600])[0]
     wait_for("the main window to go", lambda: windows(pid, MAIN_TITLE) == [exit_screen])
     wait_for("the exit screen to be kept on top", lambda: "_NET_WM_STATE_ABOVE" in run(
         ["xprop", "-id", exit_screen, "_NET_WM_STATE"]), 5)
@@ -321,7 +290,7 @@ def first_start_and_typical_run(pyatspi, log):
 
 def reminder_after_fifteen_days(pyatspi, log):
     step("a date 15 days old: the question first, Yes opens the update page")
-    write_settings("-3", datetime.date.today() - datetime.timedelta(days=15))
+    settings_file.write("-3", datetime.date.today() - datetime.timedelta(days=15))
     before = len(opened(log))
     program, pid, trace, files_before = start("reminder.trace")
     box = wait_for("the update question", lambda: (windows(pid, BOX_TITLE) or [None])[0])
@@ -337,8 +306,8 @@ def reminder_after_fifteen_days(pyatspi, log):
     # The stand-in browser runs detached and may write after the window shows.
     wait_for(lambda: "the update page alone (got %r)" % opened(log)[before:],
              lambda: opened(log)[before:] == [PAGE + "download-web-page"], 10)
-    rewritten = {scrambled("Install"): scrambled("3"),
-                 scrambled("Duration"): scrambled(datetime.date.today().isoformat())}
+    rewritten = {scramble("Install"): scramble("3"),
+                 scramble("Duration"): scramble(datetime.date.today().isoformat())}
     wait_for(lambda: "install count 3 and today's date in %r" % settings_entries(),
              lambda: settings_entries().items() >= rewritten.items(), 10)
 
@@ -346,7 +315,7 @@ def reminder_after_fifteen_days(pyatspi, log):
     activate(main)
     keys("alt+F4")
     exit_screen = wait_for("the exit screen", lambda: [
-        w for w in windows(pid, MAIN_TITLE) if window_width(w) > 600])[0]
+        w for w in windows(pid, MAIN_TITLE) if window_size(w)[0] > 600])[0]
     activate(exit_screen)
     keys("Return")
     wait_exit(program)

@@ -115,7 +115,6 @@ def start_program(case, **where):
     env.update(WAYLAND_DISPLAY=SOCKET, XDG_SESSION_TYPE="wayland", **where)
     env["PATH"] = os.path.join(TMP, "bin") + os.pathsep + env["PATH"]
     env["XDG_CONFIG_HOME"] = os.path.join(TMP, "config-" + case)
-    env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
     log = os.path.join(TMP, case + ".stderr")
     return logged([PROGRAM], log, env=env), log
 
