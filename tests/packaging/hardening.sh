@@ -36,8 +36,9 @@ commands="$build/compile_commands.json"
 grep '"command":' "$commands" >"$PKG_TMP/commands" || fail "no compile command in $commands"
 for flag in -D_FORTIFY_SOURCE=2 -fstack-protector-strong -fstack-clash-protection; do
     if grep -v -F -e " $flag " "$PKG_TMP/commands" >"$PKG_TMP/without"; then
+        first=$(head -n 1 "$PKG_TMP/without" | sed 's/.* -c //; s/",*$//')
         fail "$(wc -l <"$PKG_TMP/without") of $(wc -l <"$PKG_TMP/commands")" \
-             "compile commands lack $flag, for one: $(head -n 1 "$PKG_TMP/without")"
+             "compile commands lack $flag (the first: $first)"
     fi
 done
 finish

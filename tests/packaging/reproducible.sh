@@ -62,9 +62,11 @@ else
             dpkg-deb -c "$PKG_TMP/$n.deb" >"$PKG_TMP/$n.list"
             dpkg-deb -x "$PKG_TMP/$n.deb" "$PKG_TMP/$n"
         done
-        diff "$PKG_TMP/first.ar" "$PKG_TMP/second.ar" >&2 || true
-        diff "$PKG_TMP/first.list" "$PKG_TMP/second.list" >&2 || true
-        diff -r "$PKG_TMP/first" "$PKG_TMP/second" >&2 || true
+        {
+            diff "$PKG_TMP/first.ar" "$PKG_TMP/second.ar"
+            diff "$PKG_TMP/first.list" "$PKG_TMP/second.list" | head -n 20
+            diff -r "$PKG_TMP/first" "$PKG_TMP/second"
+        } >&2 || true
     fi
 fi
 finish
