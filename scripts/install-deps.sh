@@ -31,6 +31,7 @@ packages="
   appstream
   dpkg-dev
   lintian
+  devscripts
   clang
   libclang-rt-14-dev
 "
