@@ -37,10 +37,8 @@ render "$art/app-icon.svg"    32  "$root/resources/icons/app-icon-32.png"
 render "$art/app-icon.svg"    256 "$root/resources/icons/app-icon-256.png"
 render "$art/hand-cursor.svg" 32  "$root/resources/cursors/hand.png"
 
-# The icon theme sizes installed with the program (packaging/CMakeLists.txt);
-# the file names carry the application id.
-app_id=example.orvaneboard.KeloDiabetesRiskCalculator
+# The icon theme sizes installed with the program (packaging/CMakeLists.txt),
+# which names them after the application id when it installs them.
 for size in 16 22 24 32 48 64 128 256; do
-    render "$art/app-icon.svg" "$size" \
-        "$root/packaging/icons/hicolor/${size}x${size}/apps/$app_id.png"
+    render "$art/app-icon.svg" "$size" "$root/packaging/icons/hicolor/${size}x${size}/apps/app.png"
 done

@@ -1,3 +1,4 @@
+#include "AppConstants.h"
 #include "app/CommandLine.h"
 #include "app/PlatformChoice.h"
 #include "app/frmStartup.h"
@@ -53,7 +54,7 @@ int main(int argc, char *argv[])
 
     // Ties the windows to the installed desktop entry and its icon (the
     // Wayland app id; under X11 the window class is the executable's name).
-    QGuiApplication::setDesktopFileName(u"example.orvaneboard.KeloDiabetesRiskCalculator"_s);
+    QGuiApplication::setDesktopFileName(app::ApplicationId.toString());
     // The program ends through its quit routine, not when a window closes:
     // the exit screen replaces the main window.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,7 +1,8 @@
 # What an installation of the program consists of, and checks on it. Sourced
 # by the packaging test scripts.
 
-APP_ID=example.orvaneboard.KeloDiabetesRiskCalculator
+# The application id comes from the build (KELO_APP_ID), through CTest.
+APP_ID=${KELO_APP_ID:?run by CTest, which names the application id}
 PACKAGE=kelo-diabetes-risk-calculator
 EXECUTABLE=KeloFreeDiabetesRiskCalculator
 ICON_SIZES="16 22 24 32 48 64 128 256"
