@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "AccessKeyTyping.h"
+#include "Accessibility.h"
 #include "CommandButton.h"
 #include "LinkLabel.h"
 #include "platform/Colours.h"
@@ -88,6 +89,9 @@ QLineEdit *createTextBox(QWidget *parent, const TextBoxRow &row)
 
 QComboBox *createDropDownList(QWidget *parent, const TextBoxRow &row)
 {
+    // Screen readers learn the chosen entry only through the program's own
+    // accessible interface for drop-down lists.
+    installAccessibleInterfaces();
     auto *list = new QComboBox(parent);
     list->setObjectName(row.name);
     list->setEditable(false);
