@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QStackedWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -121,6 +122,32 @@ QAccessibleInterface *programInterfaces(const QString &className, QObject *objec
 
 void dropEvent(QAccessibleEvent *) {}
 
+// Delivers a text box's focus-in event once more, unannounced, in place of
+// the original.
+class FocusFirst final : public QObject
+{
+public:
+    explicit FocusFirst(QWidget *textBox)
+        : QObject(textBox)
+    {
+        textBox->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusIn || m_delivering)
+            return false;
+        m_delivering = true;
+        changeUnannounced([&] { QCoreApplication::sendEvent(watched, event); });
+        m_delivering = false;
+        return true;
+    }
+
+private:
+    bool m_delivering = false;
+};
+
 } // namespace
 
 void installAccessibleInterfaces()
@@ -157,6 +184,11 @@ void announce(QWidget *control, const QString &message)
     list->setProperty(SpokenChoice, message);
     QAccessibleTextInsertEvent event(list, 0, message);
     QAccessible::updateAccessibility(&event);
+}
+
+void announceFocusFirst(QWidget *textBox)
+{
+    new FocusFirst(textBox);
 }
 
 void changeUnannounced(const std::function<void()> &change)

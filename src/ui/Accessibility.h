@@ -42,4 +42,10 @@ void announce(QWidget *control, const QString &message);
 // focus arrives.
 void changeUnannounced(const std::function<void()> &change);
 
+// A text box that takes the focus selects its text or moves its caret before
+// Qt tells screen readers of the focus; Orca then takes the caret move for
+// the focus change and keeps silent about the box. This keeps what the box
+// does as it takes the focus unannounced, so that the focus is told first.
+void announceFocusFirst(QWidget *textBox);
+
 } // namespace ui

@@ -84,6 +84,7 @@ QLineEdit *createTextBox(QWidget *parent, const TextBoxRow &row)
     textBox->setGeometry(row.geometry);
     platform::setTextColour(textBox, row.textColour);
     AccessKeyTyping::suppressIn(textBox);
+    announceFocusFirst(textBox);
     return textBox;
 }
 
