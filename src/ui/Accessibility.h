@@ -20,8 +20,8 @@ class QWidget;
 // speak after the control's name, role and value as it takes the focus.
 namespace ui {
 
-// Registers the program's accessible interfaces. Called once, before the
-// first window is built.
+// Registers the program's accessible interfaces (drop-down lists, text boxes,
+// the wizard's stack of panels). Called before the first window is built.
 void installAccessibleInterfaces();
 
 // Says each chosen entry of the list, in words, whenever the choice changes.
@@ -45,7 +45,8 @@ void changeUnannounced(const std::function<void()> &change);
 // A text box that takes the focus selects its text or moves its caret before
 // Qt tells screen readers of the focus; Orca then takes the caret move for
 // the focus change and keeps silent about the box. This keeps what the box
-// does as it takes the focus unannounced, so that the focus is told first.
+// does as it takes the focus unannounced, so that the focus is told first,
+// and the selection it drops as it loses the focus ("text unselected").
 void announceFocusFirst(QWidget *textBox);
 
 } // namespace ui

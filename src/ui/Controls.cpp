@@ -78,6 +78,7 @@ LinkLabel *createLinkLabel(QWidget *parent, const LabelRow &row)
 
 QLineEdit *createTextBox(QWidget *parent, const TextBoxRow &row)
 {
+    installAccessibleInterfaces();
     auto *textBox = new QLineEdit(parent);
     textBox->setObjectName(row.name);
     textBox->setFont(row.font);

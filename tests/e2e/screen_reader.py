@@ -160,6 +160,8 @@ def main():
     # pounds or more and no parent with diabetes.
     table = [
         (["type:Ann", "Tab"], ["Enter Height combo box", "4 feet 10 inches"]),
+        (["shift+Tab"], ["Enter Name text", "Ann selected"]),
+        (["Tab"], ["Enter Height combo box", "4 feet 10 inches"]),
         (["Down"], ["4 feet 11 inches"]),
         (["Down"] * 9, ["5 feet 8 inches"]),
         (["Tab"], ["Enter Weight text", "pounds"]),
