@@ -21,7 +21,8 @@ class QWidget;
 namespace ui {
 
 // Registers the program's accessible interfaces (drop-down lists, text boxes,
-// the wizard's stack of panels). Called before the first window is built.
+// the wizard's stack of panels). The control builders call it; the first call
+// counts.
 void installAccessibleInterfaces();
 
 // Says each chosen entry of the list, in words, whenever the choice changes.
@@ -35,8 +36,7 @@ void announceChoices(QComboBox *list, ChoiceWording wording = {});
 // focus.
 void announce(QWidget *control, const QString &message);
 
-// Runs the change without telling assistive technology about the text
-// changes it makes. A text box that changes its text just before it takes
+// Runs the change without telling assistive technology of anything it does. A text box that changes its text just before it takes
 // the focus would have screen readers take the caret move for the focus
 // change and keep silent about the box; such a box is read as it is when the
 // focus arrives.

@@ -51,6 +51,7 @@ void frmMain::announceQuestion()
 
 void frmMain::announceResult()
 {
-    // Said once, after Main Screen, which takes the focus as the result shows.
+    // Heard after Main Screen, which takes the focus as the result shows, and
+    // again whenever the focus comes back to it.
     ui::announce(cmdMain, scoreLine->text() + u". "_s + verdictLine->text());
 }
