@@ -24,6 +24,10 @@ packages="
   python3
   python3-pyatspi
   gir1.2-atspi-2.0
+  orca
+  speech-dispatcher
+  speech-dispatcher-espeak-ng
+  espeak-ng
   mutter
   xwayland
   qt6-wayland

@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "AccessKeyTyping.h"
+#include "Accessibility.h"
 #include "CommandButton.h"
 #include "LinkLabel.h"
 #include "platform/Colours.h"
@@ -78,17 +79,22 @@ LinkLabel *createLinkLabel(QWidget *parent, const LabelRow &row)
 
 QLineEdit *createTextBox(QWidget *parent, const TextBoxRow &row)
 {
+    installAccessibleInterfaces();
     auto *textBox = new QLineEdit(parent);
     textBox->setObjectName(row.name);
     textBox->setFont(row.font);
     textBox->setGeometry(row.geometry);
     platform::setTextColour(textBox, row.textColour);
     AccessKeyTyping::suppressIn(textBox);
+    announceFocusFirst(textBox);
     return textBox;
 }
 
 QComboBox *createDropDownList(QWidget *parent, const TextBoxRow &row)
 {
+    // Screen readers learn the chosen entry only through the program's own
+    // accessible interface for drop-down lists.
+    installAccessibleInterfaces();
     auto *list = new QComboBox(parent);
     list->setObjectName(row.name);
     list->setEditable(false);

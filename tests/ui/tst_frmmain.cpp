@@ -2,6 +2,7 @@
 #include "risktest/Scoring.h"
 #include "ui/main/frmMain.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -341,6 +342,53 @@ private Q_SLOTS:
         // them end, whatever the width of the font standing in for Verdana.
         for (int index : {0, 1, 2})
             QCOMPARE(window.label(u"lblLabel(%1)"_s.arg(index))->geometry().right() + 1, 132);
+    }
+
+    // What a screen reader is told as the run goes on: a drop-down list says
+    // it as its text, which Orca reads as its value and speaks as it comes;
+    // a button as its description, spoken as it takes the focus.
+    void screenReaders_hearEachStep_data()
+    {
+        QTest::addColumn<int>("questionClicks");
+        QTest::addColumn<bool>("onAnswers");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("heightInWords") << -1 << false << u"cboHeight"_s << u"5 feet 8 inches"_s;
+        QTest::newRow("firstQuestionOnNextQuestion")
+            << 0 << false << u"cmdNextQuestion"_s
+            << u"Question 1 of 5. 1. What is your age? Less than 45 years old"_s;
+        QTest::newRow("nextQuestionOnTheAnswers")
+            << 1 << true << u"cboAnswer_Option"_s
+            << u"Question 2 of 5. 2. Do you have any brother or sister suffering from diabetes? "
+               u"Yes"_s;
+        QTest::newRow("answersSayTheirFirstEntryWhenNotInFocus")
+            << 2 << false << u"cboAnswer_Option"_s << u"Yes"_s;
+        QTest::newRow("resultWithMainScreen") << 5 << false << u"cmdMain"_s
+                                              << u"Your Score is: 8. "_s + LowVerdict;
+    }
+
+    void screenReaders_hearEachStep()
+    {
+        QFETCH(int, questionClicks);
+        QFETCH(bool, onAnswers);
+        QFETCH(QString, control);
+        QFETCH(QString, spoken);
+        Window window;
+        window.enterDetails(u"Ann"_s, 10, u"180"_s);
+        if (questionClicks >= 0)
+            window.cmdNext()->click();
+        if (onAnswers)
+            window.cboAnswer()->setFocus();
+        for (int click = 0; click < questionClicks; ++click)
+            window.cmdNextQuestion()->click();
+
+        QAccessibleInterface *accessible =
+            QAccessible::queryAccessibleInterface(window.find<QWidget>(control));
+        QVERIFY(accessible);
+        if (QAccessibleTextInterface *text = accessible->textInterface())
+            QCOMPARE(text->text(0, text->characterCount()), spoken);
+        else
+            QCOMPARE(accessible->text(QAccessible::Description), spoken);
     }
 
     void offerLabels_fullBrandStartsInFront()

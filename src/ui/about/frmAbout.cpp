@@ -72,6 +72,8 @@ void frmAbout::createControls()
     platform::setBackgroundColour(iconPicture,
                                   QApplication::palette().color(QPalette::Window).rgb());
     iconPicture->setFocusPolicy(Qt::StrongFocus);
+    // In the keyboard order, so it needs a name for screen readers.
+    iconPicture->setAccessibleName(app::ApplicationTitle.toString() + u" icon"_s);
 
     titleLabel = ui::createLabel(this, {.name = u"Label2"_s,
                                         .text = app::WindowCaption.toString(),

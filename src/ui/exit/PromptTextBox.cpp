@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/TrimSpaces.h"
+#include "ui/Accessibility.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -78,16 +79,19 @@ bool PromptTextBox::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+// The prompt comes and goes unannounced: told to screen readers just before
+// the focus moves, the change would have them keep silent about the box that
+// takes it. The prompt is the box's name, so they say it all the same.
 void PromptTextBox::GotFocus()
 {
     if (platform::trimSpaces(text()) == m_prompt)
-        setText(QString());
+        ui::changeUnannounced([this] { setText(QString()); });
 }
 
 void PromptTextBox::LostFocus()
 {
     if (platform::trimSpaces(text()).isEmpty())
-        setText(m_prompt);
+        ui::changeUnannounced([this] { setText(m_prompt); });
 }
 
 bool PromptTextBox::KeyPress(const QString &typed)

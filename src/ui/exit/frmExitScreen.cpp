@@ -1,5 +1,6 @@
 #include "frmExitScreen.h"
 
+#include "AppConstants.h"
 #include "ExitScreenTexts.h"
 #include "PromptTextBox.h"
 #include "links/Referral.h"
@@ -174,6 +175,8 @@ void frmExitScreen::createWindowControls()
     iconPicture->setGeometry(twipsRect(360, 120, 540, 540));
     iconPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     iconPicture->setFocusPolicy(Qt::StrongFocus);
+    // In the keyboard order, so it needs a name for screen readers.
+    iconPicture->setAccessibleName(app::ApplicationTitle.toString() + u" icon"_s);
 
     supportMessageLabel = ui::createLabel(this, {.name = u"Label2"_s,
                                                  .text = ui::exit::supportMessage(1),

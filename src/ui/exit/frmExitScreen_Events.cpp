@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 constexpr int IconPixels = 32;
 } // namespace
@@ -31,6 +33,10 @@ void frmExitScreen::Form_Load(const QIcon &applicationIcon)
     platform::Randomize();
     m_supportMessage = ui::exit::supportMessageIndex(platform::Rnd());
     ui::setFittedText(supportMessageLabel, ui::exit::supportMessage(m_supportMessage));
+    // Screen readers tell this window from the main window, which has the
+    // same title, by its name, and read the support message as it opens.
+    setAccessibleName(app::WindowCaption.toString() + u": Exit Screen"_s);
+    setAccessibleDescription(supportMessageLabel->text());
 
     exitButton->setFocus();
 }

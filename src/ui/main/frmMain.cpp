@@ -5,6 +5,7 @@
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 
@@ -169,10 +170,12 @@ void frmMain::createDetailsPanel()
                                           .font = textBoxFont(),
                                           .textColour = colour::Navy});
     weightUnitLabel = label(3, u"pounds"_s, twipsRect(3720, 2865, 705, 195), Qt::AlignLeft);
-    // Screen readers name each box after the label before it.
+    // Screen readers name each box after the label before it, and say the
+    // unit after its value.
     nameLabel->setBuddy(txtName);
     heightLabel->setBuddy(cboHeight);
     weightLabel->setBuddy(txtWeight);
+    txtWeight->setAccessibleDescription(weightUnitLabel->text());
     cmdNext = ui::createButton(panel, {.name = u"cmdNext"_s,
                                        .caption = u"&Take the Diabetes Risk Test"_s,
                                        .geometry = twipsRect(1387, 3240, 3840, 400),
@@ -206,6 +209,7 @@ void frmMain::createQuestionsPanel()
                                                       .font = windowFont(),
                                                       .textColour = colour::Navy});
     lblQuestion->setBuddy(cboAnswer_Option);
+    announceAnswers();
     cmdNextQuestion = ui::createButton(panel, {.name = u"cmdNextQuestion"_s,
                                                .caption = u"Next &Question"_s,
                                                .geometry = twipsRect(2460, 2400, 1695, 375),

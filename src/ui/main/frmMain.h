@@ -91,6 +91,12 @@ private:
     // Builds the questions or the result panel the first time it is needed.
     void buildPanelOnce(Step step);
 
+    // What screen readers say beyond the controls' names (frmMain_Accessibility.cpp).
+    void announceHeights();
+    void announceAnswers();
+    void announceQuestion();
+    void announceResult();
+
     QVBoxLayout *m_windowLayout = nullptr;
 
     QMenuBar *m_menuBar = nullptr;

@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,6 +24,7 @@ void frmMain::Form_Load()
     for (const risktest::WeightChartRow &row : risktest::WeightChart)
         cboHeight->addItem(row.heightLabel.toString());
     cboHeight->setCurrentIndex(0);
+    announceHeights();
     BringToFront(DetailsStep);
     txtName->setFocus();
 }
@@ -77,6 +80,7 @@ void frmMain::cmdNextQuestion_Click()
         buildPanelOnce(ResultStep);
         ui::setFittedText(scoreLine, result.scoreLine);
         ui::setFittedText(verdictLine, result.verdict);
+        announceResult();
         BringToFront(ResultStep);
         cmdMain->setFocus();
         return;
@@ -91,15 +95,25 @@ void frmMain::ShowQuestion(int index)
     ui::setFittedText(lblQuestionNo, u"Question "_s + QString::number(index + 1) + u" of "_s +
                                          QString::number(risktest::QuestionCount));
     ui::setFittedText(lblQuestion, question.text);
-    cboAnswer_Option->clear();
-    cboAnswer_Option->addItems(question.options);
-    cboAnswer_Option->setCurrentIndex(0);
+    {
+        // The new question is announced with its first answer, not the
+        // answers one by one as they come and go.
+        const QSignalBlocker quiet(cboAnswer_Option);
+        cboAnswer_Option->clear();
+        cboAnswer_Option->addItems(question.options);
+        cboAnswer_Option->setCurrentIndex(0);
+    }
+    announceQuestion();
 }
 
 void frmMain::cmdMain_Click()
 {
-    txtName->clear();
-    txtWeight->clear();
+    // Emptied unannounced, so that screen readers read the name box when it
+    // takes the focus.
+    ui::changeUnannounced([this] {
+        txtName->clear();
+        txtWeight->clear();
+    });
     cboHeight->setCurrentIndex(0);
     BringToFront(DetailsStep);
     txtName->setFocus();

@@ -1,0 +1,57 @@
+// What the main window tells screen readers beyond its controls' names and
+// values: the height in words, each question as it comes up and the result
+// as it shows. Each is said by the control that has, or is about to take, the
+// focus.
+
+#include "frmMain.h"
+
+#include "ui/Accessibility.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// "5'8''" reads as "5 feet 8 inches".
+QString heightInWords(const QString &height)
+{
+    const QStringList parts = height.split(u'\'', Qt::SkipEmptyParts);
+    if (parts.size() != 2)
+        return height;
+    return parts[0] + u" feet "_s + parts[1] + u" inches"_s;
+}
+
+} // namespace
+
+void frmMain::announceHeights()
+{
+    ui::announceChoices(cboHeight, heightInWords);
+}
+
+void frmMain::announceAnswers()
+{
+    ui::announceChoices(cboAnswer_Option);
+}
+
+void frmMain::announceQuestion()
+{
+    // The question with its first answer goes to the control the user is on:
+    // Next Question after the details, the answer list after an answer. The
+    // other keeps what it needs when the focus comes to it.
+    const QString question = lblQuestionNo->text() + u". "_s + lblQuestion->text();
+    const QString answer = cboAnswer_Option->currentText();
+    const bool onAnswers = cboAnswer_Option->hasFocus();
+    ui::announce(cmdNextQuestion, onAnswers ? question : question + u' ' + answer);
+    ui::announce(cboAnswer_Option, onAnswers ? question + u' ' + answer : answer);
+    cboAnswer_Option->setAccessibleDescription(lblQuestionNo->text());
+}
+
+void frmMain::announceResult()
+{
+    // Heard after Main Screen, which takes the focus as the result shows, and
+    // again whenever the focus comes back to it.
+    ui::announce(cmdMain, scoreLine->text() + u". "_s + verdictLine->text());
+}
