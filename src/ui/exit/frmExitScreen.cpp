@@ -128,24 +128,26 @@ void frmExitScreen::createReferralPanel()
     using Spaces = PromptTextBox::Spaces;
     using links::ReferralDetails;
     using links::referralPrompt;
-    m_name = new PromptTextBox(txtName, referralPrompt(&ReferralDetails::senderName));
-    m_email =
+    namePrompt = new PromptTextBox(txtName, referralPrompt(&ReferralDetails::senderName));
+    emailPrompt =
         new PromptTextBox(txtEmail, referralPrompt(&ReferralDetails::senderEmail), Spaces::Refused);
-    m_message = new PromptTextBox(txtMessage, referralPrompt(&ReferralDetails::message));
-    m_friendName = new PromptTextBox(txtFriendName, referralPrompt(&ReferralDetails::friendName));
-    m_friendEmail = new PromptTextBox(txtFriendEmail, referralPrompt(&ReferralDetails::friendEmail),
-                                      Spaces::Refused);
+    messagePrompt = new PromptTextBox(txtMessage, referralPrompt(&ReferralDetails::message));
+    friendNamePrompt =
+        new PromptTextBox(txtFriendName, referralPrompt(&ReferralDetails::friendName));
+    friendEmailPrompt = new PromptTextBox(
+        txtFriendEmail, referralPrompt(&ReferralDetails::friendEmail), Spaces::Refused);
     // The prompts are the boxes' only labels; screen readers use them as
     // names whatever the boxes hold.
-    for (const PromptTextBox *prompt : {m_name, m_email, m_message, m_friendName, m_friendEmail})
+    for (const PromptTextBox *prompt :
+         {namePrompt, emailPrompt, messagePrompt, friendNamePrompt, friendEmailPrompt})
         prompt->box()->setAccessibleName(prompt->prompt());
-    m_name->setText(m_name->prompt());
-    m_email->setText(m_email->prompt());
+    namePrompt->setText(namePrompt->prompt());
+    emailPrompt->setText(emailPrompt->prompt());
     // Unlike the others, the message box starts with a line break after its
     // prompt, so taking the focus does not clear it.
-    m_message->setText(m_message->prompt() + u"\r\n"_s);
-    m_friendName->setText(m_friendName->prompt());
-    m_friendEmail->setText(m_friendEmail->prompt());
+    messagePrompt->setText(messagePrompt->prompt() + u"\r\n"_s);
+    friendNamePrompt->setText(friendNamePrompt->prompt());
+    friendEmailPrompt->setText(friendEmailPrompt->prompt());
 }
 
 void frmExitScreen::createWindowControls()

@@ -26,7 +26,7 @@ public:
     explicit frmExitScreen(const QIcon &applicationIcon, QWidget *parent = nullptr);
 
     // The support message shown, 0 to 3.
-    int supportMessageIndex() const { return m_supportMessage; }
+    int supportMessageIndex() const { return shownSupportMessage; }
 
 Q_SIGNALS:
     // Exit was pressed or the window is being unloaded: the program ends.
@@ -64,11 +64,11 @@ private:
     QPushButton *referButton = nullptr;
     QLineEdit *txtName = nullptr;
 
-    PromptTextBox *m_name = nullptr;
-    PromptTextBox *m_email = nullptr;
-    PromptTextBox *m_message = nullptr;
-    PromptTextBox *m_friendName = nullptr;
-    PromptTextBox *m_friendEmail = nullptr;
+    PromptTextBox *namePrompt = nullptr;
+    PromptTextBox *emailPrompt = nullptr;
+    PromptTextBox *messagePrompt = nullptr;
+    PromptTextBox *friendNamePrompt = nullptr;
+    PromptTextBox *friendEmailPrompt = nullptr;
 
     QPushButton *exitButton = nullptr;
     QPushButton *visitForumButton = nullptr;
@@ -76,6 +76,6 @@ private:
     QLabel *supportMessageLabel = nullptr;
     QLabel *captionLabel = nullptr;
 
-    int m_supportMessage = 0;
-    bool m_unloaded = false;
+    int shownSupportMessage = 0;
+    bool unloaded = false;
 };

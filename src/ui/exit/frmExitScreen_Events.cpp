@@ -31,8 +31,8 @@ void frmExitScreen::Form_Load(const QIcon &applicationIcon)
     iconPicture->setPixmap(applicationIcon.pixmap(IconPixels, IconPixels));
 
     platform::Randomize();
-    m_supportMessage = ui::exit::supportMessageIndex(platform::Rnd());
-    ui::setFittedText(supportMessageLabel, ui::exit::supportMessage(m_supportMessage));
+    shownSupportMessage = ui::exit::supportMessageIndex(platform::Rnd());
+    ui::setFittedText(supportMessageLabel, ui::exit::supportMessage(shownSupportMessage));
     // Screen readers tell this window from the main window, which has the
     // same title, by its name, and read the support message as it opens.
     setAccessibleName(app::WindowCaption.toString() + u": Exit Screen"_s);
@@ -44,8 +44,8 @@ void frmExitScreen::Form_Load(const QIcon &applicationIcon)
 void frmExitScreen::closeEvent(QCloseEvent *event)
 {
     // Never cancelled: the window goes, and its handler runs only once.
-    if (!m_unloaded) {
-        m_unloaded = true;
+    if (!unloaded) {
+        unloaded = true;
         Form_Unload();
     }
     event->accept();
@@ -78,8 +78,8 @@ void frmExitScreen::lblGoToHome_Click()
 void frmExitScreen::cmdSubmit_Click()
 {
     const links::PreparedReferral referral =
-        links::prepareReferral({m_name->text(), m_email->text(), m_message->text(),
-                                m_friendName->text(), m_friendEmail->text()});
+        links::prepareReferral({namePrompt->text(), emailPrompt->text(), messagePrompt->text(),
+                                friendNamePrompt->text(), friendEmailPrompt->text()});
     if (referral.problem) {
         platform::showMessage(this, *referral.problem, platform::MessageIcon::Critical);
         return;

@@ -61,11 +61,11 @@ frmMain::frmMain(QWidget *parent)
     // The dark green is the client area's; the menu bar keeps the desktop's
     // colours.
     platform::setBackgroundColour(client, colour::DarkGreen);
-    m_windowLayout->addWidget(client);
+    windowLayout->addWidget(client);
 
     createForumInvitation(client);
-    m_panels = new QStackedWidget(client);
-    m_panels->setGeometry(PanelRect);
+    panelStack = new QStackedWidget(client);
+    panelStack->setGeometry(PanelRect);
     // The questions and result panels are built when first brought to the
     // front, so that the window shows without waiting for them.
     createDetailsPanel();
@@ -86,10 +86,10 @@ void frmMain::createWindow()
     setFont(windowFont());
 
     // The client area has a fixed size; the menu bar goes above it.
-    m_windowLayout = new QVBoxLayout(this);
-    m_windowLayout->setContentsMargins(0, 0, 0, 0);
-    m_windowLayout->setSpacing(0);
-    m_windowLayout->setSizeConstraint(QLayout::SetFixedSize);
+    windowLayout = new QVBoxLayout(this);
+    windowLayout->setContentsMargins(0, 0, 0, 0);
+    windowLayout->setSpacing(0);
+    windowLayout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void frmMain::createForumInvitation(QWidget *client)
@@ -110,13 +110,13 @@ QGroupBox *frmMain::createPanel(Step step, const QString &caption)
     // Sized at once, not first when the stack lays it out: the labels that
     // size themselves to their text measure the room their panel gives them.
     QGroupBox *panel = stepPanels[step] =
-        ui::createFrame(m_panels, {.name = ui::arrayMemberName(u"fraStep"_s, step),
-                                   .caption = caption,
-                                   .geometry = QRect(QPoint(0, 0), PanelRect.size()),
-                                   .font = frameFont(),
-                                   .textColour = colour::White,
-                                   .background = colour::Navy});
-    m_panels->addWidget(panel);
+        ui::createFrame(panelStack, {.name = ui::arrayMemberName(u"fraStep"_s, step),
+                                     .caption = caption,
+                                     .geometry = QRect(QPoint(0, 0), PanelRect.size()),
+                                     .font = frameFont(),
+                                     .textColour = colour::White,
+                                     .background = colour::Navy});
+    panelStack->addWidget(panel);
     return panel;
 }
 
@@ -293,8 +293,8 @@ void frmMain::BringOfferToFront(Offer offer)
 void frmMain::closeEvent(QCloseEvent *event)
 {
     // The handler never cancels: the window always goes, and only once.
-    if (!m_unloaded) {
-        m_unloaded = true;
+    if (!unloaded) {
+        unloaded = true;
         Form_Unload();
     }
     event->accept();

@@ -42,7 +42,7 @@ public:
     void BringOfferToFront(Offer offer);
 
     // The risk test run this window leads the user through.
-    const risktest::RiskTestRun &run() const { return m_run; }
+    const risktest::RiskTestRun &run() const { return testRun; }
 
 Q_SIGNALS:
     // The window is being unloaded (close box, system menu or File, Exit);
@@ -97,9 +97,9 @@ private:
     void announceQuestion();
     void announceResult();
 
-    QVBoxLayout *m_windowLayout = nullptr;
+    QVBoxLayout *windowLayout = nullptr;
 
-    QMenuBar *m_menuBar = nullptr;
+    QMenuBar *menuBar = nullptr;
     QMenu *mnuFile = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuHelp = nullptr;
@@ -111,7 +111,7 @@ private:
     QAction *mnuMakeMoney = nullptr;
 
     LinkLabel *forumLink = nullptr;
-    QStackedWidget *m_panels = nullptr;
+    QStackedWidget *panelStack = nullptr;
     std::array<QGroupBox *, 3> stepPanels{};
 
     QLabel *diseaseIntro = nullptr;
@@ -141,8 +141,8 @@ private:
     LinkLabel *fullBrandOffer = nullptr;
 
     // How many questions this run has shown, 0 to 5.
-    qint16 m_questionsShown = 0;
-    risktest::RiskTestRun m_run;
+    qint16 questionsShown = 0;
+    risktest::RiskTestRun testRun;
 
-    bool m_unloaded = false;
+    bool unloaded = false;
 };

@@ -34,16 +34,16 @@ void addSeparator(QMenu *menu, const QString &name)
 
 void frmMain::createMenuBar()
 {
-    m_menuBar = new QMenuBar(this);
-    m_menuBar->setObjectName(u"menuBar"_s);
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(u"menuBar"_s);
     // Menus are drawn in the desktop's menu font, not the window's Verdana.
-    m_menuBar->setFont(QApplication::font("QMenuBar"));
+    menuBar->setFont(QApplication::font("QMenuBar"));
 
-    mnuFile = m_menuBar->addMenu(u"&File"_s);
+    mnuFile = menuBar->addMenu(u"&File"_s);
     mnuFile->setObjectName(u"mnuFile"_s);
     mnuExit = addEntry(mnuFile, u"mnuExit"_s, u"E&xit"_s);
 
-    mnuHelp = m_menuBar->addMenu(u"&Help"_s);
+    mnuHelp = menuBar->addMenu(u"&Help"_s);
     mnuHelp->setObjectName(u"mnuHelp"_s);
     mnuOnline = addEntry(mnuHelp, u"mnuOnline"_s, u"&Online Help"_s);
     mnuVisit = addEntry(mnuHelp, u"mnuVisit"_s, u"&Visit Us Online"_s);
@@ -53,12 +53,12 @@ void frmMain::createMenuBar()
     mnuAbout = addEntry(mnuHelp, u"mnuAbout"_s, u"&About Software"_s);
 
     // Commands on the menu bar itself: choosing them acts at once.
-    mnuDonate = addEntry(m_menuBar, u"mnuDonate"_s, u"&Donate"_s);
-    mnuMakeMoney = addEntry(m_menuBar, u"mnuMakeMoney"_s, u"Make Money &Online"_s);
+    mnuDonate = addEntry(menuBar, u"mnuDonate"_s, u"&Donate"_s);
+    mnuMakeMoney = addEntry(menuBar, u"mnuMakeMoney"_s, u"Make Money &Online"_s);
     // Switched off for good; nothing in the program switches it on.
     mnuMakeMoney->setEnabled(false);
 
-    m_windowLayout->setMenuBar(m_menuBar);
+    windowLayout->setMenuBar(menuBar);
 }
 
 void frmMain::connectMenuAndLinks()

@@ -58,8 +58,8 @@ void frmMain::cmdNext_Click()
     const std::optional<qint16> weight = ValidateDetails();
     if (!weight)
         return;
-    m_run = risktest::startRun(cboHeight->currentIndex(), *weight);
-    m_questionsShown = 0;
+    testRun = risktest::startRun(cboHeight->currentIndex(), *weight);
+    questionsShown = 0;
     buildPanelOnce(QuestionsStep);
     cmdNextQuestion_Click();
     BringToFront(QuestionsStep);
@@ -71,12 +71,12 @@ void frmMain::cmdNext_Click()
 void frmMain::cmdNextQuestion_Click()
 {
     using risktest::QuestionCount;
-    if (m_questionsShown >= 1 && m_questionsShown < QuestionCount) {
-        m_run.answers[m_questionsShown - 1] = cboAnswer_Option->currentText();
-    } else if (m_questionsShown >= QuestionCount) {
-        m_run.answers[QuestionCount - 1] = cboAnswer_Option->currentText();
-        const risktest::RiskResult result = risktest::calculateRisk(m_run);
-        m_run.score = result.score;
+    if (questionsShown >= 1 && questionsShown < QuestionCount) {
+        testRun.answers[questionsShown - 1] = cboAnswer_Option->currentText();
+    } else if (questionsShown >= QuestionCount) {
+        testRun.answers[QuestionCount - 1] = cboAnswer_Option->currentText();
+        const risktest::RiskResult result = risktest::calculateRisk(testRun);
+        testRun.score = result.score;
         buildPanelOnce(ResultStep);
         ui::setFittedText(scoreLine, result.scoreLine);
         ui::setFittedText(verdictLine, result.verdict);
@@ -85,8 +85,8 @@ void frmMain::cmdNextQuestion_Click()
         cmdMain->setFocus();
         return;
     }
-    ShowQuestion(m_questionsShown);
-    ++m_questionsShown;
+    ShowQuestion(questionsShown);
+    ++questionsShown;
 }
 
 void frmMain::ShowQuestion(int index)
@@ -121,7 +121,7 @@ void frmMain::cmdMain_Click()
 
 void frmMain::BringToFront(Step step)
 {
-    m_panels->setCurrentWidget(stepPanels[step]);
+    panelStack->setCurrentWidget(stepPanels[step]);
 }
 
 void frmMain::buildPanelOnce(Step step)
