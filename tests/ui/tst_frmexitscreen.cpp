@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "support/Recorders.h"
+#include "support/ShownWindow.h"
 
 #include <cmath>
 #include <memory>
@@ -21,37 +22,28 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// The support message is drawn as the window is made: the draw is in place
+// before it.
+struct SupportMessageDraw
+{
+    platform::ScopedRandomDraw draw;
+};
+
 // The exit screen shown and active, its support message drawn with r.
-class Screen
+class Screen : private SupportMessageDraw, public ShownWindow<frmExitScreen>
 {
 public:
     explicit Screen(float r = 0.0f)
-        : m_draw([r] { return r; })
-        , form(QIcon(app::ApplicationIconResource.toString()))
+        : SupportMessageDraw{platform::ScopedRandomDraw([r] { return r; })}
+        , ShownWindow(QIcon(app::ApplicationIconResource.toString()))
         , quit(&form, &frmExitScreen::quitRequested)
-    {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        active = QTest::qWaitForWindowActive(&form);
-    }
+    {}
 
-    template <typename T> T *find(const QString &name) { return form.findChild<T *>(name); }
     QLineEdit *box(const QString &name) { return find<QLineEdit>(name); }
     QPushButton *button(const QString &name) { return find<QPushButton>(name); }
-    QString focusName() const
-    {
-        const QWidget *focus = QApplication::focusWidget();
-        return focus ? focus->objectName() : QString();
-    }
     void focus(const QString &name) { find<QWidget>(name)->setFocus(Qt::TabFocusReason); }
 
-private:
-    platform::ScopedRandomDraw m_draw;
-
-public:
-    frmExitScreen form;
     QSignalSpy quit;
-    bool active = false;
 };
 
 } // namespace

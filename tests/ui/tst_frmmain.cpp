@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "support/Recorders.h"
+#include "support/ShownWindow.h"
 
 #include <vector>
 
@@ -26,25 +27,10 @@ const QString HighVerdict =
     u"You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."_s;
 const QString LowVerdict = u"You are at a Low Risk of having Type 2 Diabetes now."_s;
 
-// The window under test, shown and active, with its controls found by name.
-class Window
+// The main window under test, shown and active.
+class Window : public ShownWindow<frmMain>
 {
 public:
-    Window()
-    {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        ok = QTest::qWaitForWindowActive(&form);
-    }
-
-    template <typename T> T *find(const QString &name)
-    {
-        T *child = form.findChild<T *>(name);
-        if (!child)
-            qFatal("no control named %s", qPrintable(name));
-        return child;
-    }
-
     QLineEdit *txtName() { return find<QLineEdit>(u"txtName"_s); }
     QLineEdit *txtWeight() { return find<QLineEdit>(u"txtWeight"_s); }
     QComboBox *cboHeight() { return find<QComboBox>(u"cboHeight"_s); }
@@ -65,12 +51,6 @@ public:
         return -1;
     }
 
-    QString focusName() const
-    {
-        const QWidget *focus = QApplication::focusWidget();
-        return focus ? focus->objectName() : QString();
-    }
-
     // Picks a list entry the way a user does from the keyboard.
     void choose(QComboBox *list, int index)
     {
@@ -88,9 +68,6 @@ public:
         txtWeight()->setFocus();
         QTest::keyClicks(txtWeight(), weight);
     }
-
-    frmMain form;
-    bool ok = false;
 };
 
 } // namespace
@@ -103,7 +80,7 @@ private Q_SLOTS:
     void load_showsDetailsWithFirstHeightAndFocusInName()
     {
         Window window;
-        QVERIFY(window.ok);
+        QVERIFY(window.active);
         QCOMPARE(window.panelInFront(), 0);
         QCOMPARE(window.cboHeight()->count(), 19);
         QCOMPARE(window.cboHeight()->currentText(), u"4'10''"_s);
@@ -116,7 +93,7 @@ private Q_SLOTS:
     {
         MessageRecorder messages;
         Window window;
-        QVERIFY(window.ok);
+        QVERIFY(window.active);
 
         window.enterDetails(u"Ann"_s, 10, u"180"_s);
         QCOMPARE(window.cboHeight()->currentText(), u"5'8''"_s);
@@ -155,7 +132,7 @@ private Q_SLOTS:
     void secondRun_startsFromZeroAndQuestionOne()
     {
         Window window;
-        QVERIFY(window.ok);
+        QVERIFY(window.active);
         window.enterDetails(u"Ann"_s, 0, u"300"_s);
         QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
         for (int question = 0; question < 5; ++question)
@@ -205,7 +182,7 @@ private Q_SLOTS:
 
         MessageRecorder messages;
         Window window;
-        QVERIFY(window.ok);
+        QVERIFY(window.active);
         window.enterDetails(name, 3, weight);
         window.cmdNext()->setFocus();
         QTest::keyClick(window.cmdNext(), Qt::Key_Return);
@@ -228,7 +205,7 @@ private Q_SLOTS:
     {
         MessageRecorder messages;
         Window window;
-        QVERIFY(window.ok);
+        QVERIFY(window.active);
         window.enterDetails(u"Ann"_s, 0, u"200"_s);
         QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
         for (int question = 0; question < 5; ++question)
@@ -261,7 +238,7 @@ private Q_SLOTS:
         QFETCH(QString, weight);
         QFETCH(int, points);
         Window window;
-        QVERIFY(window.ok);
+        QVERIFY(window.active);
         window.enterDetails(u"Ann"_s, 0, weight);
         QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
         QCOMPARE(window.panelInFront(), 1);
@@ -271,7 +248,7 @@ private Q_SLOTS:
     void keyboard_tabMovesAmongTheVisiblePanelOnly()
     {
         Window window;
-        QVERIFY(window.ok);
+        QVERIFY(window.active);
         // Tab from the focus through each name in turn, the first again last.
         auto tabCycle = [&window](const QStringList &names) {
             QStringList seen{window.focusName()};
@@ -305,7 +282,7 @@ private Q_SLOTS:
     void keyboard_accessKeysAndEnterDriveAWholeRun()
     {
         Window window;
-        QVERIFY(window.ok);
+        QVERIFY(window.active);
         window.enterDetails(u"Ann"_s, 0, u"100"_s);
         // Alt+Q and Alt+M belong to covered panels and do nothing here.
         QTest::keyClick(window.txtWeight(), Qt::Key_Q, Qt::AltModifier);
@@ -363,8 +340,8 @@ private Q_SLOTS:
                u"Yes"_s;
         QTest::newRow("answersSayTheirFirstEntryWhenNotInFocus")
             << 2 << false << u"cboAnswer_Option"_s << u"Yes"_s;
-        QTest::newRow("resultWithMainScreen") << 5 << false << u"cmdMain"_s
-                                              << u"Your Score is: 8. "_s + LowVerdict;
+        QTest::newRow("resultWithMainScreen")
+            << 5 << false << u"cmdMain"_s << u"Your Score is: 8. "_s + LowVerdict;
     }
 
     void screenReaders_hearEachStep()
@@ -394,7 +371,7 @@ private Q_SLOTS:
     void offerLabels_fullBrandStartsInFront()
     {
         Window window;
-        QVERIFY(window.ok);
+        QVERIFY(window.active);
         auto *frame = window.find<QGroupBox>(u"fraFullBrand"_s);
         const QPoint middle = window.label(u"lblCobrand"_s)->geometry().center();
         QCOMPARE(frame->childAt(middle), window.label(u"lblFullBrand"_s));

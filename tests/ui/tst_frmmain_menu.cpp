@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "support/Recorders.h"
+#include "support/ShownWindow.h"
 #include <QTimer>
 
 #include <vector>
@@ -24,20 +25,10 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // The main window shown and active.
-class Window
+struct Window : ShownWindow<frmMain>
 {
-public:
-    Window()
-    {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        active = QTest::qWaitForWindowActive(&form);
-    }
-    QAction *action(const QString &name) { return form.findChild<QAction *>(name); }
-    LinkLabel *link(const QString &name) { return form.findChild<LinkLabel *>(name); }
-
-    frmMain form;
-    bool active = false;
+    QAction *action(const QString &name) { return find<QAction>(name); }
+    LinkLabel *link(const QString &name) { return find<LinkLabel>(name); }
 };
 
 } // namespace
