@@ -29,7 +29,7 @@ public:
     int supportMessageIndex() const { return shownSupportMessage; }
 
 Q_SIGNALS:
-    // Exit was pressed or the window is being unloaded: the program ends.
+    // Exit was pressed or the window is closing: the program ends.
     void quitRequested();
 
 protected:

@@ -45,7 +45,7 @@ public:
     const risktest::RiskTestRun &run() const { return testRun; }
 
 Q_SIGNALS:
-    // The window is being unloaded (close box, system menu or File, Exit);
+    // The window is closing (close box, system menu or File, Exit);
     // the program's shutdown follows.
     void unloading();
 
