@@ -1,13 +1,17 @@
 #include "WindowPlacement.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
 #include <QLayout>
 #include <QMargins>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
+#include <chrono>
 
 namespace platform {
 namespace {
@@ -30,8 +34,11 @@ QMargins knownFrameMargins(const QWidget *except)
 
 // A window placed before it is shown is placed by a guess at its frame: the
 // window manager adds the title bar and borders only when it takes the window
-// on. Once it has, the real frame is centred instead. Only that first framing
-// counts: the user may move the window afterwards.
+// on. Once it has, the real frame is centred instead. The window manager does
+// so in its own time, and not always with an event the window hears of, so
+// from the moment the window shows its frame is looked at now and then, for a
+// while. Only that first framing counts: the user may move the window
+// afterwards.
 class RecentreWhenFramed final : public QObject
 {
 public:
@@ -39,34 +46,64 @@ public:
         : QObject(window)
         , m_window(window)
     {
+        m_looks.setInterval(LookInterval);
+        connect(&m_looks, &QTimer::timeout, this, &RecentreWhenFramed::look);
         window->installEventFilter(this);
+        if (window->isVisible())
+            startLooking();
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // The frame shows once the window manager has taken the window on:
-        // a window it moves hears of it, one it leaves where it was is
-        // painted or activated.
-        const QEvent::Type type = event->type();
-        if (watched != m_window || !m_window->isVisible() ||
-            (type != QEvent::Move && type != QEvent::Paint && type != QEvent::WindowActivate))
-            return false;
-        const QRect frame = m_window->frameGeometry();
-        if (frame == m_window->geometry())
-            return false;
-        m_window->removeEventFilter(this);
-        deleteLater();
-        if (const QScreen *screen = m_window->screen()) {
-            const QPoint centred = centredPosition(frame.size(), screen->availableGeometry());
-            if (centred != frame.topLeft())
-                m_window->move(centred);
-        }
+        if (watched == m_window && event->type() == QEvent::Show && !m_looks.isActive())
+            startLooking();
         return false;
     }
 
 private:
+    static constexpr std::chrono::milliseconds LookInterval{20};
+    static constexpr std::chrono::milliseconds LookFor{3000};
+
+    void startLooking()
+    {
+        m_deadline.setRemainingTime(LookFor);
+        m_looks.start();
+    }
+
+    void look()
+    {
+        const QWindow *handle = m_window->windowHandle();
+        const QMargins margins = handle ? handle->frameMargins() : QMargins();
+        if (margins.isNull()) {
+            // No window manager frames it, or not yet.
+            if (m_deadline.hasExpired())
+                stopLooking();
+            return;
+        }
+        stopLooking();
+        const QScreen *screen = m_window->screen();
+        if (!screen)
+            return;
+        const QRect client = m_window->geometry();
+        const QRect frame = client.marginsAdded(margins);
+        const QPoint centred = centredPosition(frame.size(), screen->availableGeometry());
+        // Placed by its client area, which Qt always takes as given.
+        if (centred != frame.topLeft())
+            m_window->setGeometry(
+                QRect(centred + QPoint(margins.left(), margins.top()), client.size()));
+    }
+
+    void stopLooking()
+    {
+        m_looks.stop();
+        m_window->removeEventFilter(this);
+        deleteLater();
+    }
+
     QWidget *m_window;
+    QTimer m_looks;
+    QDeadlineTimer m_deadline;
 };
 
 } // namespace
