@@ -2,11 +2,11 @@
 // edited by hand, cut short by a full disk or written by some other program.
 
 #include "FuzzCheck.h"
+#include "app/UpdateQuestion.h"
 #include "links/PageAddresses.h"
 #include "links/UrlOpener.h"
 #include "platform/MessageBox.h"
 #include "settings/SettingsStore.h"
-#include "app/UpdateQuestion.h"
 
 #include <QDate>
 #include <QDir>

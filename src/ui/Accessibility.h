@@ -36,10 +36,9 @@ void announceChoices(QComboBox *list, ChoiceWording wording = {});
 // focus.
 void announce(QWidget *control, const QString &message);
 
-// Runs the change without telling assistive technology of anything it does. A text box that changes its text just before it takes
-// the focus would have screen readers take the caret move for the focus
-// change and keep silent about the box; such a box is read as it is when the
-// focus arrives.
+// Runs the change without telling assistive technology of anything it does. A text box that changes
+// its text just before it takes the focus would have screen readers take the caret move for the
+// focus change and keep silent about the box; such a box is read as it is when the focus arrives.
 void changeUnannounced(const std::function<void()> &change);
 
 // A text box that takes the focus selects its text or moves its caret before

@@ -1,7 +1,7 @@
 #include "StartupBench.h"
 
-#include "settings/SettingsStore.h"
 #include "app/UpdateQuestion.h"
+#include "settings/SettingsStore.h"
 #include "support/Recorders.h"
 
 #include <QDate>

@@ -1,8 +1,8 @@
+#include "app/UpdateQuestion.h"
 #include "links/PageAddresses.h"
 #include "links/UrlOpener.h"
 #include "platform/MessageBox.h"
 #include "settings/SettingsStore.h"
-#include "app/UpdateQuestion.h"
 
 #include <QDate>
 #include <QDir>
