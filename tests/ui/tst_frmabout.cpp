@@ -11,20 +11,11 @@
 #include <QTest>
 
 #include "support/Recorders.h"
+#include "support/ShownWindow.h"
 
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-QString focusName()
-{
-    const QWidget *focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : QString();
-}
-
-} // namespace
 
 class FrmAboutTest : public QObject
 {
@@ -44,11 +35,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, road);
         BrowserRecorder browser;
-        frmAbout about;
-        about.show();
-        QApplication::setActiveWindow(&about);
-        QVERIFY(QTest::qWaitForWindowActive(&about));
-        QCOMPARE(focusName(), u"cmdOK"_s);
+        ShownWindow<frmAbout> shown;
+        QVERIFY(shown.active);
+        frmAbout &about = shown.form;
+        QCOMPARE(shown.focusName(), u"cmdOK"_s);
         QSignalSpy finished(&about, &QDialog::finished);
 
         if (road == u"enter")
@@ -67,14 +57,13 @@ private Q_SLOTS:
 
     void enterPressesOk_evenWithTheFocusOnTheIcon()
     {
-        frmAbout about;
-        about.show();
-        QApplication::setActiveWindow(&about);
-        QVERIFY(QTest::qWaitForWindowActive(&about));
+        ShownWindow<frmAbout> shown;
+        QVERIFY(shown.active);
+        frmAbout &about = shown.form;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(focusName(), u"picIcon"_s);
+        QCOMPARE(shown.focusName(), u"picIcon"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(focusName(), u"cmdOK"_s);
+        QCOMPARE(shown.focusName(), u"cmdOK"_s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!about.isVisible());
@@ -95,9 +84,9 @@ private Q_SLOTS:
         QFETCH(QString, label);
         QFETCH(QString, address);
         BrowserRecorder browser;
-        frmAbout about;
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        ShownWindow<frmAbout> shown;
+        QVERIFY(shown.active);
+        frmAbout &about = shown.form;
         auto *link = about.findChild<LinkLabel *>(label);
         QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
 
@@ -111,9 +100,9 @@ private Q_SLOTS:
     void link_pressedOnLabelButReleasedElsewhereDoesNothing()
     {
         BrowserRecorder browser;
-        frmAbout about;
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        ShownWindow<frmAbout> shown;
+        QVERIFY(shown.active);
+        frmAbout &about = shown.form;
         auto *link = about.findChild<LinkLabel *>(u"lblHomePage"_s);
         QTest::mousePress(link, Qt::LeftButton);
         QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
@@ -124,9 +113,9 @@ private Q_SLOTS:
     void links_offerScreenReadersAPressActionButNoFocus()
     {
         BrowserRecorder browser;
-        frmAbout about;
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        ShownWindow<frmAbout> shown;
+        QVERIFY(shown.active);
+        frmAbout &about = shown.form;
         auto *link = about.findChild<LinkLabel *>(u"lblCoBrand"_s);
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(link);
         QVERIFY(accessible);
