@@ -106,6 +106,22 @@ private:
     QDeadlineTimer m_deadline;
 };
 
+// Puts a maximised window back at once.
+class MaximiseRefusal final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::WindowStateChange && window->isMaximized())
+            window->setWindowState(window->windowState() & ~Qt::WindowMaximized);
+        return false;
+    }
+};
+
 } // namespace
 
 QPoint centredOver(QSize frame, const QRect &target, const QRect &available)
@@ -135,28 +151,11 @@ void centreOnScreen(QWidget *window)
         layout->activate();
     const QSize frame = window->size().grownBy(knownFrameMargins(window));
     window->move(centredPosition(frame, screen->availableGeometry()));
-    if (window->frameGeometry() == window->geometry())
+    // Only an X11 window manager frames a window the program places; the
+    // other platforms have no frame to wait for, or place windows themselves.
+    if (QGuiApplication::platformName() == u"xcb" && window->frameGeometry() == window->geometry())
         new RecentreWhenFramed(window);
 }
-
-namespace {
-
-class MaximiseRefusal final : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *window = static_cast<QWidget *>(watched);
-        if (event->type() == QEvent::WindowStateChange && window->isMaximized())
-            window->setWindowState(window->windowState() & ~Qt::WindowMaximized);
-        return false;
-    }
-};
-
-} // namespace
 
 void refuseMaximise(QWidget *window)
 {
