@@ -38,6 +38,10 @@ packages="
   devscripts
   clang
   libclang-rt-14-dev
+  poppler-utils
+  qt6-l10n-tools
+  qt6-translations-l10n
+  locales
 "
 
 missing=""
@@ -47,7 +51,18 @@ for pkg in $packages; do
     fi
 done
 
-if [ -z "$missing" ]; then
+# The locales the tests start the program in: English, and Spanish with
+# metric and with US units.
+locales="en_US.UTF-8 es_ES.UTF-8 es_US.UTF-8"
+missing_locales=""
+for name in $locales; do
+    short=$(echo "$name" | sed 's/UTF-8/utf8/')
+    if ! locale -a 2>/dev/null | grep -qx "$short"; then
+        missing_locales="$missing_locales $name"
+    fi
+done
+
+if [ -z "$missing" ] && [ -z "$missing_locales" ]; then
     exit 0
 fi
 
@@ -56,11 +71,22 @@ if [ "$(id -u)" -eq 0 ]; then
 elif command -v sudo >/dev/null 2>&1; then
     as_root="sudo"
 else
-    echo "install-deps: need root or sudo to install:$missing" >&2
+    echo "install-deps: need root or sudo to install:$missing$missing_locales" >&2
     exit 1
 fi
 
-echo "install-deps: installing$missing"
-$as_root apt-get update -q
-# shellcheck disable=SC2086
-DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -q --no-install-recommends $missing
+if [ -n "$missing" ]; then
+    echo "install-deps: installing$missing"
+    $as_root apt-get update -q
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -q --no-install-recommends $missing
+fi
+
+for name in $missing_locales; do
+    echo "install-deps: generating the locale $name"
+    $as_root sed -i "s/^# *\($name UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$name UTF-8" /etc/locale.gen || echo "$name UTF-8" | $as_root tee -a /etc/locale.gen >/dev/null
+done
+if [ -n "$missing_locales" ]; then
+    $as_root locale-gen
+fi

@@ -41,16 +41,24 @@ private Q_SLOTS:
     void menu_entriesInOrderWithAccessKeys()
     {
         Window window;
-        auto *help = window.form.findChild<QMenu *>(u"mnuHelp"_s);
-        QStringList entries;
-        for (const QAction *entry : help->actions())
-            entries << (entry->isSeparator() ? u"-"_s : entry->text());
-        QCOMPARE(entries,
-                 (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s,
-                              u"Check for Software &Update"_s, u"-"_s, u"&About Software"_s}));
-        auto *file = window.form.findChild<QMenu *>(u"mnuFile"_s);
-        QCOMPARE(file->actions().size(), 1);
-        QCOMPARE(file->actions().front()->text(), u"E&xit"_s);
+        auto entries = [&](const QString &menu) {
+            QStringList found;
+            for (const QAction *entry : window.form.findChild<QMenu *>(menu)->actions()) {
+                found << (entry->isSeparator() ? u"-"_s
+                                               : entry->text() + u' ' +
+                                                     entry->shortcut().toString() +
+                                                     (entry->isEnabled() ? u""_s : u" off"_s));
+            }
+            return found;
+        };
+        QCOMPARE(entries(u"mnuHelp"_s),
+                 (QStringList{u"&Online Help "_s, u"&Visit Us Online "_s, u"-"_s,
+                              u"Check for Software &Update "_s, u"-"_s,
+                              u"How Is My Score &Calculated? "_s, u"&About Software "_s}));
+        // Print and Save as PDF wait for a result.
+        QCOMPARE(entries(u"mnuFile"_s),
+                 (QStringList{u"&Print Result... Ctrl+P off"_s,
+                              u"Save Result as P&DF... Ctrl+Shift+S off"_s, u"-"_s, u"E&xit "_s}));
         // Donate and Make Money Online are commands with no menu of their own.
         QVERIFY(!window.action(u"mnuDonate"_s)->menu());
         QVERIFY(!window.action(u"mnuMakeMoney"_s)->menu());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/ResultRecord.h"
 #include "risktest/Scoring.h"
 
 #include <QWidget>
@@ -44,6 +45,9 @@ public:
     // The risk test run this window leads the user through.
     const risktest::RiskTestRun &run() const { return testRun; }
 
+    // The result in front, if one is.
+    const std::optional<report::ResultRecord> &result() const { return shownResult; }
+
 Q_SIGNALS:
     // The window is closing (close box, system menu or File, Exit);
     // the program's shutdown follows.
@@ -57,10 +61,13 @@ private Q_SLOTS:
     void cmdNextQuestion_Click();
     void cmdMain_Click();
 
+    void mnuPrint_Click();
+    void mnuSavePdf_Click();
     void mnuExit_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
     void mnuUpdate_Click();
+    void mnuScore_Click();
     void mnuAbout_Click();
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
@@ -88,6 +95,8 @@ private:
     std::optional<qint16> ValidateDetails();
     void ShowQuestion(int index);
     void BringToFront(Step step);
+    // Print and Save as PDF act on the result in front; they are off otherwise.
+    void enableResultActions();
     // Builds the questions or the result panel the first time it is needed.
     void buildPanelOnce(Step step);
 
@@ -101,11 +110,14 @@ private:
 
     QMenuBar *menuBar = nullptr;
     QMenu *mnuFile = nullptr;
+    QAction *mnuPrint = nullptr;
+    QAction *mnuSavePdf = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuOnline = nullptr;
     QAction *mnuVisit = nullptr;
     QAction *mnuUpdate = nullptr;
+    QAction *mnuScore = nullptr;
     QAction *mnuAbout = nullptr;
     QAction *mnuDonate = nullptr;
     QAction *mnuMakeMoney = nullptr;
@@ -143,6 +155,9 @@ private:
     // How many questions this run has shown, 0 to 5.
     qint16 questionsShown = 0;
     risktest::RiskTestRun testRun;
+    // The result in front, with the name it was taken for; empty before the
+    // first result and after Main Screen.
+    std::optional<report::ResultRecord> shownResult;
 
     bool unloaded = false;
 };

@@ -17,10 +17,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QAction *addEntry(QWidget *menu, const QString &name, const QString &caption)
+QAction *addEntry(QWidget *menu, const QString &name, const QString &caption,
+                  const QKeySequence &shortcut = {})
 {
     auto *entry = new QAction(caption, menu);
     entry->setObjectName(name);
+    entry->setShortcut(shortcut);
     menu->addAction(entry);
     return entry;
 }
@@ -41,7 +43,13 @@ void frmMain::createMenuBar()
 
     mnuFile = menuBar->addMenu(u"&File"_s);
     mnuFile->setObjectName(u"mnuFile"_s);
+    // Print and Save as PDF are off until a result shows.
+    mnuPrint = addEntry(mnuFile, u"mnuPrint"_s, u"&Print Result..."_s, QKeySequence::Print);
+    mnuSavePdf = addEntry(mnuFile, u"mnuSavePdf"_s, u"Save Result as P&DF..."_s,
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addSeparator(mnuFile, u"mnuFileSep"_s);
     mnuExit = addEntry(mnuFile, u"mnuExit"_s, u"E&xit"_s);
+    enableResultActions();
 
     mnuHelp = menuBar->addMenu(u"&Help"_s);
     mnuHelp->setObjectName(u"mnuHelp"_s);
@@ -50,6 +58,7 @@ void frmMain::createMenuBar()
     addSeparator(mnuHelp, u"mnuSep1"_s);
     mnuUpdate = addEntry(mnuHelp, u"mnuUpdate"_s, u"Check for Software &Update"_s);
     addSeparator(mnuHelp, u"mnuSep2"_s);
+    mnuScore = addEntry(mnuHelp, u"mnuScore"_s, u"How Is My Score &Calculated?"_s);
     mnuAbout = addEntry(mnuHelp, u"mnuAbout"_s, u"&About Software"_s);
 
     // Commands on the menu bar itself: choosing them acts at once.
@@ -63,16 +72,41 @@ void frmMain::createMenuBar()
 
 void frmMain::connectMenuAndLinks()
 {
+    connect(mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
+    connect(mnuSavePdf, &QAction::triggered, this, &frmMain::mnuSavePdf_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
     connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
     connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
+    connect(mnuScore, &QAction::triggered, this, &frmMain::mnuScore_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
     connect(mnuMakeMoney, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
     connect(forumLink, &LinkLabel::clicked, this, &frmMain::forumLink_Click);
     connect(coBrandOffer, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
     connect(fullBrandOffer, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+}
+
+void frmMain::enableResultActions()
+{
+    const bool resultShows = shownResult.has_value();
+    mnuPrint->setEnabled(resultShows);
+    mnuSavePdf->setEnabled(resultShows);
+}
+
+void frmMain::mnuPrint_Click()
+{
+    // Printing comes with the printing module (to do).
+}
+
+void frmMain::mnuSavePdf_Click()
+{
+    // Saving comes with the result page (to do).
+}
+
+void frmMain::mnuScore_Click()
+{
+    // The score window comes next (to do).
 }
 
 void frmMain::mnuExit_Click()

@@ -77,6 +77,11 @@ void frmMain::cmdNextQuestion_Click()
         testRun.answers[QuestionCount - 1] = cboAnswer_Option->currentText();
         const risktest::RiskResult result = risktest::calculateRisk(testRun);
         testRun.score = result.score;
+        shownResult = report::ResultRecord{.name = txtName->text(),
+                                           .run = testRun,
+                                           .result = result,
+                                           .takenAt = QDateTime::currentDateTime()};
+        enableResultActions();
         buildPanelOnce(ResultStep);
         ui::setFittedText(scoreLine, result.scoreLine);
         ui::setFittedText(verdictLine, result.verdict);
@@ -115,6 +120,8 @@ void frmMain::cmdMain_Click()
         txtWeight->clear();
     });
     cboHeight->setCurrentIndex(0);
+    shownResult.reset();
+    enableResultActions();
     BringToFront(DetailsStep);
     txtName->setFocus();
 }
