@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QLayout>
 #include <QMargins>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -38,13 +39,15 @@ QMargins knownFrameMargins(const QWidget *except)
 // so in its own time, and not always with an event the window hears of, so
 // from the moment the window shows its frame is looked at now and then, for a
 // while. Only that first framing counts: the user may move the window
-// afterwards.
+// afterwards. A window with an owner is centred over the owner's frame, as
+// the owner stands then; one without, on its screen.
 class RecentreWhenFramed final : public QObject
 {
 public:
-    explicit RecentreWhenFramed(QWidget *window)
+    explicit RecentreWhenFramed(QWidget *window, const QWidget *owner = nullptr)
         : QObject(window)
         , m_window(window)
+        , m_owner(owner)
     {
         m_looks.setInterval(LookInterval);
         connect(&m_looks, &QTimer::timeout, this, &RecentreWhenFramed::look);
@@ -87,7 +90,10 @@ private:
             return;
         const QRect client = m_window->geometry();
         const QRect frame = client.marginsAdded(margins);
-        const QPoint centred = centredPosition(frame.size(), screen->availableGeometry());
+        const QRect available = screen->availableGeometry();
+        const QPoint centred = m_owner
+                                   ? centredOver(frame.size(), m_owner->frameGeometry(), available)
+                                   : centredPosition(frame.size(), available);
         // Placed by its client area, which Qt always takes as given.
         if (centred != frame.topLeft())
             m_window->setGeometry(
@@ -102,6 +108,7 @@ private:
     }
 
     QWidget *m_window;
+    QPointer<const QWidget> m_owner;
     QTimer m_looks;
     QDeadlineTimer m_deadline;
 };
@@ -121,6 +128,29 @@ protected:
         return false;
     }
 };
+
+// Centres the window over the owner's frame, or on its screen without an
+// owner.
+void centre(QWidget *window, const QWidget *owner)
+{
+    const QWidget *onScreenOf = owner ? owner : window;
+    const QScreen *screen =
+        onScreenOf->screen() ? onScreenOf->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // A window whose layout fixes its size has the size of an empty window
+    // until the layout first runs.
+    if (QLayout *layout = window->layout())
+        layout->activate();
+    const QSize frame = window->size().grownBy(knownFrameMargins(window));
+    const QRect available = screen->availableGeometry();
+    window->move(owner ? centredOver(frame, owner->frameGeometry(), available)
+                       : centredPosition(frame, available));
+    // Only an X11 window manager frames a window the program places; the
+    // other platforms have no frame to wait for, or place windows themselves.
+    if (QGuiApplication::platformName() == u"xcb" && window->frameGeometry() == window->geometry())
+        new RecentreWhenFramed(window, owner);
+}
 
 } // namespace
 
@@ -142,19 +172,12 @@ QPoint centredPosition(QSize frame, const QRect &available)
 
 void centreOnScreen(QWidget *window)
 {
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // A window whose layout fixes its size has the size of an empty window
-    // until the layout first runs.
-    if (QLayout *layout = window->layout())
-        layout->activate();
-    const QSize frame = window->size().grownBy(knownFrameMargins(window));
-    window->move(centredPosition(frame, screen->availableGeometry()));
-    // Only an X11 window manager frames a window the program places; the
-    // other platforms have no frame to wait for, or place windows themselves.
-    if (QGuiApplication::platformName() == u"xcb" && window->frameGeometry() == window->geometry())
-        new RecentreWhenFramed(window);
+    centre(window, nullptr);
+}
+
+void centreOver(QWidget *window, const QWidget *owner)
+{
+    centre(window, owner);
 }
 
 void refuseMaximise(QWidget *window)

@@ -23,6 +23,10 @@ QPoint centredPosition(QSize frame, const QRect &available);
 // the window is centred again by its real frame when it is first framed.
 void centreOnScreen(QWidget *window);
 
+// The same for a window that belongs to another: centred over its owner's
+// frame, on the owner's screen.
+void centreOver(QWidget *window, const QWidget *owner);
+
 // Keeps a fixed-size window from being maximised, which it was not designed
 // for. Natively on Wayland, Qt draws the title bar itself and always offers
 // a maximise button there, whatever the window's flags say; a maximised

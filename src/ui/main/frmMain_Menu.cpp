@@ -1,11 +1,13 @@
 // The main window's menu bar and its three link labels. Every entry is one
-// call: a page of the maker's site, the About window, or closing the window.
+// call: a page of the maker's site, the score or About window, or closing the
+// window.
 
 #include "frmMain.h"
 
 #include "links/PageOpeners.h"
 #include "ui/LinkLabel.h"
 #include "ui/about/frmAbout.h"
+#include "ui/score/frmScore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,7 +108,10 @@ void frmMain::mnuSavePdf_Click()
 
 void frmMain::mnuScore_Click()
 {
-    // The score window comes next (to do).
+    // Built afresh for every opening from the result in front, if one is;
+    // modal and owned by this window, like About.
+    frmScore score(shownResult, this);
+    score.exec();
 }
 
 void frmMain::mnuExit_Click()

@@ -1,0 +1,198 @@
+#include "frmScore.h"
+
+#include "AppConstants.h"
+#include "ScoreSheet.h"
+#include "SheetTable.h"
+#include "platform/Colours.h"
+#include "platform/Fonts.h"
+#include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
+#include "risktest/Scoring.h"
+#include "ui/Controls.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <numeric>
+
+using namespace Qt::Literals::StringLiterals;
+using platform::twipsRect;
+namespace colour = platform::colour;
+
+namespace {
+
+QFont windowFont()
+{
+    return platform::verdana(8.25);
+}
+QFont boldFont()
+{
+    return platform::verdana(8.25, {.bold = true});
+}
+QFont frameFont()
+{
+    return platform::verdana(9, {.bold = true});
+}
+
+ui::FrameRow frameRow(const QString &name, const QString &caption, QRect geometry)
+{
+    return {.name = name,
+            .caption = caption,
+            .geometry = geometry,
+            .font = frameFont(),
+            .textColour = colour::White,
+            .background = colour::Navy};
+}
+
+} // namespace
+
+frmScore::frmScore(const std::optional<report::ResultRecord> &shown, QWidget *parent)
+    : QDialog(parent)
+{
+    createWindow();
+    createAnswersFrame(shown);
+    createWeightFrame(shown);
+    createBandsFrame(shown);
+    createScoreLines(shown);
+    // The person's points are written out only while a result shows; empty,
+    // they would be nameless labels to a screen reader.
+    for (QLabel *line : {yourAnswers, yourWeight, yourScore, markerLegend})
+        line->setVisible(shown.has_value());
+    // The OK button first, as the window opens; the tables follow in
+    // reading order.
+    setTabOrder(okButton, answersTable);
+    setTabOrder(answersTable, weightTable);
+    setTabOrder(weightTable, bandsTable);
+    okButton->setFocus();
+    if (parent)
+        platform::centreOver(this, parent->window());
+    else
+        platform::centreOnScreen(this);
+    platform::refuseMaximise(this);
+}
+
+void frmScore::createWindow()
+{
+    setObjectName(u"frmScore"_s);
+    setWindowTitle(tr("How Is My Score Calculated?"));
+    setWindowIcon(QIcon(app::ApplicationIconResource.toString()));
+    // A title bar with the close box only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(platform::twipsSize(10560, 8700));
+    setFont(windowFont());
+    platform::setBackgroundColour(this, colour::DarkGreen);
+
+    introduction = ui::createLabel(
+        this, {.name = u"lblIntro"_s,
+               .text = tr("Your score adds up the points of your answers and of your weight. "
+                          "The higher the score, the higher the risk."),
+               .geometry = twipsRect(120, 90, 10320, 390),
+               .font = boldFont(),
+               .textColour = colour::PaleGreen});
+}
+
+void frmScore::createAnswersFrame(const std::optional<report::ResultRecord> &shown)
+{
+    answersFrame = ui::createFrame(this, frameRow(u"fraAnswers"_s, tr("Points for Each Answer"),
+                                                  twipsRect(120, 540, 6120, 6030)));
+    answersTable = ui::score::createSheetTable(answersFrame,
+                                               {.name = u"tblAnswers"_s,
+                                                .accessibleName = answersFrame->title(),
+                                                .headings = {tr("Answer"), tr("Points")},
+                                                .geometry = twipsRect(120, 300, 5880, 5280),
+                                                .font = windowFont(),
+                                                .sizedColumn = 1,
+                                                .yoursSpoken = tr("%1, your answer")},
+                                               ui::score::answerRows(shown));
+    yourAnswers = ui::createLabel(
+        answersFrame,
+        {.name = u"lblYourAnswers"_s,
+         .text = shown ? tr("Your answers: %1 points")
+                             .arg(std::accumulate(shown->result.points.answers.begin(),
+                                                  shown->result.points.answers.end(), 0))
+                       : QString(),
+         .geometry = twipsRect(120, 5700, 5880, 195),
+         .font = boldFont(),
+         .textColour = colour::BrightGreen});
+}
+
+void frmScore::createWeightFrame(const std::optional<report::ResultRecord> &shown)
+{
+    weightFrame = ui::createFrame(
+        this, frameRow(u"fraWeight"_s, tr("Points for Weight"), twipsRect(6360, 540, 4080, 6030)));
+    weightRule = ui::createLabel(
+        weightFrame, {.name = u"lblWeightRule"_s,
+                      .text = tr("At or above this weight: %1 points").arg(risktest::WeightScore),
+                      .geometry = twipsRect(120, 300, 3840, 195),
+                      .font = windowFont(),
+                      .textColour = colour::White});
+    weightTable = ui::score::createSheetTable(weightFrame,
+                                              {.name = u"tblWeight"_s,
+                                               .accessibleName = weightFrame->title(),
+                                               .headings = {tr("Height"), tr("Pounds")},
+                                               .geometry = twipsRect(120, 525, 3840, 5160),
+                                               .font = windowFont(),
+                                               .labelAlignment = Qt::AlignHCenter,
+                                               .yoursSpoken = tr("%1, your height")},
+                                              ui::score::weightRows(shown));
+    yourWeight = ui::createLabel(weightFrame, {.name = u"lblYourWeight"_s,
+                                               .text = shown ? tr("Your weight: %1 lb, %2 points")
+                                                                   .arg(shown->run.weight)
+                                                                   .arg(shown->result.points.weight)
+                                                             : QString(),
+                                               .geometry = twipsRect(120, 5700, 3840, 195),
+                                               .font = boldFont(),
+                                               .textColour = colour::BrightGreen});
+}
+
+void frmScore::createBandsFrame(const std::optional<report::ResultRecord> &shown)
+{
+    bandsFrame = ui::createFrame(
+        this, frameRow(u"fraBands"_s, tr("Risk by Score"), twipsRect(120, 6660, 10320, 1500)));
+    bandsTable = ui::score::createSheetTable(bandsFrame,
+                                             {.name = u"tblBands"_s,
+                                              .accessibleName = bandsFrame->title(),
+                                              .headings = {tr("Score"), tr("Risk")},
+                                              .geometry = twipsRect(120, 300, 10080, 1080),
+                                              .font = windowFont(),
+                                              .labelAlignment = Qt::AlignHCenter,
+                                              .valueAlignment = Qt::AlignLeft,
+                                              .sizedColumn = 0,
+                                              .yoursSpoken = tr("%1, your score")},
+                                             ui::score::bandRows(shown));
+}
+
+void frmScore::createScoreLines(const std::optional<report::ResultRecord> &shown)
+{
+    yourScore = ui::createLabel(this, {.name = u"lblYourScore"_s,
+                                       .text = shown ? shown->result.scoreLine : QString(),
+                                       .geometry = twipsRect(120, 8295, 3000, 240),
+                                       .font = platform::verdana(9.75, {.bold = true}),
+                                       .textColour = colour::BrightGreen});
+    markerLegend = ui::createLabel(
+        this, {.name = u"lblMarker"_s,
+               .text = shown ? tr("%1 marks your answers, height and score.").arg(ui::score::Marker)
+                             : QString(),
+               .geometry = twipsRect(3240, 8325, 5820, 195),
+               .font = windowFont(),
+               .textColour = colour::White,
+               .alignment = Qt::AlignRight});
+
+    okButton = ui::createButton(this, {.name = u"cmdOK"_s,
+                                       .caption = tr("OK"),
+                                       .geometry = twipsRect(9180, 8250, 1260, 345),
+                                       .font = windowFont()});
+    // Enter presses it as the default button, from the tables too; Esc and
+    // the close box reject the dialog, which closes it the same way.
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &frmScore::cmdOK_Click);
+}
+
+void frmScore::cmdOK_Click()
+{
+    accept();
+}
