@@ -5,6 +5,7 @@
 #include "ui/about/frmAbout.h"
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
+#include "ui/score/frmScore.h"
 
 #include <QComboBox>
 #include <QIcon>
@@ -14,15 +15,13 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace support {
-namespace {
 
-// The main window after a run started with `weight` pounds and answered
-// with the given list positions, one per question shown so far.
-Window mainWindowAfter(const QString &weight, const std::vector<int> &answers)
+Window mainWindowAfter(const QString &weight, const std::vector<int> &answers, int heightRow)
 {
     auto window = std::make_unique<frmMain>();
     window->show();
     child<QLineEdit>(window.get(), u"txtName"_s)->setText(u"Ann"_s);
+    child<QComboBox>(window.get(), u"cboHeight"_s)->setCurrentIndex(heightRow);
     child<QLineEdit>(window.get(), u"txtWeight"_s)->setText(weight);
     child<QPushButton>(window.get(), u"cmdNext"_s)->click();
     for (const int answer : answers) {
@@ -31,6 +30,8 @@ Window mainWindowAfter(const QString &weight, const std::vector<int> &answers)
     }
     return window;
 }
+
+namespace {
 
 Window mainWindowWithOffer(frmMain::Offer offer)
 {
@@ -45,6 +46,15 @@ Window exitScreenWithMessage(int message)
     // The support message is drawn as floor(r x 4).
     const platform::ScopedRandomDraw draw([message] { return (float(message) + 0.5f) / 4; });
     auto window = std::make_unique<frmExitScreen>(QIcon(app::ApplicationIconResource.toString()));
+    window->show();
+    return window;
+}
+
+// The score window for the result of the main window's run, if it has one.
+Window scoreAfter(int heightRow, const QString &weight, const std::vector<int> &answers)
+{
+    const Window main = mainWindowAfter(weight, answers, heightRow);
+    Window window = std::make_unique<frmScore>(static_cast<frmMain *>(main.get())->result());
     window->show();
     return window;
 }
@@ -72,6 +82,8 @@ const std::vector<WindowState> &windowStates()
         {"exit_supportMessage2", [] { return exitScreenWithMessage(2); }},
         {"exit_supportMessage3", [] { return exitScreenWithMessage(3); }},
         {"about", [] { Window window = std::make_unique<frmAbout>(); window->show(); return window; }},
+        {"score_noResult", [] { return scoreAfter(0, u"100"_s, {}); }},
+        {"score_highResult", [] { return scoreAfter(18, u"400"_s, {2, 0, 1, 0, 0}); }},
     };
     // clang-format on
     return states;

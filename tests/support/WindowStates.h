@@ -28,8 +28,12 @@ struct WindowState
     std::function<Window()> reach;
 };
 
-// Both offers, each question, each verdict, the four support messages and
-// the About window.
+// Both offers, each question, each verdict, the four support messages, the
+// About window and the score window with and without a result.
 const std::vector<WindowState> &windowStates();
+
+// The main window after a run started with `weight` pounds at the height row
+// and answered with the given list positions, one per question shown so far.
+Window mainWindowAfter(const QString &weight, const std::vector<int> &answers, int heightRow = 0);
 
 } // namespace support

@@ -1,23 +1,32 @@
 #include "links/PageAddresses.h"
 #include "links/UrlOpener.h"
 #include "platform/MessageBox.h"
+#include "platform/WindowPlacement.h"
+#include "risktest/Scoring.h"
 #include "settings/SettingsStore.h"
 #include "ui/LinkLabel.h"
 #include "ui/about/frmAbout.h"
 #include "ui/main/frmMain.h"
+#include "ui/score/SheetTable.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "support/Recorders.h"
 #include "support/ShownWindow.h"
+#include "support/WindowStates.h"
+#include <QTableWidget>
 #include <QTimer>
 
+#include <functional>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -30,6 +39,43 @@ struct Window : ShownWindow<frmMain>
     QAction *action(const QString &name) { return find<QAction>(name); }
     LinkLabel *link(const QString &name) { return find<LinkLabel>(name); }
 };
+
+// Hands the window How Is My Score Calculated opens to `look`, then closes it.
+void lookAtScoreWindow(QWidget &main, const std::function<void(QDialog &score)> &look)
+{
+    QTimer::singleShot(0, [&look] {
+        auto *score = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        look(*score);
+        score->reject();
+    });
+    main.findChild<QAction *>(u"mnuScore"_s)->trigger();
+}
+
+QString row(const QString &label, const QString &value, int marks)
+{
+    return label + u" | "_s + value + (marks == 3 ? u" *"_s : marks == 0 ? u""_s : u" !"_s);
+}
+
+// A table of the score window, a row a line: "label | value", with " *"
+// after the person's own: the pointer before its label, bold, and said to be
+// theirs to screen readers. A row with only some of these ends in " !".
+QStringList shownRows(const QDialog &score, const QString &name)
+{
+    const auto *table = score.findChild<QTableWidget *>(name);
+    QStringList rows;
+    for (int index = 0; index < table->rowCount(); ++index) {
+        const QTableWidgetItem *label = table->item(index, 0);
+        const QTableWidgetItem *value = table->item(index, 1); // none under a question
+        QString text = label->text();
+        const bool pointer = text.startsWith(ui::score::Marker);
+        text.remove(0, pointer ? ui::score::Marker.size() + 1 : 0);
+        const QString spoken = label->data(Qt::AccessibleTextRole).toString();
+        const bool bold = value && label->font().bold() && value->font().bold();
+        rows << row(text, value ? value->text() : QString(),
+                    int(pointer) + int(bold) + int(spoken.contains(text) && spoken != text));
+    }
+    return rows;
+}
 
 } // namespace
 
@@ -160,6 +206,102 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(window.form.findChildren<frmAbout *>().isEmpty());
         QVERIFY(browser.addresses.empty());
+    }
+
+    // Also from inside a table, which must leave Enter and Esc to the window.
+    void score_opensModalCentredOverTheMainWindowAndClosesByKey_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::newRow("enterOnOk") << u"cmdOK"_s << int(Qt::Key_Return);
+        QTest::newRow("enterInTable") << u"tblWeight"_s << int(Qt::Key_Enter);
+        QTest::newRow("escapeInTable") << u"tblAnswers"_s << int(Qt::Key_Escape);
+    }
+
+    void score_opensModalCentredOverTheMainWindowAndClosesByKey()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        Window window;
+        const QRect available = window.form.screen()->availableGeometry();
+        window.form.move(available.topLeft()); // where over it is not mid-screen
+        QString seen;
+        lookAtScoreWindow(window.form, [&](QDialog &score) {
+            const QPoint centred = platform::centredOver(score.frameGeometry().size(),
+                                                         window.form.frameGeometry(), available);
+            seen = score.objectName() + u" of "_s + score.parentWidget()->objectName() +
+                   (score.frameGeometry().topLeft() == centred ? u" centred"_s : u" off centre"_s);
+            QTest::keyClick(score.findChild<QWidget *>(focus), Qt::Key(key));
+            seen += score.isVisible() ? u", open"_s : u", closed"_s;
+        });
+        QCOMPARE(seen, u"frmScore of frmMain centred, closed"_s);
+    }
+
+    // The scoring tables as they are, the person's own rows marked while a result shows.
+    void score_showsTheTablesAndMarksTheShownResult_data()
+    {
+        QTest::addColumn<int>("heightRow"); // -1: no run started
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<bool>("backToMainScreen");
+        QTest::newRow("noRun") << -1 << QString() << QList<int>{} << false;
+        QTest::newRow("midRun") << 5 << u"150"_s << QList<int>{1, 0} << false;
+        QTest::newRow("shortestVeryLow") << 0 << u"100"_s << QList<int>{0, 1, 0, 1, 1} << false;
+        QTest::newRow("belowLimitLow") << 6 << u"156"_s << QList<int>{1, 1, 0, 1, 1} << false;
+        QTest::newRow("tallestAtLimitHigh") << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << false;
+        QTest::newRow("backAtMainScreen") << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << true;
+    }
+
+    void score_showsTheTablesAndMarksTheShownResult()
+    {
+        QFETCH(int, heightRow);
+        QFETCH(QString, weight);
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, backToMainScreen);
+        const support::Window main =
+            heightRow < 0
+                ? std::make_unique<frmMain>()
+                : support::mainWindowAfter(weight, {answers.begin(), answers.end()}, heightRow);
+        auto &form = static_cast<frmMain &>(*main);
+        if (backToMainScreen)
+            form.findChild<QPushButton *>(u"cmdMain"_s)->click();
+        const auto &shown = form.result();
+        QCOMPARE(shown.has_value(), answers.size() == risktest::QuestionCount && !backToMainScreen);
+
+        QStringList answerRows, weightRows, bands;
+        for (std::size_t question = 0; question < risktest::QuestionCount; ++question) {
+            const risktest::Question &asked = risktest::questions()[question];
+            answerRows << row(asked.text, {}, 0);
+            for (qsizetype option = 0; option < asked.options.size(); ++option)
+                answerRows << row(
+                    asked.options[option], QString::number(asked.optionPoints[option]),
+                    shown && shown->run.answers[question] == asked.options[option] ? 3 : 0);
+        }
+        for (int height = 0; height < risktest::HeightCount; ++height)
+            weightRows << row(risktest::WeightChart[height].heightLabel.toString(),
+                              QString::number(risktest::WeightChart[height].limit),
+                              shown && shown->run.heightRow == height ? 3 : 0);
+        lookAtScoreWindow(form, [&](QDialog &score) {
+            QCOMPARE(shownRows(score, u"tblAnswers"_s), answerRows);
+            QCOMPARE(shownRows(score, u"tblWeight"_s), weightRows);
+            bands = shownRows(score, u"tblBands"_s);
+        });
+
+        // The bands follow each other from a score of 0, each with the verdict
+        // of its lowest and highest score; the person's band is marked.
+        int next = 0, open = false;
+        for (const QString &band : bands) { // "3 to 9 | ...", "10 or more | ..."
+            const QStringList ends = band.section(u" | "_s, 0, 0)
+                                         .split(QRegularExpression(u"\\D+"_s), Qt::SkipEmptyParts);
+            QCOMPARE(ends.first().toInt(), next);
+            next = ends.last().toInt() + 1;
+            open = ends.size() == 1;
+            const QString verdict = risktest::verdictFor(next - 1);
+            QCOMPARE(risktest::verdictFor(ends.first().toInt()), verdict);
+            QCOMPARE(band.section(u" | "_s, 1).remove(u" *"_s), verdict);
+            QCOMPARE(band.endsWith(u" *"_s), shown && shown->result.verdict == verdict);
+        }
+        QVERIFY(open); // the last band has no highest score
     }
 
     void linkLabels_openTheirPages_data()

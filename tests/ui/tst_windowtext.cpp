@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QWindow>
 
@@ -98,6 +99,33 @@ void checkButtons(QWidget *window, QStringList &problems)
     }
 }
 
+// The cells of a table, but for those under a cell that spans them.
+QList<QTableWidgetItem *> cells(const QTableWidget *table)
+{
+    QList<QTableWidgetItem *> items = table->findItems(u""_s, Qt::MatchContains);
+    items.removeAll(nullptr);
+    return items;
+}
+
+// Tables: every cell's text within its cell, and the cell in sight.
+void checkTables(QWidget *window, QStringList &problems)
+{
+    for (QTableWidget *table : window->findChildren<QTableWidget *>()) {
+        // The room the style leaves on either side of a cell's text.
+        const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+        for (const QTableWidgetItem *item : cells(table)) {
+            // Only the part of the cell in sight counts.
+            const QRect cell = table->visualItemRect(item) & table->viewport()->rect();
+            const QRect room = cell.adjusted(margin, 0, -margin, 0);
+            const QRect needed =
+                QFontMetrics(item->font())
+                    .boundingRect(room, item->textAlignment() | Qt::TextWordWrap, item->text());
+            if (!room.contains(needed))
+                problems << describe(table, item->text(), room, needed);
+        }
+    }
+}
+
 // WCAG 2.1 relative luminance and contrast ratio.
 double luminance(QColor colour)
 {
@@ -167,6 +195,11 @@ std::vector<DrawnText> drawnTexts(QWidget *window)
         } else if (auto *button = qobject_cast<QPushButton *>(widget))
             texts.push_back({button, button->text(), palette.color(QPalette::ButtonText),
                              palette.color(QPalette::Button)});
+        else if (auto *table = qobject_cast<QTableWidget *>(widget))
+            for (const QTableWidgetItem *item : cells(table)) // on their own ground or the table's
+                texts.push_back({table, item->text(), palette.color(QPalette::Text),
+                                 item->background().style() ? item->background().color()
+                                                            : palette.color(QPalette::Base)});
     }
     std::erase_if(texts, [](const DrawnText &drawn) { return drawn.text.isEmpty(); });
     return texts;
@@ -238,6 +271,7 @@ private Q_SLOTS:
         QStringList problems;
         checkLabels(window.get(), problems);
         checkButtons(window.get(), problems);
+        checkTables(window.get(), problems);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
     }
 
