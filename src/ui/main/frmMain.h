@@ -28,8 +28,8 @@ class QVBoxLayout;
 // risktest; this window gathers the input into its run, checks the details
 // and shows the result lines. Above the panels sits the forum invitation, below
 // them the two offer labels, of which only the one in front can be seen; the
-// menu bar and these link labels open the maker's pages or the About window
-// (frmMain_Menu.cpp).
+// menu bar and these link labels open the maker's pages, the score window or
+// the About window (frmMain_Menu.cpp).
 class frmMain final : public QWidget
 {
     Q_OBJECT

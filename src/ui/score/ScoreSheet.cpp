@@ -22,6 +22,16 @@ QString scoresFrom(int lowest)
     return QCoreApplication::translate("ScoreSheet", "%1 or more").arg(lowest);
 }
 
+// The lowest score a run can have: each question's lowest option and a
+// weight below the chart.
+int lowestScore()
+{
+    int lowest = 0;
+    for (const risktest::Question &question : risktest::questions())
+        lowest += *std::ranges::min_element(question.optionPoints);
+    return lowest;
+}
+
 } // namespace
 
 Sheet answerRows(const ShownResult &shown)
@@ -75,14 +85,6 @@ Sheet bandRows(const ShownResult &shown)
         rows.push_back(band);
     }
     return rows;
-}
-
-int lowestScore()
-{
-    int lowest = 0;
-    for (const risktest::Question &question : risktest::questions())
-        lowest += *std::ranges::min_element(question.optionPoints);
-    return lowest;
 }
 
 } // namespace ui::score

@@ -40,8 +40,4 @@ Sheet weightRows(const ShownResult &shown);
 // and its verdict.
 Sheet bandRows(const ShownResult &shown);
 
-// The lowest score a run can have: each question's lowest option and a
-// weight below the chart.
-int lowestScore();
-
 } // namespace ui::score
