@@ -53,8 +53,8 @@ QString withPdfSuffix(const QString &path)
 std::optional<QString> writeResultPdf(const ResultRecord &record, const QString &path,
                                       const QPageSize &paper)
 {
-    // QSaveFile would write beside the folder and then fail to put the file
-    // in its place; a plain reason says more than the system's.
+    // QSaveFile refuses a folder as well, but says "Filename refers to a
+    // directory".
     if (QFileInfo(path).isDir())
         return PdfFile::tr("A folder of that name is in the way.");
     QSaveFile file(path);

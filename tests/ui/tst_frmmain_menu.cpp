@@ -1,5 +1,6 @@
 #include "links/PageAddresses.h"
 #include "links/UrlOpener.h"
+#include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "settings/SettingsStore.h"
 #include "ui/LinkLabel.h"
@@ -8,14 +9,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "support/Recorders.h"
 #include "support/ShownWindow.h"
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <vector>
@@ -29,6 +34,19 @@ struct Window : ShownWindow<frmMain>
 {
     QAction *action(const QString &name) { return find<QAction>(name); }
     LinkLabel *link(const QString &name) { return find<LinkLabel>(name); }
+    bool resultEntriesOn()
+    {
+        return action(u"mnuPrint"_s)->isEnabled() && action(u"mnuSavePdf"_s)->isEnabled();
+    }
+    // A run to its result, with the first answers: a score of 3.
+    void finishRun()
+    {
+        find<QLineEdit>(u"txtName"_s)->setText(u"Ann"_s);
+        find<QLineEdit>(u"txtWeight"_s)->setText(u"150"_s);
+        find<QPushButton>(u"cmdNext"_s)->click();
+        for (int question = 0; question < 5; ++question)
+            find<QPushButton>(u"cmdNextQuestion"_s)->click();
+    }
 };
 
 } // namespace
@@ -44,10 +62,10 @@ private Q_SLOTS:
         auto entries = [&](const QString &menu) {
             QStringList found;
             for (const QAction *entry : window.form.findChild<QMenu *>(menu)->actions()) {
-                found << (entry->isSeparator() ? u"-"_s
-                                               : entry->text() + u' ' +
-                                                     entry->shortcut().toString() +
-                                                     (entry->isEnabled() ? u""_s : u" off"_s));
+                found << (entry->isSeparator()
+                              ? u"-"_s
+                              : entry->text() + u' ' + entry->shortcut().toString() +
+                                    (entry->isEnabled() ? u""_s : u" off"_s));
             }
             return found;
         };
@@ -109,6 +127,84 @@ private Q_SLOTS:
         QVERIFY(QMetaObject::invokeMethod(&window.form, "mnuMakeMoney_Click"));
         QCOMPARE(browser.addresses,
                  std::vector<QString>{links::FullyBrandedPageAddress.toString()});
+    }
+
+    void resultEntries_onOnlyWhileTheResultShows()
+    {
+        Window window;
+        window.finishRun();
+        QVERIFY(window.resultEntriesOn());
+        window.find<QPushButton>(u"cmdMain"_s)->click();
+        QVERIFY(!window.action(u"mnuPrint"_s)->isEnabled());
+        QVERIFY(!window.action(u"mnuSavePdf"_s)->isEnabled());
+    }
+
+    // What the save dialog answers (%1 the folder), what is in that folder
+    // before, and the message shown (its start) or the file written.
+    void savePdf_writesTheFileChosenOrSaysWhy_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("written");
+        const QString notSaved = u"Could not save \"%1\": "_s;
+        QTest::newRow("written") << u"%1/a.pdf"_s << QString() << QString() << u"a.pdf"_s;
+        QTest::newRow("suffixAdded") << u"%1/a"_s << QString() << QString() << u"a.pdf"_s;
+        QTest::newRow("cancelled") << QString() << QString() << QString() << QString();
+        QTest::newRow("folderInTheWay")
+            << u"%1/a.pdf"_s << u"a.pdf/"_s
+            << notSaved.arg(u"%1/a.pdf"_s) + u"A folder of that name is in the way."_s << QString();
+        QTest::newRow("missingFolder")
+            << u"%1/none/a.pdf"_s << QString() << notSaved.arg(u"%1/none/a.pdf"_s) << QString();
+        QTest::newRow("proc") << u"/proc/x.pdf"_s << QString() << notSaved.arg(u"/proc/x.pdf"_s)
+                              << QString();
+        QTest::newRow("suffixAddedOverAFileNotReplaced")
+            << u"%1/a"_s << u"a.pdf"_s << u"%1/a.pdf already exists."_s << QString();
+    }
+
+    void savePdf_writesTheFileChosenOrSaysWhy()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, before);
+        QFETCH(QString, message);
+        QFETCH(QString, written);
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        if (before.endsWith(u'/'))
+            QVERIFY(dir.mkdir(before));
+        else if (!before.isEmpty())
+            QVERIFY(QFile(dir.filePath(before)).open(QIODevice::WriteOnly));
+        const QStringList listed = dir.entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        std::vector<platform::SaveFileRequest> asked;
+        platform::ScopedSaveFileDialog dialog([&](const platform::SaveFileRequest &request) {
+            asked.push_back(request);
+            return answer.contains(u"%1"_s) ? answer.arg(folder.path()) : answer;
+        });
+        MessageRecorder messages;
+        Window window;
+        window.finishRun();
+
+        window.action(u"mnuSavePdf"_s)->trigger();
+
+        QCOMPARE(asked.size(), size_t(1));
+        QCOMPARE(asked[0].parent, &window.form);
+        QCOMPARE(QFileInfo(asked[0].startPath).fileName(),
+                 u"Diabetes risk result %1.pdf"_s.arg(QDate::currentDate().toString(Qt::ISODate)));
+        QCOMPARE(messages.requests.size(), size_t(message.isEmpty() ? 0 : 1));
+        if (!message.isEmpty()) {
+            QVERIFY2(messages.requests[0].text.startsWith(message.arg(folder.path())),
+                     qPrintable(messages.requests[0].text));
+            QCOMPARE(messages.requests[0].parent, &window.form);
+        }
+        QCOMPARE(dir.entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 written.isEmpty() ? listed : listed + QStringList{written});
+        // Only the file written has anything in it; one there before stays empty.
+        for (const QFileInfo &entry : dir.entryInfoList(QDir::Files))
+            QCOMPARE(entry.size() > 0, entry.fileName() == written);
+        QFile file(dir.filePath(written));
+        QCOMPARE(file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-", !written.isEmpty());
+        QVERIFY(!QFileInfo::exists(u"/proc/x.pdf"_s));
+        QVERIFY(window.resultEntriesOn());
     }
 
     void checkForUpdate_asksNothingAndRecordsNothing()
