@@ -5,6 +5,7 @@
 #include "platform/Fonts.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QColor>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -41,16 +42,16 @@ QString number(int value)
     return QString::number(value);
 }
 
-QString colourName(QRgb rgb)
+// Headings in the green of the main window.
+QString headingColour()
 {
-    return u"#%1"_s.arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+    return QColor(platform::colour::DarkGreen).name();
 }
 
 QString heading(const QString &text)
 {
     return u"<p style=\"font-size:12pt; font-weight:bold; color:%1; margin-top:14px; "
-           u"margin-bottom:4px\">%2</p>"_s.arg(colourName(platform::colour::DarkGreen),
-                                               escaped(text));
+           u"margin-bottom:4px\">%2</p>"_s.arg(headingColour(), escaped(text));
 }
 
 // The chart row of the run's height; none for a row outside the chart.
@@ -72,8 +73,7 @@ QString titleBlock(const ResultRecord &record)
 {
     return u"<p style=\"font-size:16pt; font-weight:bold; color:%1; margin-bottom:2px\">%2</p>"
            u"<p style=\"margin-top:0px\">%3<br>%4</p>"_s.arg(
-               colourName(platform::colour::DarkGreen),
-               escaped(ResultPage::tr("Diabetes Risk Test Result")),
+               headingColour(), escaped(ResultPage::tr("Diabetes Risk Test Result")),
                escaped(app::WindowCaption.toString()),
                escaped(ResultPage::tr("Taken on %1").arg(takenAt(record.takenAt))));
 }
