@@ -12,7 +12,8 @@ socket that the program, or anything it starts other than the stand-in
 browser, opens or uses. After each start the settings file must hold the two
 scrambled entries of the update reminder and none of the values typed or
 chosen, plain or scrambled, and the program must have left no other file in
-its configuration, cache, data and runtime folders. --no-strace leaves strace
+its configuration, cache, data and runtime folders but the folders Qt's save
+dialog remembers, which hold none of them either. --no-strace leaves strace
 out (LeakSanitizer, which the sanitizer build runs at exit, cannot work under
 a tracer); the settings and files are checked all the same.
 
@@ -51,6 +52,10 @@ WEIGHT = "180"
 # run presses Down), and the result they give.
 ANSWERS = ["Between 45 to 64 years old", "No", "No", "No", "Yes"]
 SCORE = "Your Score is: 16"
+# The lines of the saved page that matter, in order, each gap one space; the
+# verdict follows the score.
+SAVED = ["Name: Ann", "Between 45 to 64 years old 5", "No 0", "No 5", "No 0", "Yes 1",
+         "At or above the limit 5", "Total 16", SCORE, HIGH_VERDICT]
 REFERRAL = ["Ann Lee", "ann@example.org", "bob@example.org", "Bob & Co"]
 PERSONAL = [NAME, HEIGHT, WEIGHT, *ANSWERS, SCORE, HIGH_VERDICT, *REFERRAL]
 
@@ -123,7 +128,8 @@ def check_no_internet(trace, pages):
 def check_nothing_personal_kept(before):
     """The settings file holds the two scrambled entries of section Settings,
     a count and a date, and nothing typed or chosen in the run, plain or
-    scrambled; the program wrote no other file than that and its lock."""
+    scrambled; the program wrote no other file than that and its lock, and
+    the folders Qt's save dialog remembers, which hold nothing of the run."""
     with open(settings_file.path(), encoding="latin-1") as ini:
         text = ini.read()
     for value in PERSONAL:
@@ -153,9 +159,48 @@ def check_nothing_personal_kept(before):
 
     made = private_files() - before - {
         os.path.dirname(settings_file.path()), settings_file.path(), settings_file.lock_path()}
+    dialog_memory = os.path.join(os.environ["XDG_CONFIG_HOME"], "QtProject.conf")
+    if dialog_memory in made:
+        made.remove(dialog_memory)
+        with open(dialog_memory, encoding="latin-1") as ini:
+            text = ini.read()
+        # Numbers and two-letter words can come up in its binary entries.
+        if any(len(value) > 2 and not value.isdigit() and value in text for value in PERSONAL):
+            fail("Qt's save dialog keeps something of the run:\n" + text)
     if made:
         fail("the program left files besides its settings: %r" % sorted(made))
     print("-- the settings file holds the two entries alone; no other file", flush=True)
+
+
+def result_entries(pyatspi, app):
+    """Whether File's Print Result and Save Result as PDF are on."""
+    return [item.getState().contains(pyatspi.STATE_ENABLED)
+            for name in ("Print Result...", "Save Result as PDF...")
+            for item in find_all(pyatspi, app, "menu item", name, only_showing=False)]
+
+
+def save_result_as_pdf(pyatspi, app, pid):
+    """Ctrl+Shift+S, a full path typed into Qt's own save dialog, Enter; the
+    saved page read back."""
+    keys("ctrl+shift+s")
+    dialog = wait_for("the save dialog", lambda: (windows(pid, "Save Result as PDF") or [None])[0])
+    path = os.path.join(TMP, "saved", "result.pdf")
+    os.makedirs(os.path.dirname(path))
+    activate(dialog)
+    name_box = find_one(pyatspi, app, "text", "File name:")
+    wait_for("the focus in the file name box",
+             lambda: name_box.getState().contains(pyatspi.STATE_FOCUSED), 10)
+    keys("ctrl+a")
+    type_text(path)
+    keys("Return")
+    wait_for(lambda: "the saved file (the file name box holds %r)" % name_box.queryText().getText(
+        0, -1), lambda: os.path.exists(path), 15)
+    lines = [" ".join(line.split())
+             for line in run(["pdftotext", "-layout", path, "-"]).splitlines() if line.strip()]
+    remaining = iter(lines)
+    if any(line not in remaining for line in SAVED[:-1]) or next(remaining, "") != SAVED[-1]:
+        fail("the saved page lacks %r in that order:\n%s" % (SAVED, "\n".join(lines)))
+    find_one(pyatspi, app, "label", SCORE)
 
 
 # ---------------------------------------------------------------- the runs
@@ -193,6 +238,8 @@ def first_start_and_typical_run(pyatspi, log):
     for link in links:
         if link.getState().contains(pyatspi.STATE_FOCUSABLE):
             fail("link %r takes the focus" % link.name)
+    if result_entries(pyatspi, app) != [False, False]:
+        fail("Print Result and Save Result as PDF are not off before a result")
 
     step("typical run: Ann, 5'8'', 180 pounds, five answers")
     activate(main)
@@ -215,6 +262,12 @@ def first_start_and_typical_run(pyatspi, log):
     main_button = find_one(pyatspi, app, "push button", "Main Screen")
     wait_for("the focus on Main Screen",
              lambda: main_button.getState().contains(pyatspi.STATE_FOCUSED), 5)
+    wait_for("Print Result and Save Result as PDF on",
+             lambda: result_entries(pyatspi, app) == [True, True], 5)
+
+    step("Save Result as PDF through Qt's save dialog; the page read back")
+    save_result_as_pdf(pyatspi, app, pid)
+    activate(main)
 
     step("a menu entry, a link label clicked and a link label pressed")
     keys("alt+h", "o")

@@ -1,5 +1,6 @@
 #include "links/PageAddresses.h"
 #include "links/UrlOpener.h"
+#include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowPlacement.h"
 #include "risktest/Scoring.h"
@@ -11,8 +12,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -24,6 +27,7 @@
 #include "support/ShownWindow.h"
 #include "support/WindowStates.h"
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -38,6 +42,19 @@ struct Window : ShownWindow<frmMain>
 {
     QAction *action(const QString &name) { return find<QAction>(name); }
     LinkLabel *link(const QString &name) { return find<LinkLabel>(name); }
+    QList<bool> resultEntriesOn()
+    {
+        return {action(u"mnuPrint"_s)->isEnabled(), action(u"mnuSavePdf"_s)->isEnabled()};
+    }
+    // A run to its result, with the first answers: a score of 3.
+    void finishRun()
+    {
+        find<QLineEdit>(u"txtName"_s)->setText(u"Ann"_s);
+        find<QLineEdit>(u"txtWeight"_s)->setText(u"150"_s);
+        find<QPushButton>(u"cmdNext"_s)->click();
+        for (int question = 0; question < 5; ++question)
+            find<QPushButton>(u"cmdNextQuestion"_s)->click();
+    }
 };
 
 // Hands the window How Is My Score Calculated opens to `look`, then closes it.
@@ -90,10 +107,10 @@ private Q_SLOTS:
         auto entries = [&](const QString &menu) {
             QStringList found;
             for (const QAction *entry : window.form.findChild<QMenu *>(menu)->actions()) {
-                found << (entry->isSeparator() ? u"-"_s
-                                               : entry->text() + u' ' +
-                                                     entry->shortcut().toString() +
-                                                     (entry->isEnabled() ? u""_s : u" off"_s));
+                found << (entry->isSeparator()
+                              ? u"-"_s
+                              : entry->text() + u' ' + entry->shortcut().toString() +
+                                    (entry->isEnabled() ? u""_s : u" off"_s));
             }
             return found;
         };
@@ -155,6 +172,69 @@ private Q_SLOTS:
         QVERIFY(QMetaObject::invokeMethod(&window.form, "mnuMakeMoney_Click"));
         QCOMPARE(browser.addresses,
                  std::vector<QString>{links::FullyBrandedPageAddress.toString()});
+    }
+
+    // What the save dialog answers (%1 the folder), what is in that folder
+    // before, and the message shown (its start) or the file written.
+    void savePdf_writesTheFileChosenOrSaysWhy_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("written");
+        const QString notSaved = u"Could not save \"%1\": "_s;
+        QTest::newRow("written") << u"%1/a.pdf"_s << QString() << QString() << u"a.pdf"_s;
+        QTest::newRow("suffixAdded") << u"%1/a"_s << QString() << QString() << u"a.pdf"_s;
+        QTest::newRow("cancelled") << QString() << QString() << QString() << QString();
+        QTest::newRow("folderInTheWay")
+            << u"%1/a.pdf"_s << u"a.pdf/"_s
+            << notSaved.arg(u"%1/a.pdf"_s) + u"A folder of that name is in the way."_s << QString();
+        QTest::newRow("missingFolder")
+            << u"%1/none/a.pdf"_s << QString() << notSaved.arg(u"%1/none/a.pdf"_s) << QString();
+        QTest::newRow("proc") << u"/proc/x.pdf"_s << QString() << notSaved.arg(u"/proc/x.pdf"_s)
+                              << QString();
+        QTest::newRow("suffixAddedOverAFileNotReplaced")
+            << u"%1/a"_s << u"a.pdf"_s << u"%1/a.pdf already exists."_s << QString();
+    }
+
+    void savePdf_writesTheFileChosenOrSaysWhy()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, before);
+        QFETCH(QString, message);
+        QFETCH(QString, written);
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        QVERIFY(before.isEmpty() ||
+                (before.endsWith(u'/') ? dir.mkdir(before)
+                                       : QFile(dir.filePath(before)).open(QIODevice::WriteOnly)));
+        const QStringList listed = dir.entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        platform::ScopedSaveFileDialog dialog([&](const platform::SaveFileRequest &) {
+            return answer.contains(u"%1"_s) ? answer.arg(folder.path()) : answer;
+        });
+        MessageRecorder messages;
+        Window window;
+        window.finishRun();
+        QCOMPARE(window.resultEntriesOn(), QList<bool>({true, true}));
+
+        window.action(u"mnuSavePdf"_s)->trigger();
+
+        QCOMPARE(messages.requests.size(), size_t(message.isEmpty() ? 0 : 1));
+        if (!message.isEmpty()) {
+            QVERIFY2(messages.requests[0].text.startsWith(message.arg(folder.path())),
+                     qPrintable(messages.requests[0].text));
+            QCOMPARE(messages.requests[0].parent, &window.form);
+        }
+        QCOMPARE(dir.entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 written.isEmpty() ? listed : listed + QStringList{written});
+        // Only the file written has anything in it; one there before stays empty.
+        for (const QFileInfo &entry : dir.entryInfoList(QDir::Files))
+            QCOMPARE(entry.size() > 0, entry.fileName() == written);
+        QVERIFY(!QFileInfo::exists(u"/proc/x.pdf"_s));
+        // The result stays until Main Screen.
+        QCOMPARE(window.resultEntriesOn(), QList<bool>({true, true}));
+        window.find<QPushButton>(u"cmdMain"_s)->click();
+        QCOMPARE(window.resultEntriesOn(), QList<bool>({false, false}));
     }
 
     void checkForUpdate_asksNothingAndRecordsNothing()

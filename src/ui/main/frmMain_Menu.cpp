@@ -1,16 +1,21 @@
 // The main window's menu bar and its three link labels. Every entry is one
-// call: a page of the maker's site, the score or About window, or closing the
-// window.
+// call: a page of the maker's site, the score or About window, saving or
+// printing the result, or closing the window.
 
 #include "frmMain.h"
 
 #include "links/PageOpeners.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "report/PdfFile.h"
 #include "ui/LinkLabel.h"
 #include "ui/about/frmAbout.h"
 #include "ui/score/frmScore.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -32,6 +37,18 @@ QAction *addEntry(QWidget *menu, const QString &name, const QString &caption,
 void addSeparator(QMenu *menu, const QString &name)
 {
     menu->addSeparator()->setObjectName(name);
+}
+
+// Whether the file at `path` may be written: yes where there is none, else
+// as the user answers.
+bool mayWrite(QWidget *owner, const QString &path)
+{
+    return !QFileInfo::exists(path) ||
+           platform::showMessage(owner,
+                                 frmMain::tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(path)),
+                                 platform::MessageIcon::Information,
+                                 platform::MessageButtons::YesNo) == platform::MessageAnswer::Yes;
 }
 
 } // namespace
@@ -103,7 +120,27 @@ void frmMain::mnuPrint_Click()
 
 void frmMain::mnuSavePdf_Click()
 {
-    // Saving comes with the result page (to do).
+    if (!shownResult)
+        return;
+    const QString chosen =
+        platform::askSaveFileName({.parent = this,
+                                   .caption = tr("Save Result as PDF"),
+                                   .startPath = report::suggestedPdfPath(QDate::currentDate()),
+                                   .filter = tr("PDF files (*.pdf)"),
+                                   .defaultSuffix = u"pdf"_s});
+    if (chosen.isEmpty())
+        return;
+    // Qt's own dialog adds the suffix itself and asks about the file it
+    // names; a desktop's dialog may give the name as typed, and was then
+    // asked about another file.
+    const QString path = report::withPdfSuffix(chosen);
+    if (path != chosen && !mayWrite(this, path))
+        return;
+    if (const std::optional<QString> problem = report::saveResultPdf(*shownResult, path)) {
+        platform::showMessage(
+            this, tr("Could not save \"%1\": %2").arg(QDir::toNativeSeparators(path), *problem),
+            platform::MessageIcon::Critical);
+    }
 }
 
 void frmMain::mnuScore_Click()

@@ -1,0 +1,84 @@
+#include "PdfFile.h"
+
+#include "AppConstants.h"
+#include "ResultPage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextDocument>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace report {
+namespace {
+
+struct PdfFile
+{
+    Q_DECLARE_TR_FUNCTIONS(PdfFile)
+};
+
+// Room for a printer's unprintable edge and a binder's holes.
+constexpr QMarginsF PaperMargins(20, 18, 20, 18);
+
+} // namespace
+
+QPageSize::PageSizeId paperFor(QLocale::MeasurementSystem system)
+{
+    return system == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+QString suggestedPdfPath(QDate day)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    //: The file name the result is first offered under; %1 is the date, 2024-05-31.
+    return folder + u'/' +
+           PdfFile::tr("Diabetes risk result %1.pdf").arg(day.toString(Qt::ISODate));
+}
+
+QString withPdfSuffix(const QString &path)
+{
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + (path.endsWith(u'.') ? u"pdf"_s : u".pdf"_s);
+}
+
+std::optional<QString> writeResultPdf(const ResultRecord &record, const QString &path,
+                                      const QPageSize &paper)
+{
+    // QSaveFile refuses a folder as well, but says "Filename refers to a
+    // directory".
+    if (QFileInfo(path).isDir())
+        return PdfFile::tr("A folder of that name is in the way.");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(
+            QPageLayout(paper, QPageLayout::Portrait, PaperMargins, QPageLayout::Millimeter));
+        writer.setTitle(PdfFile::tr("Diabetes Risk Test Result"));
+        writer.setCreator(app::WindowCaption.toString());
+        const std::unique_ptr<QTextDocument> page = resultPage(record);
+        printOnOnePage(*page, writer);
+    }
+    // A failed write is remembered and makes the commit fail, which then
+    // removes the temporary file.
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+std::optional<QString> saveResultPdf(const ResultRecord &record, const QString &path)
+{
+    return writeResultPdf(record, path, QPageSize(paperFor(QLocale::system().measurementSystem())));
+}
+
+} // namespace report

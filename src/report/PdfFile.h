@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ResultRecord.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QPageSize>
+#include <QString>
+
+#include <optional>
+
+// Saving the result page as a PDF file. The file is written whole or not at
+// all: it goes to a temporary file beside the target, which takes the
+// target's name only once everything is written, so that no half-written
+// file is ever left and a file already there stays as it was on a failure.
+// Whether to replace an existing file is asked before, by the save dialog.
+namespace report {
+
+// Letter where the United States' units are used, A4 everywhere else.
+QPageSize::PageSizeId paperFor(QLocale::MeasurementSystem system);
+
+// Where the save dialog starts: "Diabetes risk result YYYY-MM-DD.pdf" in the
+// user's documents folder, or in the home folder where there is no documents
+// folder.
+QString suggestedPdfPath(QDate day);
+
+// The path with ".pdf" added when its file name has no suffix.
+QString withPdfSuffix(const QString &path);
+
+// Writes the result page to path on paper of the given size; nothing, or why
+// it could not.
+std::optional<QString> writeResultPdf(const ResultRecord &record, const QString &path,
+                                      const QPageSize &paper);
+
+// The same on the paper of the user's locale.
+std::optional<QString> saveResultPdf(const ResultRecord &record, const QString &path);
+
+} // namespace report

@@ -1,0 +1,210 @@
+#include "ResultPage.h"
+
+#include "AppConstants.h"
+#include "platform/Colours.h"
+#include "platform/Fonts.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QColor>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace report {
+namespace {
+
+// The page's own texts, translated in the context "ResultPage". The
+// questions, answers, score line and verdict come from the scoring as the
+// window shows them.
+struct ResultPage
+{
+    Q_DECLARE_TR_FUNCTIONS(ResultPage)
+};
+
+constexpr qreal BodyPointSize = 10;
+// A page that does not fit is printed at most this many times smaller.
+constexpr qreal MostShrink = 4;
+constexpr qreal ShrinkStep = 1.1;
+
+QString escaped(const QString &plain)
+{
+    return plain.toHtmlEscaped();
+}
+
+QString number(int value)
+{
+    return QString::number(value);
+}
+
+// Headings in the green of the main window.
+QString headingColour()
+{
+    return QColor(platform::colour::DarkGreen).name();
+}
+
+QString heading(const QString &text)
+{
+    return u"<p style=\"font-size:12pt; font-weight:bold; color:%1; margin-top:14px; "
+           u"margin-bottom:4px\">%2</p>"_s.arg(headingColour(), escaped(text));
+}
+
+// The chart row of the run's height; none for a row outside the chart.
+std::optional<risktest::WeightChartRow> chartRow(const risktest::RiskTestRun &run)
+{
+    if (run.heightRow < 0 || run.heightRow >= risktest::HeightCount)
+        return std::nullopt;
+    return risktest::WeightChart[run.heightRow];
+}
+
+QString takenAt(const QDateTime &when)
+{
+    const QLocale locale;
+    return locale.toString(when.date(), QLocale::LongFormat) + u", "_s +
+           locale.toString(when.time(), QLocale::ShortFormat);
+}
+
+QString titleBlock(const ResultRecord &record)
+{
+    return u"<p style=\"font-size:16pt; font-weight:bold; color:%1; margin-bottom:2px\">%2</p>"
+           u"<p style=\"margin-top:0px\">%3<br>%4</p>"_s.arg(
+               headingColour(), escaped(ResultPage::tr("Diabetes Risk Test Result")),
+               escaped(app::WindowCaption.toString()),
+               escaped(ResultPage::tr("Taken on %1").arg(takenAt(record.takenAt))));
+}
+
+QString detailsBlock(const ResultRecord &record)
+{
+    const std::optional<risktest::WeightChartRow> row = chartRow(record.run);
+    auto line = [](const QString &label, const QString &value) {
+        return u"<tr><td style=\"padding-right:12px\"><b>%1</b></td><td>%2</td></tr>"_s.arg(
+            escaped(label), escaped(value));
+    };
+    return u"<table cellspacing=\"0\" cellpadding=\"1\">"_s +
+           line(ResultPage::tr("Name:"), record.name) +
+           line(ResultPage::tr("Height:"), row ? row->heightLabel.toString() : QString()) +
+           line(ResultPage::tr("Weight:"),
+                ResultPage::tr("%1 pounds").arg(number(record.run.weight))) +
+           u"</table>"_s;
+}
+
+// One item of the score: what was asked on a line of its own, then what was
+// answered, which stands out, with the points it scored. The longest question
+// fills a line of A4 in the plain face; in bold it would run over.
+QString scoredItem(const QString &asked, const QString &answered, int points)
+{
+    return u"<tr><td colspan=\"2\" style=\"padding-top:6px\">%1</td></tr>"
+           u"<tr><td style=\"padding-left:16px\"><b>%2</b></td>"
+           u"<td align=\"right\"><b>%3</b></td></tr>"_s.arg(escaped(asked), escaped(answered),
+                                                            number(points));
+}
+
+QString pointsBlock(const ResultRecord &record)
+{
+    const risktest::Points &points = record.result.points;
+    QString rows = u"<tr><td></td><td align=\"right\"><b>%1</b></td></tr>"_s.arg(
+        escaped(ResultPage::tr("Points")));
+    for (int question = 0; question < risktest::QuestionCount; ++question) {
+        rows += scoredItem(risktest::questions()[question].text, record.run.answers[question],
+                           points.answers[question]);
+    }
+    const std::optional<risktest::WeightChartRow> row = chartRow(record.run);
+    const QString limit = row ? ResultPage::tr("Weight limit for a height of %1: %2 pounds")
+                                    .arg(row->heightLabel.toString(), number(row->limit))
+                              : ResultPage::tr("Weight limit");
+    rows += scoredItem(limit,
+                       points.weight > 0 ? ResultPage::tr("At or above the limit")
+                                         : ResultPage::tr("Below the limit"),
+                       points.weight);
+    rows += u"<tr><td style=\"padding-top:8px\"><b>%1</b></td>"
+            u"<td align=\"right\" style=\"padding-top:8px\"><b>%2</b></td></tr>"_s.arg(
+                escaped(ResultPage::tr("Total")), number(record.result.score));
+    return heading(ResultPage::tr("Your answers")) +
+           u"<table width=\"100%\" cellspacing=\"0\" cellpadding=\"1\">"_s + rows + u"</table>"_s;
+}
+
+QString resultBlock(const ResultRecord &record)
+{
+    return heading(ResultPage::tr("Result")) +
+           u"<p style=\"font-size:12pt; font-weight:bold; margin-bottom:4px\">%1</p>"
+           u"<p style=\"margin-top:0px\">%2</p><p>%3</p>"_s.arg(
+               escaped(record.result.scoreLine), escaped(record.result.verdict),
+               escaped(u"P. S: Kindly consult your physician before taking any drastic steps."_s));
+}
+
+// The lowest total a run can reach: the least points of each question, and a
+// weight below the limit, which adds nothing.
+int lowestTotal()
+{
+    int lowest = 0;
+    for (const risktest::Question &question : risktest::questions())
+        lowest += *std::min_element(question.optionPoints.begin(), question.optionPoints.end());
+    return lowest;
+}
+
+QString howTheScoreWorks()
+{
+    using risktest::LowRiskMax;
+    using risktest::VeryLowRiskMax;
+    auto band = [](const QString &range, int total) {
+        return u"<p style=\"margin-top:4px; margin-bottom:0px\"><b>%1</b><br>%2</p>"_s.arg(
+            escaped(range), escaped(risktest::verdictFor(total)));
+    };
+    const QString between = ResultPage::tr("%1 to %2 points");
+    return heading(ResultPage::tr("How the score works")) + u"<p style=\"margin-top:0px\">"_s +
+           escaped(ResultPage::tr("Each answer adds the points shown beside it, and a weight at or "
+                                  "above the limit for the height adds %1 points. The total "
+                                  "falls in one of three bands:")
+                       .arg(risktest::WeightScore)) +
+           u"</p>"_s + band(between.arg(number(lowestTotal()), number(VeryLowRiskMax)), 0) +
+           band(between.arg(number(VeryLowRiskMax + 1), number(LowRiskMax)), VeryLowRiskMax + 1) +
+           band(ResultPage::tr("%1 points or more").arg(LowRiskMax + 1), LowRiskMax + 1) +
+           u"<p style=\"margin-top:10px\">"_s +
+           escaped(ResultPage::tr("The score is a screening aid, not a diagnosis: only a doctor "
+                                  "can tell whether you have diabetes.")) +
+           u"</p>"_s;
+}
+
+} // namespace
+
+std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record)
+{
+    auto page = std::make_unique<QTextDocument>();
+    QFont font = platform::verdana(BodyPointSize);
+    // Without ligatures: a PDF reader would find, copy and read aloud "ff"
+    // in "suffering" as one odd character.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    page->setDefaultFont(font);
+    // The device's margins frame the page.
+    page->setDocumentMargin(0);
+    page->setMetaInformation(QTextDocument::DocumentTitle,
+                             ResultPage::tr("Diabetes Risk Test Result"));
+    page->setHtml(titleBlock(record) + detailsBlock(record) + pointsBlock(record) +
+                  resultBlock(record) + howTheScoreWorks());
+    return page;
+}
+
+void printOnOnePage(QTextDocument &page, QPagedPaintDevice &device)
+{
+    QAbstractTextDocumentLayout *layout = page.documentLayout();
+    layout->setPaintDevice(&device);
+    // print() scales the document's page onto the device's paint area: a
+    // page larger than that area by some factor is printed that much smaller.
+    const QSizeF paintArea(device.width(), device.height());
+    qreal scale = 1;
+    page.setPageSize(paintArea);
+    while (page.pageCount() > 1 && scale * ShrinkStep <= MostShrink) {
+        scale *= ShrinkStep;
+        page.setPageSize(paintArea * scale);
+    }
+    page.print(&device);
+    // The page may outlive the device.
+    layout->setPaintDevice(nullptr);
+}
+
+} // namespace report

@@ -1,0 +1,114 @@
+#include "AppConstants.h"
+#include "report/PdfFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using Choices = std::array<int, risktest::QuestionCount>;
+Q_DECLARE_METATYPE(Choices)
+
+namespace {
+
+// The page saved as PDF and read back with pdftotext: its lines with any
+// text, each gap between words or columns made one space, and "=page=" where
+// a page ends; or why it could not be saved.
+QStringList savedLines(const report::ResultRecord &taken, QPageSize::PageSizeId paper)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"result.pdf"_s);
+    if (const std::optional<QString> problem = report::writeResultPdf(taken, path, paper))
+        return {*problem};
+    QProcess reader;
+    reader.start(u"pdftotext"_s, {u"-layout"_s, u"-enc"_s, u"UTF-8"_s, path, u"-"_s});
+    reader.waitForFinished(30000);
+    QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    QStringList lines;
+    for (const QString &line : text.replace(u'\f', u"\n=page=\n"_s).split(u'\n')) {
+        if (!line.simplified().isEmpty())
+            lines << line.simplified();
+    }
+    return lines;
+}
+
+} // namespace
+
+class ResultPageTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void savedPage_readsBackItemByItem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("heightRow");
+        QTest::addColumn<int>("overLimit"); // pounds above the height's limit
+        QTest::addColumn<Choices>("choices");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("paper");
+        // Between them every answer of every question, and both weight outcomes.
+        QTest::newRow("veryLowOnePoundBelow")
+            << u"Ann"_s << 0 << -1 << Choices{0, 1, 0, 1, 1} << 0 << int(QPageSize::Letter);
+        QTest::newRow("lowHtmlName") << u"<b>Tom & Jerry</b> %1"_s << 10 << -77
+                                     << Choices{0, 0, 0, 0, 0} << 3 << int(QPageSize::A4);
+        QTest::newRow("highAtTheLimit") << u"Zoë Ō'Brien"_s << 18 << 0 << Choices{1, 1, 1, 1, 1}
+                                        << 15 << int(QPageSize::Letter);
+        QTest::newRow("highestFarAbove")
+            << u"Bob"_s << 5 << 250 << Choices{2, 0, 1, 0, 0} << 22 << int(QPageSize::A4);
+        // Printed smaller to stay on one page.
+        QTest::newRow("longNameOnLetter") << u"Ann Lee "_s.repeated(300) << 3 << 9
+                                          << Choices{2, 0, 1, 0, 0} << 22 << int(QPageSize::Letter);
+    }
+
+    void savedPage_readsBackItemByItem()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, heightRow);
+        QFETCH(int, overLimit);
+        QFETCH(Choices, choices);
+        QFETCH(int, total);
+        QFETCH(int, paper);
+        const risktest::WeightChartRow chartRow = risktest::WeightChart[heightRow];
+        risktest::RiskTestRun run =
+            risktest::startRun(heightRow, qint16(chartRow.limit + overLimit));
+        for (int question = 0; question < risktest::QuestionCount; ++question)
+            run.answers[question] = risktest::questions()[question].options[choices[question]];
+        const report::ResultRecord taken{name, run, risktest::calculateRisk(run),
+                                         QDateTime(QDate(2024, 2, 29), QTime(14, 5))};
+
+        const QStringList lines = savedLines(taken, QPageSize::PageSizeId(paper));
+
+        QCOMPARE(lines.count(u"=page="_s), 1);
+        QVERIFY(lines.contains(app::WindowCaption.toString()));
+        // A long name runs on over several lines of its own.
+        QVERIFY(lines.join(u' ').contains(u"Name: "_s + name.simplified() + u" Height: "_s +
+                                          chartRow.heightLabel.toString()));
+        int sum = 0;
+        qsizetype at = 0;
+        for (int question = 0; question < risktest::QuestionCount; ++question) {
+            at = lines.indexOf(risktest::questions()[question].text, at);
+            const int points = risktest::answerPoints(question, run.answers[question]);
+            QCOMPARE(lines.value(at + 1), run.answers[question] + u' ' + QString::number(points));
+            sum += points;
+        }
+        at = lines.indexOf(u"Weight limit for a height of %1: %2 pounds"_s.arg(
+                               chartRow.heightLabel.toString(), QString::number(chartRow.limit)),
+                           at);
+        QCOMPARE(lines.value(at + 1),
+                 overLimit >= 0 ? u"At or above the limit 5"_s : u"Below the limit 0"_s);
+        QCOMPARE(sum + (overLimit >= 0 ? 5 : 0), total);
+        QCOMPARE(lines.value(at + 2), u"Total "_s + QString::number(total));
+        QCOMPARE(lines.mid(lines.indexOf(u"Your Score is: %1"_s.arg(total)), 3),
+                 (QStringList{taken.result.scoreLine, risktest::verdictFor(total),
+                              u"P. S: Kindly consult your physician before taking any drastic "
+                              u"steps."_s}));
+        QCOMPARE(lines.mid(lines.indexOf(u"0 to 2 points"_s), 6),
+                 (QStringList{u"0 to 2 points"_s, risktest::verdictFor(0), u"3 to 9 points"_s,
+                              risktest::verdictFor(3), u"10 points or more"_s,
+                              risktest::verdictFor(10)}));
+    }
+};
+
+QTEST_MAIN(ResultPageTest)
+#include "tst_resultpage.moc"
