@@ -55,6 +55,16 @@ UnitSystem unitSystemFor(const QLocale &locale)
                                                                : UnitSystem::Imperial;
 }
 
+UnitSystem systemUnitSystem()
+{
+    for (const char *variable : {"LC_ALL", "LC_MEASUREMENT", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty())
+            return unitSystemFor(QLocale(name));
+    }
+    return unitSystemFor(QLocale::c());
+}
+
 int heightCentimetres(int row)
 {
     return (heightInches(row) * CentimetresPerHundredInches + 50) / 100;

@@ -17,6 +17,14 @@ enum class UnitSystem { Imperial, Metric };
 // as metric but which keep the program's original screens.
 UnitSystem unitSystemFor(const QLocale &locale);
 
+// The units of the locale the system measures in: the one LC_ALL names, else
+// LC_MEASUREMENT, else LANG, C when none is set, as the C library and Qt's
+// QLocale::system().measurementSystem() take it. The system locale's
+// language comes from LC_MESSAGES instead, so it cannot tell whether the
+// measurements are C's: a German locale with English messages
+// (LC_MESSAGES=C) still measures in metric.
+UnitSystem systemUnitSystem();
+
 // The height of a chart row in whole centimetres, from its feet and inches
 // (2.54 cm an inch), a half rounded up: 4'10'' is 147, 6'3'' (190.5) is 191.
 int heightCentimetres(int row);

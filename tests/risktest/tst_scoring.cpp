@@ -116,21 +116,32 @@ private Q_SLOTS:
     }
 
     // Qt reports C and POSIX as metric; they keep feet, inches and pounds.
-    void unitSystemFor_followsTheLocalesMeasurement_data()
+    void systemUnits_followTheLocaleMeasurementsComeFrom_data()
     {
-        QTest::addColumn<QString>("localeName");
+        QTest::addColumn<QByteArrayList>("allMeasurementLang");
         QTest::addColumn<UnitSystem>("units");
-        for (const char *name : {"C", "POSIX", "C.UTF-8", "en_US", "en_GB", "es_US"})
-            QTest::newRow(name) << QString::fromLatin1(name) << UnitSystem::Imperial;
-        for (const char *name : {"es_ES", "de_DE", "fr_CA", "en_CA", "en_AU", "es_MX"})
-            QTest::newRow(name) << QString::fromLatin1(name) << UnitSystem::Metric;
+        for (const char *name : {"C", "POSIX", "C.UTF-8", "en_US.UTF-8", "en_GB", "es_US"})
+            QTest::newRow(name) << QByteArrayList{"", "", name} << UnitSystem::Imperial;
+        for (const char *name : {"es_ES", "de_DE.UTF-8", "fr_CA", "en_CA", "en_AU", "es_MX"})
+            QTest::newRow(name) << QByteArrayList{"", "", name} << UnitSystem::Metric;
+        QTest::newRow("nothingSet") << QByteArrayList{"", "", ""} << UnitSystem::Imperial;
+        QTest::newRow("measurementOverLang")
+            << QByteArrayList{"", "de_DE", "en_US"} << UnitSystem::Metric;
+        QTest::newRow("measurementCOverLang")
+            << QByteArrayList{"", "C", "de_DE"} << UnitSystem::Imperial;
+        QTest::newRow("allOverMeasurement")
+            << QByteArrayList{"en_US", "de_DE", "de_DE"} << UnitSystem::Imperial;
     }
 
-    void unitSystemFor_followsTheLocalesMeasurement()
+    void systemUnits_followTheLocaleMeasurementsComeFrom()
     {
-        QFETCH(QString, localeName);
+        QFETCH(QByteArrayList, allMeasurementLang);
         QFETCH(UnitSystem, units);
-        QCOMPARE(risktest::unitSystemFor(QLocale(localeName)), units);
+        // Messages in English change nothing.
+        qputenv("LC_MESSAGES", "C");
+        for (int i = 0; i < 3; ++i)
+            qputenv(std::array{"LC_ALL", "LC_MEASUREMENT", "LANG"}[i], allMeasurementLang[i]);
+        QCOMPARE(risktest::systemUnitSystem(), units);
     }
 
     void weightChart_heightLabelsUseTwoApostrophes()

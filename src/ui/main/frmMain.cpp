@@ -51,7 +51,7 @@ constexpr QRect PanelRect = twipsRect(405, 480, 6375, 3735);
 } // namespace
 
 frmMain::frmMain(QWidget *parent)
-    : frmMain(risktest::unitSystemFor(QLocale::system()), parent)
+    : frmMain(risktest::systemUnitSystem(), parent)
 {}
 
 frmMain::frmMain(risktest::UnitSystem units, QWidget *parent)
