@@ -23,14 +23,12 @@ const std::array<QLocale, 4> &locales()
     return all;
 }
 
-// The same text read as kilograms: spaces change nothing, and away from a
-// half pound the exact conversion agrees with long double arithmetic.
+// Read as kilograms, away from a half pound, the exact conversion agrees with
+// long double arithmetic.
 void checkKilograms(const QString &text, const QLocale &locale)
 {
     using risktest::UnitSystem;
     const std::optional<qint16> weight = risktest::parseWeight(text, locale, UnitSystem::Metric);
-    KELO_FUZZ_CHECK(risktest::parseWeight(u' ' + text + u' ', locale, UnitSystem::Metric) ==
-                    weight);
     bool ok = false;
     const long double pounds = locale.toDouble(platform::trimSpaces(text), &ok) / 0.45359237L;
     if (!ok || !std::isfinite(pounds) || std::fabs(pounds - std::floor(pounds) - 0.5L) < 1e-9L)

@@ -118,19 +118,17 @@ private Q_SLOTS:
     // Qt reports C and POSIX as metric; they keep feet, inches and pounds.
     void systemUnits_followTheLocaleMeasurementsComeFrom_data()
     {
-        QTest::addColumn<QByteArrayList>("allMeasurementLang");
+        using Env = QByteArrayList; // LC_ALL, LC_MEASUREMENT, LANG
+        QTest::addColumn<Env>("allMeasurementLang");
         QTest::addColumn<UnitSystem>("units");
         for (const char *name : {"C", "POSIX", "C.UTF-8", "en_US.UTF-8", "en_GB", "es_US"})
-            QTest::newRow(name) << QByteArrayList{"", "", name} << UnitSystem::Imperial;
+            QTest::newRow(name) << Env{"", "", name} << UnitSystem::Imperial;
         for (const char *name : {"es_ES", "de_DE.UTF-8", "fr_CA", "en_CA", "en_AU", "es_MX"})
-            QTest::newRow(name) << QByteArrayList{"", "", name} << UnitSystem::Metric;
-        QTest::newRow("nothingSet") << QByteArrayList{"", "", ""} << UnitSystem::Imperial;
-        QTest::newRow("measurementOverLang")
-            << QByteArrayList{"", "de_DE", "en_US"} << UnitSystem::Metric;
-        QTest::newRow("measurementCOverLang")
-            << QByteArrayList{"", "C", "de_DE"} << UnitSystem::Imperial;
-        QTest::newRow("allOverMeasurement")
-            << QByteArrayList{"en_US", "de_DE", "de_DE"} << UnitSystem::Imperial;
+            QTest::newRow(name) << Env{"", "", name} << UnitSystem::Metric;
+        QTest::newRow("nothingSet") << Env{"", "", ""} << UnitSystem::Imperial;
+        QTest::newRow("measurementOverLang") << Env{"", "de_DE", "en_US"} << UnitSystem::Metric;
+        QTest::newRow("measurementCOverLang") << Env{"", "C", "de_DE"} << UnitSystem::Imperial;
+        QTest::newRow("allOverMeasurement") << Env{"en_US", "de_DE", "de"} << UnitSystem::Imperial;
     }
 
     void systemUnits_followTheLocaleMeasurementsComeFrom()

@@ -376,7 +376,6 @@ private Q_SLOTS:
         QCOMPARE(window.label(u"lblLabel(4)"_s)->text(), u"centimetres"_s);
         QCOMPARE(window.label(u"lblLabel(3)"_s)->text(), u"kilograms"_s);
         window.enterDetails(u"Ann"_s, 10, u"80.3 "_s); // 177.03 pounds: 5'8'' scores from 177
-        QCOMPARE(window.cboHeight()->currentText(), u"173 cm"_s);
         QAccessibleInterface *list = QAccessible::queryAccessibleInterface(window.cboHeight());
         QCOMPARE(list->textInterface()->text(0, -1), u"173 centimetres"_s);
         window.cmdNext()->click();
