@@ -1,22 +1,31 @@
 #pragma once
 
+#include "Units.h"
+
 #include <QLocale>
 #include <QString>
 
 #include <optional>
 
 // Checks of the details panel, without any window: the name and weight must be
-// given, and the weight must be a number of pounds the test can score.
+// given, and the weight must be a number of pounds, or of kilograms that
+// convert to pounds, the test can score.
 namespace risktest {
 
+// In whole pounds, whatever the units the weight is typed in: in kilograms
+// the weights over 0.226796185 (half a pound) and under 14863.087983975
+// (32767.5 pounds) are valid.
 inline constexpr qint16 MinimumWeight = 1;
 inline constexpr qint16 MaximumWeight = 32767;
 
 // Reads the weight text, trimmed of spaces, as a number in the locale and
 // rounds it to whole pounds, a half to the even neighbour (150.5 gives 150,
-// 151.5 gives 152). Nothing when the text is no number or the rounded weight
-// lies outside MinimumWeight..MaximumWeight.
-std::optional<qint16> parseWeight(const QString &text, const QLocale &locale = QLocale());
+// 151.5 gives 152). A number of kilograms is converted exactly to pounds
+// first (poundsFromKilograms), and rounded the same way. Nothing when the
+// text is no number or the rounded weight lies outside
+// MinimumWeight..MaximumWeight.
+std::optional<qint16> parseWeight(const QString &text, const QLocale &locale = QLocale(),
+                                  UnitSystem units = UnitSystem::Imperial);
 
 enum class DetailsProblem { None, NameMissing, WeightMissing, WeightInvalid };
 
@@ -32,6 +41,7 @@ struct CheckedDetails
 // A name of spaces counts as given; a weight of spaces is given but not
 // valid.
 CheckedDetails checkDetails(const QString &name, const QString &weightText,
-                            const QLocale &locale = QLocale());
+                            const QLocale &locale = QLocale(),
+                            UnitSystem units = UnitSystem::Imperial);
 
 } // namespace risktest

@@ -58,10 +58,12 @@ qint16 weightPoints(qint16 weight, int heightRow)
     return weight >= WeightChart[heightRow].limit ? WeightScore : 0;
 }
 
-RiskTestRun startRun(int heightRow, qint16 weight)
+RiskTestRun startRun(int heightRow, qint16 weight, UnitSystem units, const QString &weightAsEntered)
 {
     return {.heightRow = heightRow,
             .weight = weight,
+            .units = units,
+            .weightAsEntered = weightAsEntered,
             .weightPoints = weightPoints(weight, heightRow),
             .answers = {},
             .score = 0};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Units.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -17,7 +19,8 @@ inline constexpr int QuestionCount = 5;
 inline constexpr int HeightCount = 19;
 
 // One row of the weight chart: a height the user can choose and the weight,
-// in whole pounds, at or above which the weight scores.
+// in whole pounds, at or above which the weight scores. Where heights show
+// in centimetres, they are converted from these (Units.h).
 struct WeightChartRow
 {
     QStringView heightLabel;
@@ -76,7 +79,12 @@ qint16 answerPoints(int question, const QString &answer);
 struct RiskTestRun
 {
     int heightRow = 0;
+    // The weight the chart compares, in whole pounds.
     qint16 weight = 0;
+    // The units the details were given in, and the weight as typed in them,
+    // trimmed of spaces ("80" kilograms, "180" pounds).
+    UnitSystem units = UnitSystem::Imperial;
+    QString weightAsEntered = {};
     qint16 weightPoints = 0;
     std::array<QString, QuestionCount> answers;
     // The score the run's points are added to; a run starts from zero.
@@ -88,8 +96,9 @@ struct RiskTestRun
 qint16 weightPoints(qint16 weight, int heightRow);
 
 // A new run for the details given: its weight points, no answers yet and a
-// score of zero.
-RiskTestRun startRun(int heightRow, qint16 weight);
+// score of zero. The weight is in pounds, whatever the units it was typed in.
+RiskTestRun startRun(int heightRow, qint16 weight, UnitSystem units = UnitSystem::Imperial,
+                     const QString &weightAsEntered = {});
 
 // How a total came about: the points of each answer, in question order, and
 // of the weight.

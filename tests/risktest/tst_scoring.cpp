@@ -1,12 +1,15 @@
+#include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
 
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 namespace test = risktest;
+using risktest::UnitSystem;
 
 using Answers = std::array<QString, test::QuestionCount>;
 Q_DECLARE_METATYPE(Answers)
+Q_DECLARE_METATYPE(UnitSystem)
 
 namespace {
 
@@ -33,16 +36,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("height");
         QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("centimetres");
         const std::array<std::pair<const char16_t *, int>, test::HeightCount> chart{{
             {u"4'10''", 129}, {u"4'11''", 133}, {u"5'0''", 138},  {u"5'1''", 143},  {u"5'2''", 147},
             {u"5'3''", 152},  {u"5'4''", 157},  {u"5'5''", 162},  {u"5'6''", 167},  {u"5'7''", 172},
             {u"5'8''", 177},  {u"5'9''", 182},  {u"5'10''", 188}, {u"5'11''", 193}, {u"6'0''", 199},
             {u"6'1''", 204},  {u"6'2''", 210},  {u"6'3''", 216},  {u"6'4''", 221},
         }};
+        const std::array<int, test::HeightCount> centimetres{147, 150, 152, 155, 157, 160, 163,
+                                                             165, 168, 170, 173, 175, 178, 180,
+                                                             183, 185, 188, 191, 193};
         for (int row = 0; row < test::HeightCount; ++row) {
             const QString height = QString::fromUtf16(chart[row].first);
             QTest::addRow("row%d_%s", row, qPrintable(height))
-                << row << height << chart[row].second;
+                << row << height << chart[row].second << centimetres[row];
         }
     }
 
@@ -51,10 +58,88 @@ private Q_SLOTS:
         QFETCH(int, row);
         QFETCH(QString, height);
         QFETCH(int, limit);
+        QFETCH(int, centimetres);
         QCOMPARE(test::WeightChart[row].heightLabel, height);
+        QCOMPARE(test::heightLabel(UnitSystem::Imperial, row), height);
+        QCOMPARE(test::heightLabel(UnitSystem::Metric, row), u"%1 cm"_s.arg(centimetres));
+        // The limit shown in kilograms is the lightest tenth that scores.
+        const int tenths = test::chartLimitTenthsOfKilogram(row);
+        QVERIFY(test::poundsFromKilograms({tenths, -1}) >= limit);
+        QVERIFY(test::poundsFromKilograms({tenths - 1, -1}) < limit);
         QCOMPARE(test::weightPoints(qint16(limit), row), 5);
         QCOMPARE(test::weightPoints(qint16(limit - 1), row), 0);
         QCOMPARE(test::weightPoints(qint16(limit + 1), row), 5);
+    }
+
+    // At and around each limit, typed in pounds and in the exact kilograms.
+    void typedWeight_scoresFromTheRoundedLimit_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<UnitSystem>("units");
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<int>("points"); // -1: not a valid weight
+        // Half pounds and trillionths of the unit from the limit.
+        const char *cases[] = {"hairUnderEdge", "halfUnder", "hairOverEdge", "limit", "halfOver"};
+        const int halves[] = {-1, -1, -1, 0, 1}, hairs[] = {-1, 0, 1, 0, 0};
+        for (const UnitSystem units : {UnitSystem::Imperial, UnitSystem::Metric}) {
+            const bool metric = units == UnitSystem::Metric;
+            const qint64 perHalfPound = metric ? 226796185000 : 500000000000;
+            for (int row = 0; row < test::HeightCount; ++row) {
+                const int limit = test::WeightChart[row].limit;
+                for (int c = 0; c < 5; ++c) {
+                    QString weight =
+                        QString::number((2 * limit + halves[c]) * perHalfPound + hairs[c]);
+                    weight.insert(weight.size() - 12, u'.');
+                    // Rounded half to even, L - 0.5 pounds scores where L is even.
+                    const bool scores = c >= 2 || (c == 1 && limit % 2 == 0);
+                    QTest::addRow("%s_row%d_%s", metric ? "kg" : "lb", row, cases[c])
+                        << row << units << weight << (scores ? 5 : 0);
+                }
+            }
+        }
+        // Kilograms valid from over half a pound to under 32767.5 pounds.
+        QTest::newRow("kg_halfPound") << 0 << UnitSystem::Metric << u"0.226796185"_s << -1;
+        QTest::newRow("kg_tiny") << 0 << UnitSystem::Metric << u"1e-300"_s << -1;
+        QTest::newRow("kg_largest") << 18 << UnitSystem::Metric << u"14863.087983974"_s << 5;
+        QTest::newRow("kg_halfOverLargest")
+            << 18 << UnitSystem::Metric << u"14863.087983975"_s << -1;
+    }
+
+    void typedWeight_scoresFromTheRoundedLimit()
+    {
+        QFETCH(int, row);
+        QFETCH(UnitSystem, units);
+        QFETCH(QString, weight);
+        QFETCH(int, points);
+        const std::optional<qint16> pounds = test::parseWeight(weight, QLocale::c(), units);
+        QCOMPARE(pounds ? test::weightPoints(*pounds, row) : -1, points);
+    }
+
+    // Qt reports C and POSIX as metric; they keep feet, inches and pounds.
+    void systemUnits_followTheLocaleMeasurementsComeFrom_data()
+    {
+        using Env = QByteArrayList; // LC_ALL, LC_MEASUREMENT, LANG
+        QTest::addColumn<Env>("allMeasurementLang");
+        QTest::addColumn<UnitSystem>("units");
+        for (const char *name : {"C", "POSIX", "C.UTF-8", "en_US.UTF-8", "en_GB", "es_US"})
+            QTest::newRow(name) << Env{"", "", name} << UnitSystem::Imperial;
+        for (const char *name : {"es_ES", "de_DE.UTF-8", "fr_CA", "en_CA", "en_AU", "es_MX"})
+            QTest::newRow(name) << Env{"", "", name} << UnitSystem::Metric;
+        QTest::newRow("nothingSet") << Env{"", "", ""} << UnitSystem::Imperial;
+        QTest::newRow("measurementOverLang") << Env{"", "de_DE", "en_US"} << UnitSystem::Metric;
+        QTest::newRow("measurementCOverLang") << Env{"", "C", "de_DE"} << UnitSystem::Imperial;
+        QTest::newRow("allOverMeasurement") << Env{"en_US", "de_DE", "de"} << UnitSystem::Imperial;
+    }
+
+    void systemUnits_followTheLocaleMeasurementsComeFrom()
+    {
+        QFETCH(QByteArrayList, allMeasurementLang);
+        QFETCH(UnitSystem, units);
+        // Messages in English change nothing.
+        qputenv("LC_MESSAGES", "C");
+        for (int i = 0; i < 3; ++i)
+            qputenv(std::array{"LC_ALL", "LC_MEASUREMENT", "LANG"}[i], allMeasurementLang[i]);
+        QCOMPARE(risktest::systemUnitSystem(), units);
     }
 
     void weightChart_heightLabelsUseTwoApostrophes()

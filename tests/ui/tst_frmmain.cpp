@@ -31,6 +31,7 @@ const QString LowVerdict = u"You are at a Low Risk of having Type 2 Diabetes now
 class Window : public ShownWindow<frmMain>
 {
 public:
+    using ShownWindow::ShownWindow;
     QLineEdit *txtName() { return find<QLineEdit>(u"txtName"_s); }
     QLineEdit *txtWeight() { return find<QLineEdit>(u"txtWeight"_s); }
     QComboBox *cboHeight() { return find<QComboBox>(u"cboHeight"_s); }
@@ -366,6 +367,21 @@ private Q_SLOTS:
             QCOMPARE(text->text(0, text->characterCount()), spoken);
         else
             QCOMPARE(accessible->text(QAccessible::Description), spoken);
+    }
+
+    // Made for metric units, the details ask for centimetres and kilograms.
+    void metricUnits_heightsInCentimetresWeightInKilograms()
+    {
+        Window window(risktest::UnitSystem::Metric);
+        QCOMPARE(window.label(u"lblLabel(4)"_s)->text(), u"centimetres"_s);
+        QCOMPARE(window.label(u"lblLabel(3)"_s)->text(), u"kilograms"_s);
+        window.enterDetails(u"Ann"_s, 10, u"80.3 "_s); // 177.03 pounds: 5'8'' scores from 177
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(window.cboHeight());
+        QCOMPARE(list->textInterface()->text(0, -1), u"173 centimetres"_s);
+        window.cmdNext()->click();
+        QCOMPARE(window.form.run().units, risktest::UnitSystem::Metric);
+        QCOMPARE(window.form.run().weightAsEntered, u"80.3"_s);
+        QCOMPARE(window.form.run().weightPoints, 5);
     }
 
     void offerLabels_fullBrandStartsInFront()

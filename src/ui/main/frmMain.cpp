@@ -51,7 +51,12 @@ constexpr QRect PanelRect = twipsRect(405, 480, 6375, 3735);
 } // namespace
 
 frmMain::frmMain(QWidget *parent)
+    : frmMain(risktest::systemUnitSystem(), parent)
+{}
+
+frmMain::frmMain(risktest::UnitSystem units, QWidget *parent)
     : QWidget(parent)
+    , unitSystem(units)
 {
     createWindow();
     createMenuBar();
@@ -163,13 +168,16 @@ void frmMain::createDetailsPanel()
                                                .geometry = twipsRect(2460, 2321, 1095, 315),
                                                .font = windowFont(),
                                                .textColour = colour::Navy});
-    heightUnitLabel = label(4, u"feet/inches"_s, twipsRect(3720, 2381, 1140, 195), Qt::AlignLeft);
+    const bool metric = unitSystem == risktest::UnitSystem::Metric;
+    heightUnitLabel = label(4, metric ? tr("centimetres") : u"feet/inches"_s,
+                            twipsRect(3720, 2381, 1140, 195), Qt::AlignLeft);
     weightLabel = label(0, u"Enter Weight"_s, twipsRect(720, 2858, 1260, 195), Qt::AlignRight);
     txtWeight = ui::createTextBox(panel, {.name = u"txtWeight"_s,
                                           .geometry = twipsRect(2460, 2775, 600, 360),
                                           .font = textBoxFont(),
                                           .textColour = colour::Navy});
-    weightUnitLabel = label(3, u"pounds"_s, twipsRect(3720, 2865, 705, 195), Qt::AlignLeft);
+    weightUnitLabel = label(3, metric ? tr("kilograms") : u"pounds"_s,
+                            twipsRect(3720, 2865, 705, 195), Qt::AlignLeft);
     // Screen readers name each box after the label before it, and say the
     // unit after its value.
     nameLabel->setBuddy(txtName);

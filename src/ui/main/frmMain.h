@@ -29,13 +29,16 @@ class QVBoxLayout;
 // and shows the result lines. Above the panels sits the forum invitation, below
 // them the two offer labels, of which only the one in front can be seen; the
 // menu bar and these link labels open the maker's pages, the score window or
-// the About window (frmMain_Menu.cpp).
+// the About window (frmMain_Menu.cpp). Heights and weights are given in the
+// units the window is made with: by default those of the system's locale,
+// chosen once.
 class frmMain final : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit frmMain(QWidget *parent = nullptr);
+    explicit frmMain(risktest::UnitSystem units, QWidget *parent = nullptr);
 
     enum class Offer { CoBrand, FullBrand };
 
@@ -152,6 +155,8 @@ private:
     LinkLabel *coBrandOffer = nullptr;
     LinkLabel *fullBrandOffer = nullptr;
 
+    // The units of the height list and the weight box.
+    const risktest::UnitSystem unitSystem;
     // How many questions this run has shown, 0 to 5.
     qint16 questionsShown = 0;
     risktest::RiskTestRun testRun;

@@ -28,7 +28,16 @@ QString heightInWords(const QString &height)
 
 void frmMain::announceHeights()
 {
-    ui::announceChoices(cboHeight, heightInWords);
+    if (unitSystem == risktest::UnitSystem::Imperial) {
+        ui::announceChoices(cboHeight, heightInWords);
+        return;
+    }
+    // "173 cm" reads as "173 centimetres", which speech says more plainly
+    // than the symbol.
+    ui::announceChoices(cboHeight, [this](const QString &height) {
+        const int row = cboHeight->findText(height);
+        return row < 0 ? height : tr("%1 centimetres").arg(risktest::heightCentimetres(row));
+    });
 }
 
 void frmMain::announceAnswers()

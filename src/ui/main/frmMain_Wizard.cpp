@@ -4,6 +4,7 @@
 #include "frmMain.h"
 
 #include "platform/MessageBox.h"
+#include "platform/TrimSpaces.h"
 #include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
 #include "ui/Accessibility.h"
@@ -21,8 +22,8 @@ using namespace Qt::Literals::StringLiterals;
 
 void frmMain::Form_Load()
 {
-    for (const risktest::WeightChartRow &row : risktest::WeightChart)
-        cboHeight->addItem(row.heightLabel.toString());
+    for (int row = 0; row < risktest::HeightCount; ++row)
+        cboHeight->addItem(risktest::heightLabel(unitSystem, row));
     cboHeight->setCurrentIndex(0);
     announceHeights();
     BringToFront(DetailsStep);
@@ -37,14 +38,16 @@ std::optional<qint16> frmMain::ValidateDetails()
         return std::nullopt;
     };
     const risktest::CheckedDetails details =
-        risktest::checkDetails(txtName->text(), txtWeight->text());
+        risktest::checkDetails(txtName->text(), txtWeight->text(), QLocale(), unitSystem);
     switch (details.problem) {
     case risktest::DetailsProblem::NameMissing:
         return refuse(txtName, u"Please enter your name"_s);
     case risktest::DetailsProblem::WeightMissing:
         return refuse(txtWeight, u"Please enter your weight"_s);
     case risktest::DetailsProblem::WeightInvalid:
-        refuse(txtWeight, u"Please enter a valid weight in pounds"_s);
+        refuse(txtWeight, unitSystem == risktest::UnitSystem::Metric
+                              ? tr("Please enter a valid weight in kilograms")
+                              : u"Please enter a valid weight in pounds"_s);
         txtWeight->selectAll();
         return std::nullopt;
     case risktest::DetailsProblem::None:
@@ -58,7 +61,8 @@ void frmMain::cmdNext_Click()
     const std::optional<qint16> weight = ValidateDetails();
     if (!weight)
         return;
-    testRun = risktest::startRun(cboHeight->currentIndex(), *weight);
+    testRun = risktest::startRun(cboHeight->currentIndex(), *weight, unitSystem,
+                                 platform::trimSpaces(txtWeight->text()));
     questionsShown = 0;
     buildPanelOnce(QuestionsStep);
     cmdNextQuestion_Click();
