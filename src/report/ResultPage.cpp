@@ -87,10 +87,9 @@ QString detailsBlock(const ResultRecord &record)
     };
     return u"<table cellspacing=\"0\" cellpadding=\"1\">"_s +
            line(ResultPage::tr("Name:"), record.name) +
-           line(ResultPage::tr("Height:"), row ? row->heightLabel.toString() : QString()) +
-           line(ResultPage::tr("Weight:"),
-                ResultPage::tr("%1 pounds").arg(number(record.run.weight))) +
-           u"</table>"_s;
+           line(ResultPage::tr("Height:"),
+                row ? risktest::heightLabel(record.run.units, record.run.heightRow) : QString()) +
+           line(ResultPage::tr("Weight:"), weightAsEntered(record.run)) + u"</table>"_s;
 }
 
 // One item of the score: what was asked on a line of its own, then what was
@@ -114,9 +113,11 @@ QString pointsBlock(const ResultRecord &record)
                            points.answers[question]);
     }
     const std::optional<risktest::WeightChartRow> row = chartRow(record.run);
-    const QString limit = row ? ResultPage::tr("Weight limit for a height of %1: %2 pounds")
-                                    .arg(row->heightLabel.toString(), number(row->limit))
-                              : ResultPage::tr("Weight limit");
+    const QString limit =
+        row ? ResultPage::tr("Weight limit for a height of %1: %2")
+                  .arg(risktest::heightLabel(record.run.units, record.run.heightRow),
+                       risktest::chartLimitText(record.run.units, record.run.heightRow))
+            : ResultPage::tr("Weight limit");
     rows += scoredItem(limit,
                        points.weight > 0 ? ResultPage::tr("At or above the limit")
                                          : ResultPage::tr("Below the limit"),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "risktest/Scoring.h"
+#include "risktest/Units.h"
 
 #include <QDateTime>
 #include <QString>
@@ -16,5 +17,14 @@ struct ResultRecord
     risktest::RiskResult result;
     QDateTime takenAt;
 };
+
+// The weight of a run with its unit, as typed: "80 kg", "180 pounds"; a run
+// made without the typed text shows its pounds.
+inline QString weightAsEntered(const risktest::RiskTestRun &run)
+{
+    return risktest::weightWithUnit(run.units, run.weightAsEntered.isEmpty()
+                                                   ? QString::number(run.weight)
+                                                   : run.weightAsEntered);
+}
 
 } // namespace report

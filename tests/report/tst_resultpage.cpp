@@ -47,18 +47,25 @@ private Q_SLOTS:
         QTest::addColumn<Choices>("choices");
         QTest::addColumn<int>("total");
         QTest::addColumn<int>("paper");
+        // Typed in kilograms, if not empty; the weight is still given in pounds.
+        QTest::addColumn<QString>("kilograms");
         // Between them every answer of every question, and both weight outcomes.
-        QTest::newRow("veryLowOnePoundBelow")
-            << u"Ann"_s << 0 << -1 << Choices{0, 1, 0, 1, 1} << 0 << int(QPageSize::Letter);
-        QTest::newRow("lowHtmlName") << u"<b>Tom & Jerry</b> %1"_s << 10 << -77
-                                     << Choices{0, 0, 0, 0, 0} << 3 << int(QPageSize::A4);
+        QTest::newRow("veryLowOnePoundBelow") << u"Ann"_s << 0 << -1 << Choices{0, 1, 0, 1, 1} << 0
+                                              << int(QPageSize::Letter) << QString();
+        QTest::newRow("lowHtmlName")
+            << u"<b>Tom & Jerry</b> %1"_s << 10 << -77 << Choices{0, 0, 0, 0, 0} << 3
+            << int(QPageSize::A4) << QString();
         QTest::newRow("highAtTheLimit") << u"Zoë Ō'Brien"_s << 18 << 0 << Choices{1, 1, 1, 1, 1}
-                                        << 15 << int(QPageSize::Letter);
-        QTest::newRow("highestFarAbove")
-            << u"Bob"_s << 5 << 250 << Choices{2, 0, 1, 0, 0} << 22 << int(QPageSize::A4);
+                                        << 15 << int(QPageSize::Letter) << QString();
+        QTest::newRow("highestFarAbove") << u"Bob"_s << 5 << 250 << Choices{2, 0, 1, 0, 0} << 22
+                                         << int(QPageSize::A4) << QString();
+        // 75.8 kg is 167.1 pounds, the limit at 168 cm.
+        QTest::newRow("metricAtTheLimit") << u"Ann"_s << 8 << 0 << Choices{1, 0, 0, 0, 1} << 12
+                                          << int(QPageSize::A4) << u"75.8"_s;
         // Printed smaller to stay on one page.
-        QTest::newRow("longNameOnLetter") << u"Ann Lee "_s.repeated(300) << 3 << 9
-                                          << Choices{2, 0, 1, 0, 0} << 22 << int(QPageSize::Letter);
+        QTest::newRow("longNameOnLetter")
+            << u"Ann Lee "_s.repeated(300) << 3 << 9 << Choices{2, 0, 1, 0, 0} << 22
+            << int(QPageSize::Letter) << QString();
     }
 
     void savedPage_readsBackItemByItem()
@@ -69,9 +76,13 @@ private Q_SLOTS:
         QFETCH(Choices, choices);
         QFETCH(int, total);
         QFETCH(int, paper);
+        QFETCH(QString, kilograms);
         const risktest::WeightChartRow chartRow = risktest::WeightChart[heightRow];
+        const auto units =
+            kilograms.isEmpty() ? risktest::UnitSystem::Imperial : risktest::UnitSystem::Metric;
         risktest::RiskTestRun run =
-            risktest::startRun(heightRow, qint16(chartRow.limit + overLimit));
+            risktest::startRun(heightRow, qint16(chartRow.limit + overLimit), units, kilograms);
+        const QString height = risktest::heightLabel(units, heightRow);
         for (int question = 0; question < risktest::QuestionCount; ++question)
             run.answers[question] = risktest::questions()[question].options[choices[question]];
         const report::ResultRecord taken{name, run, risktest::calculateRisk(run),
@@ -82,8 +93,10 @@ private Q_SLOTS:
         QCOMPARE(lines.count(u"=page="_s), 1);
         QVERIFY(lines.contains(app::WindowCaption.toString()));
         // A long name runs on over several lines of its own.
-        QVERIFY(lines.join(u' ').contains(u"Name: "_s + name.simplified() + u" Height: "_s +
-                                          chartRow.heightLabel.toString()));
+        QVERIFY(lines.join(u' ').contains(
+            u"Name: "_s + name.simplified() + u" Height: "_s + height + u" Weight: "_s +
+            (kilograms.isEmpty() ? u"%1 pounds"_s : u"%1 kg"_s)
+                .arg(kilograms.isEmpty() ? QString::number(run.weight) : kilograms)));
         int sum = 0;
         qsizetype at = 0;
         for (int question = 0; question < risktest::QuestionCount; ++question) {
@@ -92,8 +105,8 @@ private Q_SLOTS:
             QCOMPARE(lines.value(at + 1), run.answers[question] + u' ' + QString::number(points));
             sum += points;
         }
-        at = lines.indexOf(u"Weight limit for a height of %1: %2 pounds"_s.arg(
-                               chartRow.heightLabel.toString(), QString::number(chartRow.limit)),
+        at = lines.indexOf(u"Weight limit for a height of %1: %2"_s.arg(
+                               height, risktest::chartLimitText(units, heightRow)),
                            at);
         QCOMPARE(lines.value(at + 1),
                  overLimit >= 0 ? u"At or above the limit 5"_s : u"Below the limit 0"_s);

@@ -54,7 +54,8 @@ Window exitScreenWithMessage(int message)
 Window scoreAfter(int heightRow, const QString &weight, const std::vector<int> &answers)
 {
     const Window main = mainWindowAfter(weight, answers, heightRow);
-    Window window = std::make_unique<frmScore>(static_cast<frmMain *>(main.get())->result());
+    Window window = std::make_unique<frmScore>(static_cast<frmMain *>(main.get())->result(),
+                                               risktest::systemUnitSystem());
     window->show();
     return window;
 }

@@ -147,7 +147,7 @@ void frmMain::mnuScore_Click()
 {
     // Built afresh for every opening from the result in front, if one is;
     // modal and owned by this window, like About.
-    frmScore score(shownResult, this);
+    frmScore score(shownResult, unitSystem, this);
     score.exec();
 }
 

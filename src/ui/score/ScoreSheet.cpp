@@ -55,14 +55,18 @@ Sheet answerRows(const ShownResult &shown)
     return rows;
 }
 
-Sheet weightRows(const ShownResult &shown)
+Sheet weightRows(const ShownResult &shown, risktest::UnitSystem units)
 {
+    const QLocale locale;
     Sheet rows;
-    for (std::size_t height = 0; height < risktest::WeightChart.size(); ++height) {
-        const risktest::WeightChartRow &chart = risktest::WeightChart[height];
-        rows.push_back({.label = chart.heightLabel.toString(),
-                        .value = QString::number(chart.limit),
-                        .yours = shown && shown->run.heightRow == int(height)});
+    for (int height = 0; height < risktest::HeightCount; ++height) {
+        const QString limit =
+            units == risktest::UnitSystem::Metric
+                ? locale.toString(risktest::chartLimitTenthsOfKilogram(height) / 10.0, 'f', 1)
+                : locale.toString(int(risktest::WeightChart[height].limit));
+        rows.push_back({.label = risktest::heightLabel(units, height),
+                        .value = limit,
+                        .yours = shown && shown->run.heightRow == height});
     }
     return rows;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/ResultRecord.h"
+#include "risktest/Units.h"
 
 #include <QString>
 
@@ -32,9 +33,9 @@ using ShownResult = std::optional<report::ResultRecord>;
 // Each question as a heading, followed by its options and their points.
 Sheet answerRows(const ShownResult &shown);
 
-// Each height of the weight chart and the weight in pounds from which it
-// scores.
-Sheet weightRows(const ShownResult &shown);
+// Each height of the weight chart and the weight from which it scores, in
+// the units given: whole pounds, or the lightest tenth of a kilogram.
+Sheet weightRows(const ShownResult &shown, risktest::UnitSystem units);
 
 // The three bands, from the lowest score a run can have: the range of scores
 // and its verdict.

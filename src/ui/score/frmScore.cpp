@@ -49,8 +49,10 @@ ui::FrameRow frameRow(const QString &name, const QString &caption, QRect geometr
 
 } // namespace
 
-frmScore::frmScore(const std::optional<report::ResultRecord> &shown, QWidget *parent)
+frmScore::frmScore(const std::optional<report::ResultRecord> &shown, risktest::UnitSystem units,
+                   QWidget *parent)
     : QDialog(parent)
+    , unitSystem(shown ? shown->run.units : units)
 {
     createWindow();
     createAnswersFrame(shown);
@@ -130,23 +132,26 @@ void frmScore::createWeightFrame(const std::optional<report::ResultRecord> &show
                       .geometry = twipsRect(120, 300, 3840, 195),
                       .font = windowFont(),
                       .textColour = colour::White});
-    weightTable = ui::score::createSheetTable(weightFrame,
-                                              {.name = u"tblWeight"_s,
-                                               .accessibleName = weightFrame->title(),
-                                               .headings = {tr("Height"), tr("Pounds")},
-                                               .geometry = twipsRect(120, 525, 3840, 5160),
-                                               .font = windowFont(),
-                                               .labelAlignment = Qt::AlignHCenter,
-                                               .yoursSpoken = tr("%1, your height")},
-                                              ui::score::weightRows(shown));
-    yourWeight = ui::createLabel(weightFrame, {.name = u"lblYourWeight"_s,
-                                               .text = shown ? tr("Your weight: %1 lb, %2 points")
-                                                                   .arg(shown->run.weight)
-                                                                   .arg(shown->result.points.weight)
-                                                             : QString(),
-                                               .geometry = twipsRect(120, 5700, 3840, 195),
-                                               .font = boldFont(),
-                                               .textColour = colour::BrightGreen});
+    weightTable = ui::score::createSheetTable(
+        weightFrame,
+        {.name = u"tblWeight"_s,
+         .accessibleName = weightFrame->title(),
+         .headings = {tr("Height"),
+                      unitSystem == risktest::UnitSystem::Metric ? tr("Kilograms") : tr("Pounds")},
+         .geometry = twipsRect(120, 525, 3840, 5160),
+         .font = windowFont(),
+         .labelAlignment = Qt::AlignHCenter,
+         .yoursSpoken = tr("%1, your height")},
+        ui::score::weightRows(shown, unitSystem));
+    yourWeight =
+        ui::createLabel(weightFrame, {.name = u"lblYourWeight"_s,
+                                      .text = shown ? tr("Your weight: %1, %2 points")
+                                                          .arg(report::weightAsEntered(shown->run))
+                                                          .arg(shown->result.points.weight)
+                                                    : QString(),
+                                      .geometry = twipsRect(120, 5700, 3840, 195),
+                                      .font = boldFont(),
+                                      .textColour = colour::BrightGreen});
 }
 
 void frmScore::createBandsFrame(const std::optional<report::ResultRecord> &shown)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/ResultRecord.h"
+#include "risktest/Units.h"
 
 #include <QDialog>
 
@@ -24,7 +25,10 @@ class frmScore final : public QDialog
     Q_OBJECT
 
 public:
-    explicit frmScore(const std::optional<report::ResultRecord> &shown, QWidget *parent = nullptr);
+    // Heights and weights show in the units of the result shown, else in
+    // the units given (those of the main window).
+    frmScore(const std::optional<report::ResultRecord> &shown, risktest::UnitSystem units,
+             QWidget *parent = nullptr);
 
 private Q_SLOTS:
     void cmdOK_Click();
@@ -35,6 +39,8 @@ private:
     void createWeightFrame(const std::optional<report::ResultRecord> &shown);
     void createBandsFrame(const std::optional<report::ResultRecord> &shown);
     void createScoreLines(const std::optional<report::ResultRecord> &shown);
+
+    const risktest::UnitSystem unitSystem;
 
     QLabel *introduction = nullptr;
     QGroupBox *answersFrame = nullptr;
