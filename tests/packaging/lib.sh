@@ -3,6 +3,10 @@
 
 # The application id comes from the build (KELO_APP_ID), through CTest.
 APP_ID=${KELO_APP_ID:?run by CTest, which names the application id}
+# The printing module, relative to the prefix and to bin/, where the program
+# looks for it: from the build too.
+PRINTING_MODULE=${KELO_PRINTING_MODULE:?run by CTest, which names the printing module}
+PRINTING_MODULE_FROM_BIN=${KELO_PRINTING_MODULE_FROM_BIN:?run by CTest, which names the printing module}
 PACKAGE=kelo-diabetes-risk-calculator
 EXECUTABLE=KeloFreeDiabetesRiskCalculator
 ICON_SIZES="16 22 24 32 48 64 128 256"
@@ -32,6 +36,7 @@ finish() {
 expected_files() {
     {
         echo "bin/$EXECUTABLE"
+        echo "$PRINTING_MODULE"
         echo "share/applications/$APP_ID.desktop"
         echo "share/metainfo/$APP_ID.metainfo.xml"
         for size in $ICON_SIZES; do
@@ -107,6 +112,9 @@ check_tree() {
     metainfo="$prefix/share/metainfo/$APP_ID.metainfo.xml"
 
     [ -x "$prefix/bin/$EXECUTABLE" ] || fail "bin/$EXECUTABLE is not executable"
+    [ -f "$prefix/bin/$PRINTING_MODULE_FROM_BIN" ] ||
+        fail "the program looks for its printing module at bin/$PRINTING_MODULE_FROM_BIN," \
+             "where there is none"
 
     for size in $ICON_SIZES; do
         icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
