@@ -10,8 +10,6 @@
 
 #include <algorithm>
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace report {
 namespace {
 
