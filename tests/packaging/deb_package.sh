@@ -37,9 +37,10 @@ names() {
     field "$1" | tr ',|' '\n\n' | sed 's/(.*//; s/ //g' | grep . || true
 }
 # libqt6gui6 also holds the xcb platform plugin, without which the program
-# cannot open a window on X11.
+# cannot open a window on X11; libqt6printsupport6 comes from the printing
+# module.
 names Depends >"$PKG_TMP/depends"
-for dependency in libc6 libqt6widgets6 libqt6gui6 libqt6core6; do
+for dependency in libc6 libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6; do
     grep -qx "$dependency" "$PKG_TMP/depends" || fail "Depends lacks $dependency"
 done
 names Recommends | grep -qx qt6-wayland || fail "Recommends lacks qt6-wayland"

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the Debian package with CPack and checks the packaged program with
 # hardening-check (devscripts): position independent, stack protector,
-# read-only relocations bound at start-up. Stack-clash protection passes as
+# read-only relocations bound at start-up; the printing module the same,
+# except that a library is not an executable. Stack-clash protection passes as
 # "unknown" where no function has a frame large enough to need probes. The
 # build types that do not ship (Debug) are not hardened and skip.
 # Usage: hardening.sh HARDENING_CHECK CPACK BUILD_DIR PACKAGE_NAME VERSION CONFIG
@@ -29,8 +30,10 @@ dpkg-deb -x "$DEB" "$PKG_TMP/root"
 # calls no such function; the memcpy and memmove that libstdc++ inlines copy
 # run-time sizes, so hardening-check finds only unchecked calls and says
 # "no" even though _FORTIFY_SOURCE is set. The compile commands show it is.
-"$hardening_check" --nocfprotection --nofortify "$PKG_TMP/root/usr/bin/$EXECUTABLE" ||
-    fail "hardening-check found the packaged $EXECUTABLE unhardened (above)"
+for binary in "bin/$EXECUTABLE" "$PRINTING_MODULE"; do
+    "$hardening_check" --nocfprotection --nofortify "$PKG_TMP/root/usr/$binary" ||
+        fail "hardening-check found the packaged $binary unhardened (above)"
+done
 
 commands="$build/compile_commands.json"
 grep '"command":' "$commands" >"$PKG_TMP/commands" || fail "no compile command in $commands"

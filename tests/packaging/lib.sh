@@ -3,6 +3,9 @@
 
 # The application id comes from the build (KELO_APP_ID), through CTest.
 APP_ID=${KELO_APP_ID:?run by CTest, which names the application id}
+# The printing module, from the prefix and from bin/ (where the program looks).
+PRINTING_MODULE=${KELO_PRINTING_MODULE:?run by CTest}
+PRINTING_MODULE_FROM_BIN=${KELO_PRINTING_MODULE_FROM_BIN:?run by CTest}
 PACKAGE=kelo-diabetes-risk-calculator
 EXECUTABLE=KeloFreeDiabetesRiskCalculator
 ICON_SIZES="16 22 24 32 48 64 128 256"
@@ -32,6 +35,7 @@ finish() {
 expected_files() {
     {
         echo "bin/$EXECUTABLE"
+        echo "$PRINTING_MODULE"
         echo "share/applications/$APP_ID.desktop"
         echo "share/metainfo/$APP_ID.metainfo.xml"
         for size in $ICON_SIZES; do
@@ -107,6 +111,7 @@ check_tree() {
     metainfo="$prefix/share/metainfo/$APP_ID.metainfo.xml"
 
     [ -x "$prefix/bin/$EXECUTABLE" ] || fail "bin/$EXECUTABLE is not executable"
+    [ -f "$prefix/bin/$PRINTING_MODULE_FROM_BIN" ] || fail "no bin/$PRINTING_MODULE_FROM_BIN"
 
     for size in $ICON_SIZES; do
         icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"

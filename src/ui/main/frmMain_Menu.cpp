@@ -8,6 +8,8 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "report/PdfFile.h"
+#include "report/Printing.h"
+#include "report/ResultPage.h"
 #include "ui/LinkLabel.h"
 #include "ui/about/frmAbout.h"
 #include "ui/score/frmScore.h"
@@ -18,6 +20,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
@@ -115,7 +118,10 @@ void frmMain::enableResultActions()
 
 void frmMain::mnuPrint_Click()
 {
-    // Printing comes with the printing module (to do).
+    if (!shownResult)
+        return;
+    const std::unique_ptr<QTextDocument> page = report::resultPage(*shownResult);
+    report::printPage(this, *page);
 }
 
 void frmMain::mnuSavePdf_Click()
