@@ -40,11 +40,11 @@ std::optional<qint16> frmMain::ValidateDetails()
         risktest::checkDetails(txtName->text(), txtWeight->text());
     switch (details.problem) {
     case risktest::DetailsProblem::NameMissing:
-        return refuse(txtName, u"Please enter your name"_s);
+        return refuse(txtName, tr("Please enter your name"));
     case risktest::DetailsProblem::WeightMissing:
-        return refuse(txtWeight, u"Please enter your weight"_s);
+        return refuse(txtWeight, tr("Please enter your weight"));
     case risktest::DetailsProblem::WeightInvalid:
-        refuse(txtWeight, u"Please enter a valid weight in pounds"_s);
+        refuse(txtWeight, tr("Please enter a valid weight in pounds"));
         txtWeight->selectAll();
         return std::nullopt;
     case risktest::DetailsProblem::None:
@@ -97,8 +97,8 @@ void frmMain::cmdNextQuestion_Click()
 void frmMain::ShowQuestion(int index)
 {
     const risktest::Question &question = risktest::questions()[index];
-    ui::setFittedText(lblQuestionNo, u"Question "_s + QString::number(index + 1) + u" of "_s +
-                                         QString::number(risktest::QuestionCount));
+    ui::setFittedText(lblQuestionNo,
+                      tr("Question %1 of %2").arg(index + 1).arg(risktest::QuestionCount));
     ui::setFittedText(lblQuestion, question.text);
     {
         // The new question is announced with its first answer, not the
