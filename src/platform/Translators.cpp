@@ -59,13 +59,6 @@ Translators::Translators(const QLocale &locale)
         QCoreApplication::installTranslator(&qt);
 }
 
-Translators::~Translators()
-{
-    // Removing a translator that was never installed does nothing.
-    QCoreApplication::removeTranslator(&qt);
-    QCoreApplication::removeTranslator(&program);
-}
-
 QString Translators::language() const
 {
     return program.isEmpty() ? QString() : languageOf(program);

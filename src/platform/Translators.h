@@ -33,7 +33,6 @@ class Translators final
 {
 public:
     explicit Translators(const QLocale &locale = QLocale::system());
-    ~Translators();
     Translators(const Translators &) = delete;
     Translators &operator=(const Translators &) = delete;
 
@@ -42,6 +41,7 @@ public:
     QString language() const;
 
 private:
+    // Each removes itself from the application as it goes.
     QTranslator program;
     QTranslator qt;
 };
