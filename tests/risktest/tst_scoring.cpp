@@ -196,8 +196,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("total");
         QTest::newRow("englishFirstOptions")
             << u"en_US"_s << QStringList{Under45, Yes, Yes, Yes, Yes} << 3;
-        QTest::newRow("englishHighest")
-            << u"en_US"_s << QStringList{Oldest, Yes, No, Yes, Yes} << 17;
         const QString si = u"S\u00ED"_s;
         QTest::newRow("spanishFirstOptions")
             << u"es_ES"_s << QStringList{u"Menos de 45 a\u00F1os"_s, si, si, si, si} << 3;

@@ -117,6 +117,9 @@ void frmAbout::createControls()
                                                      .alignment = Qt::AlignRight,
                                                      .sizedToText = true});
 
+    ui::fitPeers({description, brandingOffer});
+    ui::fitPeers({homePageLink, brandingDetailsLink});
+
     // A rule 2 pixels thick across the whole width, from x = -15 to 7080.
     rule = new QFrame(this);
     rule->setObjectName(u"Line2"_s);

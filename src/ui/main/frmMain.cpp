@@ -177,6 +177,8 @@ void frmMain::createDetailsPanel()
     heightLabel->setBuddy(cboHeight);
     weightLabel->setBuddy(txtWeight);
     txtWeight->setAccessibleDescription(weightUnitLabel->text());
+    ui::fitPeers({diseaseIntro, calculatorIntro});
+    ui::fitPeers({nameLabel, heightLabel, weightLabel, heightUnitLabel, weightUnitLabel});
     cmdNext = ui::createButton(panel, {.name = u"cmdNext"_s,
                                        .caption = tr("&Take the Diabetes Risk Test"),
                                        .geometry = twipsRect(1387, 3240, 3840, 400),
@@ -284,6 +286,7 @@ void frmMain::createOfferLabels(QWidget *client)
                               "make money online. Get this software fully branded for your "
                               "website. Click here for more details."),
                            165);
+    ui::fitPeers({coBrandOffer, fullBrandOffer});
 }
 
 void frmMain::BringOfferToFront(Offer offer)

@@ -85,6 +85,7 @@ void frmMain::cmdNextQuestion_Click()
         buildPanelOnce(ResultStep);
         ui::setFittedText(scoreLine, result.scoreLine);
         ui::setFittedText(verdictLine, result.verdict);
+        ui::fitPeers({physicianNote, verdictLine});
         announceResult();
         BringToFront(ResultStep);
         cmdMain->setFocus();
