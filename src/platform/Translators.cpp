@@ -46,9 +46,24 @@ QString translationFileFor(const QStringList &uiLanguages, QStringView folder)
     return QString();
 }
 
-Translators::Translators(const QLocale &locale)
+QStringList userLanguages()
 {
-    const QString file = translationFileFor(locale.uiLanguages());
+    // Qt reads LANGUAGE first, and takes its language for the system locale
+    // even under C.UTF-8.
+    QByteArray messages = qgetenv("LC_ALL");
+    if (messages.isEmpty())
+        messages = qgetenv("LC_MESSAGES");
+    if (messages.isEmpty())
+        messages = qgetenv("LANG");
+    const QByteArray name = messages.left(messages.indexOf('.'));
+    if (name.isEmpty() || name == "C" || name == "POSIX")
+        return {};
+    return QLocale::system().uiLanguages();
+}
+
+Translators::Translators(const QStringList &uiLanguages)
+{
+    const QString file = translationFileFor(uiLanguages);
     if (file.isEmpty() || !program.load(file))
         return;
     QCoreApplication::installTranslator(&program);
@@ -57,11 +72,6 @@ Translators::Translators(const QLocale &locale)
     if (qt.load(u"qtbase_"_s + languageOf(program),
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
-}
-
-QString Translators::language() const
-{
-    return program.isEmpty() ? QString() : languageOf(program);
 }
 
 bool interfaceTranslated()

@@ -24,21 +24,24 @@ inline constexpr QStringView TranslationFolder = u":/i18n";
 // ("es").
 QString translationFileFor(const QStringList &uiLanguages, QStringView folder = TranslationFolder);
 
+// The user's languages, most preferred first, as Qt reads them from
+// LANGUAGE, LC_ALL, LC_MESSAGES and LANG; none where the messages locale is C
+// or POSIX (or not set), which asks for the texts as written whatever
+// LANGUAGE lists, as of every program translated with GNU gettext
+// ("LC_ALL=C program").
+QStringList userLanguages();
+
 // Installs, for as long as it lives, the program's translation for the
-// locale's languages and Qt's own translation for the same language. Where
-// the program has no translation nothing is installed, so English shows
-// exactly as written. Made after the application object and before any
-// window or message box.
+// first of the languages it speaks and Qt's own translation for the same
+// language. Where the program has no translation nothing is installed, so
+// English shows exactly as written. Made after the application object and
+// before any window or message box.
 class Translators final
 {
 public:
-    explicit Translators(const QLocale &locale = QLocale::system());
+    explicit Translators(const QStringList &uiLanguages = userLanguages());
     Translators(const Translators &) = delete;
     Translators &operator=(const Translators &) = delete;
-
-    // The language of the installed translation ("es"); empty when the
-    // program shows its English texts.
-    QString language() const;
 
 private:
     // Each removes itself from the application as it goes.

@@ -190,6 +190,10 @@ void setFittedText(QLabel *label, const QString &text)
 
 void fitPeers(std::initializer_list<QLabel *> peers)
 {
+    // The English windows stay as they were designed and drawn, pixel for
+    // pixel: there each text keeps the size it fits in on its own. A
+    // translation runs longer in some places than others, and the peers
+    // shrunk unevenly would show two sizes side by side.
     if (!platform::interfaceTranslated())
         return;
     std::optional<qreal> shared;

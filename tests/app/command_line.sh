@@ -39,6 +39,7 @@ check --no-such-option 2 err "KeloFreeDiabetesRiskCalculator: Unknown option 'no
 export LANG=es_ES.UTF-8
 check --help 0 out 'Uso: KeloFreeDiabetesRiskCalculator [opciones]'
 check --no-such-option 2 err "KeloFreeDiabetesRiskCalculator: Opción desconocida «no-such-option»."
-export LANG=C.UTF-8 LANGUAGE=
+# The C locale shows the texts as written, whatever LANGUAGE lists.
+export LANG=C.UTF-8 LANGUAGE=es
 check --help 0 out 'Usage: KeloFreeDiabetesRiskCalculator [options]'
 echo PASS

@@ -211,7 +211,7 @@ private Q_SLOTS:
         QFETCH(QString, locale);
         QFETCH(QStringList, answers);
         QFETCH(int, total);
-        const platform::Translators translators{QLocale(locale)};
+        const platform::Translators translators{QLocale(locale).uiLanguages()};
         Answers asked;
         for (int question = 0; question < test::QuestionCount; ++question) {
             QVERIFY(test::questions()[question].options.contains(answers[question]));
