@@ -3,6 +3,7 @@
 #include "AppConstants.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
@@ -49,9 +50,10 @@ QString versionText()
 QString helpText(const QCommandLineParser &parser, const QString &program)
 {
     // The parser names the program only when an application object exists,
-    // which it does not yet; the usage line is ours.
+    // which it may not; the usage line is ours.
     QString text = parser.helpText();
-    return u"Usage: "_s + program + u" [options]"_s + text.mid(text.indexOf(u'\n'));
+    return QCoreApplication::translate("CommandLine", "Usage: %1 [options]").arg(program) +
+           text.mid(text.indexOf(u'\n'));
 }
 
 } // namespace
@@ -61,11 +63,14 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     // Qt's options have one dash ("-platform xcb"); so may ours ("-help").
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        u"Estimates the risk of type 2 diabetes from a short questionnaire."_s);
-    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays this help and exits."_s);
-    const QCommandLineOption version({u"v"_s, u"version"_s},
-                                     u"Displays version information and exits."_s);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Estimates the risk of type 2 diabetes from a short questionnaire."));
+    const QCommandLineOption help(
+        {u"h"_s, u"help"_s},
+        QCoreApplication::translate("CommandLine", "Displays this help and exits."));
+    const QCommandLineOption version(
+        {u"v"_s, u"version"_s},
+        QCoreApplication::translate("CommandLine", "Displays version information and exits."));
     parser.addOption(help);
     parser.addOption(version);
     for (const QtOption &qtOption : QtOptions) {
@@ -81,7 +86,10 @@ CommandLineAnswer readCommandLine(const QStringList &arguments)
         return {CommandLineAction::Refuse, program + u": "_s + parser.errorText() + u'\n'};
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
         return {CommandLineAction::Refuse,
-                program + u": unexpected argument '"_s + extra.first() + u"'.\n"_s};
+                program + u": "_s +
+                    QCoreApplication::translate("CommandLine", "unexpected argument '%1'.")
+                        .arg(extra.first()) +
+                    u'\n'};
     if (parser.isSet(help))
         return {CommandLineAction::ShowHelp, helpText(parser, program)};
     if (parser.isSet(version))

@@ -22,7 +22,8 @@ struct CommandLineAnswer
 // Exit status for a command line the program refuses.
 inline constexpr int RefusedCommandLineStatus = 2;
 
-// Reads the arguments (the program's path first).
+// Reads the arguments (the program's path first). The texts are in the
+// language of the installed translations, which need an application object.
 CommandLineAnswer readCommandLine(const QStringList &arguments);
 
 } // namespace app

@@ -14,7 +14,7 @@ void CheckUpdateReminder(settings::SettingsStore &store, const QDate &today)
     if (!settings::updateQuestionDue(store, today))
         return;
     const platform::MessageAnswer answer =
-        platform::showMessage(nullptr, settings::UpdateQuestion.toString(),
+        platform::showMessage(nullptr, settings::updateQuestion(),
                               platform::MessageIcon::Information, platform::MessageButtons::YesNo);
     // The user asked for the page whether or not the date could be kept.
     settings::recordUpdateQuestion(store, today);

@@ -30,7 +30,7 @@ void frmStartup::Form_Load()
 
     m_instanceGuard = std::make_unique<platform::InstanceGuard>();
     if (m_instanceGuard->anotherCopyRunning()) {
-        platform::showMessage(nullptr, u"Application is already running"_s,
+        platform::showMessage(nullptr, tr("Application is already running"),
                               platform::MessageIcon::Information);
         QuitProgram();
         return;

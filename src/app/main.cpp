@@ -3,6 +3,7 @@
 #include "app/PlatformChoice.h"
 #include "app/frmStartup.h"
 #include "platform/Fonts.h"
+#include "platform/Translators.h"
 
 #include <QApplication>
 
@@ -20,13 +21,12 @@ QStringList argumentsOf(int argc, char *argv[])
     return arguments;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Prints the help, the version or the refusal, in the user's language. A
+// core application, which needs no display, carries the translations.
+int answerCommandLine(int &argc, char *argv[], const QStringList &arguments)
 {
-    const QStringList arguments = argumentsOf(argc, argv);
-    // Help, version and a refused command line are answered before any
-    // window, setting or lock is touched.
+    const QCoreApplication application(argc, argv);
+    const platform::Translators translators;
     const app::CommandLineAnswer answer = app::readCommandLine(arguments);
     switch (answer.action) {
     case app::CommandLineAction::ShowHelp:
@@ -39,6 +39,18 @@ int main(int argc, char *argv[])
     case app::CommandLineAction::Run:
         break;
     }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const QStringList arguments = argumentsOf(argc, argv);
+    // Help, version and a refused command line are answered before any
+    // window, setting or lock is touched.
+    if (app::readCommandLine(arguments).action != app::CommandLineAction::Run)
+        return answerCommandLine(argc, argv, arguments);
 
     // Fontconfig's set-up runs beside the program's own start.
     platform::preloadFontconfig();
@@ -51,6 +63,8 @@ int main(int argc, char *argv[])
     // own.
     if (!platformChoice.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
+    // The user's language, before the first message box or window.
+    const platform::Translators translators;
 
     // Ties the windows to the installed desktop entry and its icon (the
     // Wayland app id; under X11 the window class is the executable's name).

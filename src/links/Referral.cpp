@@ -3,6 +3,7 @@
 #include "PageAddresses.h"
 #include "platform/TrimSpaces.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
@@ -20,20 +21,21 @@ QString encoded(const QString &value)
 std::optional<QString> emailProblem(const QString &senderEmail, const QString &friendEmail)
 {
     if (senderEmail == friendEmail)
-        return u"Please Enter Distinct Email Addresses"_s;
+        return QCoreApplication::translate("Referral", "Please Enter Distinct Email Addresses");
     if (!senderEmail.contains(u'@') || !friendEmail.contains(u'@'))
-        return u"Please Enter Proper Email Address"_s;
+        return QCoreApplication::translate("Referral", "Please Enter Proper Email Address");
     if (!senderEmail.contains(u'.') || !friendEmail.contains(u'.'))
-        return u"Please Enter Proper Email Address"_s;
+        return QCoreApplication::translate("Referral", "Please Enter Proper Email Address");
     return std::nullopt;
 }
 
 std::optional<QString> missingValue(const ReferralDetails &details)
 {
     for (const ReferralField &field : ReferralFields) {
+        // The box shows its prompt as translated.
         const QString &value = details.*field.value;
-        if (value.isEmpty() || value == field.prompt)
-            return field.missing.toString();
+        if (value.isEmpty() || value == referralPrompt(field.value))
+            return missingMessage(field);
     }
     return std::nullopt;
 }
@@ -42,8 +44,9 @@ std::optional<QString> addressProblem(const QString &address)
 {
     // The address is plain ASCII: one byte a character.
     if (address.size() > LongestAddress)
-        return u"This referral is too long to send. Please shorten your message, or another "
-               u"box, and press Refer A Friend Now again."_s;
+        return QCoreApplication::translate(
+            "Referral", "This referral is too long to send. Please shorten your message, or "
+                        "another box, and press Refer A Friend Now again.");
     return std::nullopt;
 }
 
@@ -63,9 +66,14 @@ QString referralPrompt(QString ReferralDetails::*value)
 {
     for (const ReferralField &field : ReferralFields) {
         if (field.value == value)
-            return field.prompt.toString();
+            return QCoreApplication::translate("Referral", field.prompt);
     }
     return QString();
+}
+
+QString missingMessage(const ReferralField &field)
+{
+    return QCoreApplication::translate("Referral", field.missing);
 }
 
 QString referralAddress(const ReferralDetails &details)

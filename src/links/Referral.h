@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <QtGlobal>
 
 #include <array>
 #include <optional>
@@ -28,26 +29,38 @@ struct ReferralDetails
 
 // One box of the panel: its value, the prompt the box shows while it holds
 // nothing else, the message when it is missing, and its name in the address.
+// The prompt and the message are written in English and shown translated
+// (referralPrompt, missingMessage); the parameter never changes.
 struct ReferralField
 {
     QString ReferralDetails::*value;
-    QStringView prompt;
-    QStringView missing;
+    const char *prompt;
+    const char *missing;
     QStringView parameter;
 };
 
 // The boxes in panel order, the order they are checked in.
+// clang-format off
 inline constexpr std::array<ReferralField, 5> ReferralFields{{
-    {&ReferralDetails::senderName, u"Your Name", u"Please Enter Your Name", u"taf1"},
-    {&ReferralDetails::senderEmail, u"Your Email Address", u"Please Enter Your Email", u"taf2"},
-    {&ReferralDetails::message, u"Your Message", u"Please Enter Your Message", u"taf3"},
-    {&ReferralDetails::friendName, u"Friend's Name", u"Please Enter Your Friend's Name", u"taf4"},
-    {&ReferralDetails::friendEmail, u"Friend's Email Address", u"Please Enter Your Friend's Email",
-     u"taf5"},
+    {&ReferralDetails::senderName, QT_TRANSLATE_NOOP("Referral", "Your Name"),
+     QT_TRANSLATE_NOOP("Referral", "Please Enter Your Name"), u"taf1"},
+    {&ReferralDetails::senderEmail, QT_TRANSLATE_NOOP("Referral", "Your Email Address"),
+     QT_TRANSLATE_NOOP("Referral", "Please Enter Your Email"), u"taf2"},
+    {&ReferralDetails::message, QT_TRANSLATE_NOOP("Referral", "Your Message"),
+     QT_TRANSLATE_NOOP("Referral", "Please Enter Your Message"), u"taf3"},
+    {&ReferralDetails::friendName, QT_TRANSLATE_NOOP("Referral", "Friend's Name"),
+     QT_TRANSLATE_NOOP("Referral", "Please Enter Your Friend's Name"), u"taf4"},
+    {&ReferralDetails::friendEmail, QT_TRANSLATE_NOOP("Referral", "Friend's Email Address"),
+     QT_TRANSLATE_NOOP("Referral", "Please Enter Your Friend's Email"), u"taf5"},
 }};
+// clang-format on
 
-// The prompt of the box that holds `value`.
+// The prompt of the box that holds `value`, as the box shows it.
 QString referralPrompt(QString ReferralDetails::*value);
+
+// The message for a box left empty or holding its prompt, as the user reads
+// it.
+QString missingMessage(const ReferralField &field);
 
 // The longest address that can be handed to the browser: the launcher gets
 // it as one command-line argument, and Linux refuses a single argument of

@@ -1,5 +1,7 @@
 #include "Scoring.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 using namespace Qt::Literals::StringLiterals;
@@ -8,40 +10,68 @@ namespace risktest {
 
 namespace {
 
-constexpr QStringView Yes = u"Yes";
-constexpr QStringView No = u"No";
-constexpr QStringView AgeUnder45 = u"Less than 45 years old";
-constexpr QStringView Age45To64 = u"Between 45 to 64 years old";
-constexpr QStringView Age65OrMore = u"65 years old or more";
+// The texts as written; the user reads them in the language of the installed
+// translation, and answers are compared with the options as shown.
+//: An answer to a question of the risk test
+constexpr char Yes[] = QT_TRANSLATE_NOOP("Scoring", "Yes");
+//: An answer to a question of the risk test
+constexpr char No[] = QT_TRANSLATE_NOOP("Scoring", "No");
+constexpr char AgeUnder45[] = QT_TRANSLATE_NOOP("Scoring", "Less than 45 years old");
+constexpr char Age45To64[] = QT_TRANSLATE_NOOP("Scoring", "Between 45 to 64 years old");
+constexpr char Age65OrMore[] = QT_TRANSLATE_NOOP("Scoring", "65 years old or more");
 
 constexpr qint16 AgeMiddlePoints = 5;
 constexpr qint16 AgeOldestPoints = 9;
 constexpr qint16 NoExercisePoints = 5;
 constexpr qint16 YesPoint = 1;
 
+// A text marked with QT_TRANSLATE_NOOP in this context.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Scoring", text);
+}
+
+std::array<Question, QuestionCount> translatedQuestions()
+{
+    const QStringList yesNo{translated(Yes), translated(No)};
+    return {{
+        {translated(QT_TRANSLATE_NOOP("Scoring", "1. What is your age?")),
+         {translated(AgeUnder45), translated(Age45To64), translated(Age65OrMore)},
+         {0, AgeMiddlePoints, AgeOldestPoints},
+         AgeOldestPoints},
+        {translated(QT_TRANSLATE_NOOP(
+             "Scoring", "2. Do you have any brother or sister suffering from diabetes?")),
+         yesNo,
+         {YesPoint, 0}},
+        {translated(QT_TRANSLATE_NOOP(
+             "Scoring",
+             "3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?")),
+         yesNo,
+         {0, NoExercisePoints},
+         NoExercisePoints},
+        {translated(QT_TRANSLATE_NOOP("Scoring", "4. Are you a woman who gave birth to a baby who "
+                                                 "weighed 9 pounds or more at birth?")),
+         yesNo,
+         {YesPoint, 0}},
+        {translated(QT_TRANSLATE_NOOP(
+             "Scoring", "5. Do you have any parent (father or mother) suffering from diabetes?")),
+         yesNo,
+         {YesPoint, 0}},
+    }};
+}
+
 } // namespace
 
 const std::array<Question, QuestionCount> &questions()
 {
-    static const QStringList yesNo{Yes.toString(), No.toString()};
-    static const std::array<Question, QuestionCount> all{{
-        {u"1. What is your age?"_s,
-         {AgeUnder45.toString(), Age45To64.toString(), Age65OrMore.toString()},
-         {0, AgeMiddlePoints, AgeOldestPoints},
-         AgeOldestPoints},
-        {u"2. Do you have any brother or sister suffering from diabetes?"_s, yesNo, {YesPoint, 0}},
-        {u"3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?"_s,
-         yesNo,
-         {0, NoExercisePoints},
-         NoExercisePoints},
-        {u"4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?"_s,
-         yesNo,
-         {YesPoint, 0}},
-        {u"5. Do you have any parent (father or mother) suffering from diabetes?"_s,
-         yesNo,
-         {YesPoint, 0}},
-    }};
-    return all;
+    // Made again only when the language has changed since the last call, so
+    // that what a caller holds of the table stays as it was while the
+    // language stays.
+    static std::array<Question, QuestionCount> shown;
+    std::array<Question, QuestionCount> current = translatedQuestions();
+    if (current != shown)
+        shown = std::move(current);
+    return shown;
 }
 
 qint16 answerPoints(int question, const QString &answer)
@@ -88,15 +118,19 @@ Points runPoints(const std::array<QString, QuestionCount> &answers, qint16 point
 QString verdictFor(int total)
 {
     if (total <= VeryLowRiskMax)
-        return u"You are at a Very Low Risk of having Type 2 Diabetes now."_s;
+        return QCoreApplication::translate(
+            "Scoring", "You are at a Very Low Risk of having Type 2 Diabetes now.");
     if (total <= LowRiskMax)
-        return u"You are at a Low Risk of having Type 2 Diabetes now."_s;
-    return u"You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."_s;
+        return QCoreApplication::translate("Scoring",
+                                           "You are at a Low Risk of having Type 2 Diabetes now.");
+    return QCoreApplication::translate(
+        "Scoring",
+        "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor.");
 }
 
 QString scoreLine(int total)
 {
-    return u"Your Score is: "_s + QString::number(total);
+    return QCoreApplication::translate("Scoring", "Your Score is: %1").arg(total);
 }
 
 RiskResult calculateRisk(const RiskTestRun &run)

@@ -65,13 +65,16 @@ struct Question
     // never gives): the oldest age band, and no exercise, score; a "Yes" to
     // the other questions must be exact.
     qint16 otherAnswerPoints = 0;
+
+    bool operator==(const Question &) const = default;
 };
 
-// The five questions in the order they are asked.
+// The five questions in the order they are asked, in the language of the
+// installed translation.
 const std::array<Question, QuestionCount> &questions();
 
 // The points of an answer to one question; answers are compared with the
-// option texts exactly.
+// option texts exactly, as the questions show them in the language installed.
 qint16 answerPoints(int question, const QString &answer);
 
 // One run of the test: the details it started from, the answers given so far

@@ -3,6 +3,7 @@
 #include "SettingsStore.h"
 #include "platform/TrimSpaces.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 
@@ -37,6 +38,13 @@ qint32 installCountFrom(const QString &text)
 }
 
 } // namespace
+
+QString updateQuestion()
+{
+    return QCoreApplication::translate(
+        "UpdateReminder",
+        "There maybe an update to this software available\nDo you want to check for an update?");
+}
 
 bool updateQuestionDue(SettingsStore &store, const QDate &today)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringView>
+#include <QString>
 
 class QDate;
 
@@ -17,8 +17,8 @@ class SettingsStore;
 // clock set wrong once does not silence the offer for good.
 inline constexpr int UpdateReminderDays = 14;
 
-inline constexpr QStringView UpdateQuestion =
-    u"There maybe an update to this software available\nDo you want to check for an update?";
+// The question, in the language of the installed translation.
+QString updateQuestion();
 
 // Whether the question is due today. On a first run, or with a kept date that
 // cannot be read, records today (starting the two weeks afresh) and says no.

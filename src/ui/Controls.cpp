@@ -5,6 +5,7 @@
 #include "CommandButton.h"
 #include "LinkLabel.h"
 #include "platform/Colours.h"
+#include "platform/Translators.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -13,6 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
+#include <optional>
 
 namespace ui {
 
@@ -25,6 +29,13 @@ constexpr char DesignedFont[] = "designedFont";
 // Fonts shrink in quarter points, and not below a size that stays readable.
 constexpr qreal ShrinkStep = 0.25;
 constexpr qreal SmallestPointSize = 6;
+
+// The font a label's table gives it; a label of no table has only its own.
+QFont designedFont(const QLabel *label)
+{
+    const QVariant designed = label->property(DesignedFont);
+    return designed.isValid() ? designed.value<QFont>() : label->font();
+}
 
 void configureLabel(QLabel *label, const LabelRow &row)
 {
@@ -175,6 +186,34 @@ void setFittedText(QLabel *label, const QString &text)
         shrinkWrappedFontToFit(label);
     else
         sizeToText(label);
+}
+
+void fitPeers(std::initializer_list<QLabel *> peers)
+{
+    // The English windows stay as they were designed and drawn, pixel for
+    // pixel: there each text keeps the size it fits in on its own. A
+    // translation runs longer in some places than others, and the peers
+    // shrunk unevenly would show two sizes side by side.
+    if (!platform::interfaceTranslated())
+        return;
+    std::optional<qreal> shared;
+    for (QLabel *peer : peers) {
+        setFittedText(peer, peer->text());
+        const qreal size = peer->font().pointSizeF();
+        if (size < designedFont(peer).pointSizeF())
+            shared = std::min(size, shared.value_or(size));
+    }
+    if (!shared)
+        return;
+    for (QLabel *peer : peers) {
+        if (peer->font().pointSizeF() <= *shared)
+            continue;
+        QFont font = peer->font();
+        font.setPointSizeF(*shared);
+        peer->setFont(font);
+        if (!peer->wordWrap())
+            sizeToText(peer);
+    }
 }
 
 QString arrayMemberName(const QString &arrayName, int index)

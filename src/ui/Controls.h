@@ -7,6 +7,7 @@
 #include <QRgb>
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 
 class QComboBox;
@@ -92,6 +93,14 @@ void shrinkWrappedFontToFit(QLabel *label);
 // Gives a label of a layout table a new text in its designed font, then fits
 // it as the label was built: sized to the text, or wrapped within its box.
 void setFittedText(QLabel *label, const QString &text);
+
+// Fits peers that stand together (the paragraphs of a panel, a column of
+// field labels) as one: each is fitted from its designed size, and once any
+// of them has had to shrink, all take the smallest size among them, so that
+// no two of them show two sizes. Only where a translation is shown: the
+// English texts keep the sizes each fits in on its own, as the windows were
+// designed, pixel for pixel.
+void fitPeers(std::initializer_list<QLabel *> peers);
 
 // The name of member `index` of a control array, e.g. "lblResult(0)".
 QString arrayMemberName(const QString &arrayName, int index);

@@ -1,6 +1,7 @@
 #!/bin/sh
 # The real program answers --help and --version and refuses an unknown
-# option without a display, a window, a settings file or a lock file.
+# option without a display, a window, a settings file or a lock file, in the
+# user's language.
 # Usage: command_line.sh PROGRAM
 set -eu
 program=$1
@@ -34,4 +35,11 @@ check --help 0 out 'Usage: KeloFreeDiabetesRiskCalculator [options]'
 check --version 0 out 'Kelo Diabetes Risk Calculator 1.10'
 check --no-such-option 2 err "KeloFreeDiabetesRiskCalculator: Unknown option 'no-such-option'."
 [ "$(wc -l <"$home/err")" -eq 1 ] || fail "the refusal is not one line: $(cat "$home/err")"
+# In Spanish, Qt's own part of the refusal (its translations installed) too.
+export LANG=es_ES.UTF-8
+check --help 0 out 'Uso: KeloFreeDiabetesRiskCalculator [opciones]'
+check --no-such-option 2 err "KeloFreeDiabetesRiskCalculator: Opción desconocida «no-such-option»."
+# The C locale shows the texts as written, whatever LANGUAGE lists.
+export LANG=C.UTF-8 LANGUAGE=es
+check --help 0 out 'Usage: KeloFreeDiabetesRiskCalculator [options]'
 echo PASS

@@ -82,8 +82,8 @@ private Q_SLOTS:
         // The addresses are checked before any value (see the e-mail rows).
         for (const int field : {0, 2, 3}) {
             const links::ReferralField &box = links::ReferralFields[field];
-            const QString prompt = box.prompt.toString();
-            const QString missing = box.missing.toString();
+            const QString prompt = links::referralPrompt(box.value);
+            const QString missing = links::missingMessage(box);
             QTest::addRow("field%dEmpty", field) << field << QString() << missing;
             QTest::addRow("field%dSpaces", field) << field << u"   "_s << missing;
             QTest::addRow("field%dPrompt", field) << field << prompt << missing;

@@ -1,3 +1,4 @@
+#include "platform/Translators.h"
 #include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
 
@@ -271,6 +272,37 @@ private Q_SLOTS:
         for (int question = 0; question < test::QuestionCount; ++question) {
             QVERIFY(questions[question].text.startsWith(QString::number(question + 1) + u". "_s));
         }
+    }
+
+    void answersAsShown_scoreInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("total");
+        QTest::newRow("englishFirstOptions")
+            << u"en_US"_s << QStringList{Under45, Yes, Yes, Yes, Yes} << 3;
+        const QString si = u"S\u00ED"_s;
+        QTest::newRow("spanishFirstOptions")
+            << u"es_ES"_s << QStringList{u"Menos de 45 a\u00F1os"_s, si, si, si, si} << 3;
+        QTest::newRow("spanishHighest")
+            << u"es_US"_s << QStringList{u"65 a\u00F1os o m\u00E1s"_s, si, No, si, si} << 17;
+        QTest::newRow("spanishMiddleAllNo")
+            << u"es_MX"_s << QStringList{u"Entre 45 y 64 a\u00F1os"_s, No, No, No, No} << 10;
+    }
+
+    // Answers read as the user's language shows them score as in English.
+    void answersAsShown_scoreInEveryLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, answers);
+        QFETCH(int, total);
+        const platform::Translators translators{QLocale(locale).uiLanguages()};
+        Answers asked;
+        for (int question = 0; question < test::QuestionCount; ++question) {
+            QVERIFY(test::questions()[question].options.contains(answers[question]));
+            asked[question] = answers[question];
+        }
+        QCOMPARE(test::runPoints(asked, 0).total(), total);
     }
 
     void firstOptions_scoreThreePlusWeight()

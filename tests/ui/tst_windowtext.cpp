@@ -1,12 +1,15 @@
 // Every text of every window, in every state a user can reach, shows whole
-// inside its control with the font the control really has, and stands out
-// from the background it is drawn on, under a light and a dark desktop theme,
-// which leaves every background as the light one has it.
+// inside its control with the font the control really has, at 7 points or
+// more (paragraphs side by side in one size), and stands out from the
+// background it is drawn on, under a light and a dark desktop theme, which
+// leaves every background as the light one has it.
 // Built once with the default site names and once with long ones, and run at
-// scale factor 1 and 2 (see CMakeLists.txt).
+// scale factor 1 and 2, in English and in Spanish, where no text may be left
+// in English (see CMakeLists.txt).
 
 #include "AppConstants.h"
 #include "platform/Random.h"
+#include "platform/Translators.h"
 #include "ui/about/frmAbout.h"
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
@@ -21,12 +24,17 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
+#include <QMenuBar>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTableWidget>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <QWindow>
 
@@ -34,6 +42,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -126,6 +135,66 @@ void checkTables(QWidget *window, QStringList &problems)
     }
 }
 
+// Frame captions within their frame, from where the style puts them; the
+// text of a box (a prompt) within the box, less the 2 pixels Qt keeps either
+// side of it.
+void checkFramesAndBoxes(QWidget *window, QStringList &problems)
+{
+    auto check = [&](const QWidget *control, const QString &text, QRect room, QRect bounds) {
+        const QFontMetrics metrics(control->font());
+        const QRect needed(room.topLeft(), QSize(metrics.horizontalAdvance(text), room.height()));
+        if (control->isVisibleTo(window) && !bounds.contains(needed))
+            problems << describe(control, text, bounds, needed);
+    };
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        check(frame, frame->title(),
+              frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
+                                             frame),
+              frame->rect());
+    }
+    for (QLineEdit *box : window->findChildren<QLineEdit *>()) {
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        const QRect room = box->style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, box)
+                               .adjusted(2, 0, -2, 0);
+        check(box, box->text(), room, room);
+    }
+}
+
+// Every entry of the menu bar on the bar itself, none pushed into the button
+// a bar grows when its entries do not fit.
+void checkMenuBar(QWidget *window, QStringList &problems)
+{
+    for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        for (QAction *entry : bar->actions()) {
+            if (!bar->rect().contains(bar->actionGeometry(entry)))
+                problems << describe(bar, entry->text(), bar->rect(), bar->actionGeometry(entry));
+        }
+    }
+}
+
+// Paragraphs side by side (wrapped labels of one container, designed at one
+// size) in one size: once a translation has made one of them shrink, the
+// others follow. English keeps each as designed.
+void checkPeerSizes(QWidget *window, QStringList &problems)
+{
+    QMap<std::pair<QObject *, qreal>, QSet<qreal>> sizes;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        const qreal designed = label->property("designedFont").value<QFont>().pointSizeF();
+        if (label->isVisibleTo(window) && label->wordWrap())
+            sizes[{label->parent(), designed}] << label->font().pointSizeF();
+    }
+    for (auto peers = sizes.cbegin(); peers != sizes.cend(); ++peers) {
+        if (peers->size() > 1)
+            problems << peers.key().first->objectName() + u": peers in two sizes"_s;
+    }
+}
+
 // WCAG 2.1 relative luminance and contrast ratio.
 double luminance(QColor colour)
 {
@@ -205,6 +274,32 @@ std::vector<DrawnText> drawnTexts(QWidget *window)
     return texts;
 }
 
+// Every text of a window a user can read, with the control it is in: what
+// drawnTexts finds, and the menus (their own entries in the bar) and entries.
+QList<std::pair<const QObject *, QString>> readableTexts(QWidget *window)
+{
+    QList<std::pair<const QObject *, QString>> texts;
+    for (const DrawnText &drawn : drawnTexts(window))
+        texts.append({drawn.control, drawn.text});
+    // A menu's own entry in the bar is named after the menu.
+    for (const QAction *entry : window->findChildren<QAction *>())
+        texts.append({entry->objectName().isEmpty() ? entry->parent() : entry, entry->text()});
+    return texts;
+}
+
+// What may read the same in a translation as in English: names, addresses,
+// what the user typed, and words both languages write alike.
+bool sameInEveryLanguage(QString text)
+{
+    for (const QStringView name : {app::WindowCaption, app::ApplicationTitle, app::SiteBaseAddress,
+                                   app::ForumName, QStringView(u"Ann"), QStringView(u"No")})
+        text.remove(name.toString());
+    return !text.contains(QRegularExpression(u"\\p{L}"_s));
+}
+
+// Texts drawn smaller than this are hard to read.
+constexpr qreal SmallestReadablePointSize = 7;
+
 // Text of 18 points, or 14 points bold, counts as large and needs less.
 double neededContrast(const QFont &font)
 {
@@ -255,7 +350,12 @@ class WindowTextTest : public QObject
 {
     Q_OBJECT
 
+    // The user's language, from the test's environment, as the program has it.
+    std::optional<platform::Translators> translators;
+
 private Q_SLOTS:
+    void initTestCase() { translators.emplace(); }
+
     void everyText_showsWholeInItsControl_data()
     {
         QTest::addColumn<int>("state");
@@ -272,6 +372,37 @@ private Q_SLOTS:
         checkLabels(window.get(), problems);
         checkButtons(window.get(), problems);
         checkTables(window.get(), problems);
+        checkFramesAndBoxes(window.get(), problems);
+        checkMenuBar(window.get(), problems);
+        for (const DrawnText &drawn : drawnTexts(window.get())) {
+            if (drawn.control->font().pointSizeF() < SmallestReadablePointSize)
+                problems << drawn.text.left(40) + u": below 7 pt"_s;
+        }
+        if (platform::interfaceTranslated())
+            checkPeerSizes(window.get(), problems);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
+    }
+
+    void everyText_isTranslated_data() { everyText_showsWholeInItsControl_data(); }
+
+    // Each text against the same window in English, control by control.
+    void everyText_isTranslated()
+    {
+        if (!platform::interfaceTranslated())
+            QSKIP("The windows show their English texts.");
+        QFETCH(int, state);
+        translators.reset();
+        const Window english = windowStates()[std::size_t(state)].reach();
+        translators.emplace();
+        const Window window = windowStates()[std::size_t(state)].reach();
+        const auto englishTexts = readableTexts(english.get());
+        const auto texts = readableTexts(window.get());
+        QCOMPARE(texts.size(), englishTexts.size());
+        QStringList problems;
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            if (texts[i].second == englishTexts[i].second && !sameInEveryLanguage(texts[i].second))
+                problems << u"%1: \"%2\""_s.arg(texts[i].first->objectName(), texts[i].second);
+        }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
     }
 

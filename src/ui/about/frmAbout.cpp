@@ -73,7 +73,7 @@ void frmAbout::createControls()
                                   QApplication::palette().color(QPalette::Window).rgb());
     iconPicture->setFocusPolicy(Qt::StrongFocus);
     // In the keyboard order, so it needs a name for screen readers.
-    iconPicture->setAccessibleName(app::ApplicationTitle.toString() + u" icon"_s);
+    iconPicture->setAccessibleName(tr("%1 icon").arg(app::ApplicationTitle));
 
     titleLabel = ui::createLabel(this, {.name = u"Label2"_s,
                                         .text = app::WindowCaption.toString(),
@@ -83,39 +83,42 @@ void frmAbout::createControls()
                                         .sizedToText = true});
     description = ui::createLabel(
         this, {.name = u"Label1"_s,
-               .text = u"Kelo Diabetes Risk Calculator is a simple health tool that helps one "
-                       u"know if they are prone to diabetes which is a very serious disease if "
-                       u"left untreated. This software acts as a guideline so that you can take "
-                       u"necessary action before it is too late. All rights to this software "
-                       u"are held by Orvane Softwares."_s,
+               .text = tr("Kelo Diabetes Risk Calculator is a simple health tool that helps one "
+                          "know if they are prone to diabetes which is a very serious disease if "
+                          "left untreated. This software acts as a guideline so that you can "
+                          "take necessary action before it is too late. All rights to this "
+                          "software are held by Orvane Softwares."),
                .geometry = twipsRect(120, 750, 6885, 855),
                .font = windowFont(),
                .textColour = colour::White});
     // Both links end where the OK button ends; sized to their text they grow
     // to the left, so a longer site address still fits the window.
-    homePageLink = ui::createLinkLabel(
-        this, {.name = u"lblHomePage"_s,
-               .text = u"Click here to visit "_s + app::SiteBaseAddress.toString(),
-               .geometry = twipsRect(2955, 1605, 4050, 195),
-               .font = linkFont(),
-               .textColour = Lavender,
-               .alignment = Qt::AlignRight,
-               .sizedToText = true});
+    homePageLink =
+        ui::createLinkLabel(this, {.name = u"lblHomePage"_s,
+                                   .text = tr("Click here to visit %1").arg(app::SiteBaseAddress),
+                                   .geometry = twipsRect(2955, 1605, 4050, 195),
+                                   .font = linkFont(),
+                                   .textColour = Lavender,
+                                   .alignment = Qt::AlignRight,
+                                   .sizedToText = true});
     brandingOffer =
         ui::createLabel(this, {.name = u"Label3"_s,
-                               .text = u"Home Business Opportunity. Start your own Internet "
-                                       u"business and make money online. Get this software "
-                                       u"fully branded for your website."_s,
+                               .text = tr("Home Business Opportunity. Start your own Internet "
+                                          "business and make money online. Get this software "
+                                          "fully branded for your website."),
                                .geometry = twipsRect(120, 1920, 6885, 435),
                                .font = platform::verdana(8.25, {.bold = true}),
                                .textColour = colour::BrightGreen});
     brandingDetailsLink = ui::createLinkLabel(this, {.name = u"lblCoBrand"_s,
-                                                     .text = u"Click here for more details."_s,
+                                                     .text = tr("Click here for more details."),
                                                      .geometry = twipsRect(4650, 2355, 2355, 195),
                                                      .font = linkFont(),
                                                      .textColour = Lavender,
                                                      .alignment = Qt::AlignRight,
                                                      .sizedToText = true});
+
+    ui::fitPeers({description, brandingOffer});
+    ui::fitPeers({homePageLink, brandingDetailsLink});
 
     // A rule 2 pixels thick across the whole width, from x = -15 to 7080.
     rule = new QFrame(this);
@@ -125,7 +128,7 @@ void frmAbout::createControls()
     platform::setBackgroundColour(rule, Lavender);
 
     okButton = ui::createButton(this, {.name = u"cmdOK"_s,
-                                       .caption = u"OK"_s,
+                                       .caption = tr("OK"),
                                        .geometry = twipsRect(5745, 2880, 1260, 345),
                                        .font = windowFont()});
     // Enter presses it as the default button; Esc and the close box reject

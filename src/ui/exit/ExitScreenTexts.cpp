@@ -2,6 +2,8 @@
 
 #include "AppConstants.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,26 +13,35 @@ namespace ui::exit {
 
 QString supportMessage(int index)
 {
-    const QString forum = app::ForumName.toString();
     switch (index) {
     case 0:
-        return u"Orvane Softwares, such as this can be created and maintained only with your "
-               u"support. The best way to support Orvane Board is to visit "_s +
-               forum +
-               u" regularly and take part in the discussions and other activities on the board."_s;
+        return QCoreApplication::translate(
+                   "ExitScreenTexts",
+                   "Orvane Softwares, such as this can be created and maintained only with your "
+                   "support. The best way to support Orvane Board is to visit %1 regularly and "
+                   "take part in the discussions and other activities on the board.")
+            .arg(app::ForumName);
     case 1:
         // This one has no closing full stop.
-        return u"Visit "_s + forum + u" regularly. Support "_s + forum +
-               u" by taking part in the discussions and other activities. These softwares cannot "
-               u"be supported and maintained, without you regularly visiting "_s +
-               forum;
+        return QCoreApplication::translate(
+                   "ExitScreenTexts",
+                   "Visit %1 regularly. Support %1 by taking part in the discussions and other "
+                   "activities. These softwares cannot be supported and maintained, without you "
+                   "regularly visiting %1")
+            .arg(app::ForumName);
     case 2:
-        return forum + u" is a FREE online discussion forum for all things orvane. To help "_s +
-               forum + u" develop and maintain this software visit Pellora regularly."_s;
+        return QCoreApplication::translate(
+                   "ExitScreenTexts",
+                   "%1 is a FREE online discussion forum for all things orvane. To help %1 develop "
+                   "and maintain this software visit Pellora regularly.")
+            .arg(app::ForumName);
     default:
-        return forum + u" needs your help. All you need to do is visit "_s + forum +
-               u" regularly and take part in the various discussions and activites to help us "
-               u"maintain and develop more Orvane Softwares."_s;
+        return QCoreApplication::translate(
+                   "ExitScreenTexts",
+                   "%1 needs your help. All you need to do is visit %1 regularly and take part in "
+                   "the various discussions and activites to help us maintain and develop more "
+                   "Orvane Softwares.")
+            .arg(app::ForumName);
     }
 }
 
@@ -42,22 +53,27 @@ int supportMessageIndex(float r)
 
 QString visitForumCaption()
 {
-    return u"Click Here To Visit www."_s + app::ForumName.toString() + u" Now"_s;
+    return QCoreApplication::translate("ExitScreenTexts", "Click Here To Visit www.%1 Now")
+        .arg(app::ForumName);
 }
 
 QString promotionText()
 {
     // The run of 61 spaces ends the first paragraph: wrapping pushes what
     // follows onto a line of its own.
-    return u"If you have enjoyed this software you will surely be interested in our other Orvane "
-           u"Softwares. From a single software, we have now grown to become the world\u2019s "
-           u"largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or "
-           u"occult, we have programs in all fields thus giving our users a wide choice depending "
-           u"on their interests."_s +
+    return QCoreApplication::translate(
+               "ExitScreenTexts",
+               "If you have enjoyed this software you will surely be interested in our other "
+               "Orvane Softwares. From a single software, we have now grown to become the "
+               "world\u2019s largest resource of orvane softwares. Be it astrology, psychic, "
+               "tarot, numerology or occult, we have programs in all fields thus giving our users "
+               "a wide choice depending on their interests.") +
            QString(61, u' ') +
-           u"All the programs in the Orvane Softwares suite are simple and easy to use. They are "
-           u"not only fun to use but also very informative. Try them out today and share your "
-           u"experience with your friends and family. "_s;
+           QCoreApplication::translate(
+               "ExitScreenTexts",
+               "All the programs in the Orvane Softwares suite are simple and easy to use. They "
+               "are not only fun to use but also very informative. Try them out today and share "
+               "your experience with your friends and family. ");
 }
 
 } // namespace ui::exit

@@ -98,7 +98,7 @@ bool PromptTextBox::KeyPress(const QString &typed)
 {
     if (m_spaces != Spaces::Refused || typed != u" "_s)
         return false;
-    platform::showMessage(box()->window(), u"Email Address Cannot Contain Space"_s,
+    platform::showMessage(box()->window(), tr("Email Address Cannot Contain Space"),
                           platform::MessageIcon::Critical);
     box()->setFocus();
     return true;

@@ -76,14 +76,14 @@ void frmExitScreen::createWindow()
 void frmExitScreen::createSoftwarePanel()
 {
     softwarePanel = ui::createFrame(this, {.name = u"Frame6"_s,
-                                           .caption = u"Download Orvane Softwares"_s,
+                                           .caption = tr("Download Orvane Softwares"),
                                            .geometry = twipsRect(7320, 120, 3735, 4575),
                                            .font = frameFont(),
                                            .textColour = colour::White,
                                            .background = NavyBlue});
     softwaresLink = ui::createLinkLabel(
         softwarePanel, {.name = u"lblGoToHome"_s,
-                        .text = u"Click Here To Visit Orvane Softwares"_s,
+                        .text = tr("Click Here To Visit Orvane Softwares"),
                         .geometry = twipsRect(75, 4250, 3585, 210),
                         .font = platform::verdana(9, {.bold = true, .underline = true}),
                         .textColour = Yellow,
@@ -98,7 +98,7 @@ void frmExitScreen::createSoftwarePanel()
 void frmExitScreen::createReferralPanel()
 {
     referralPanel = ui::createFrame(this, {.name = u"Frame2"_s,
-                                           .caption = u"Refer A Friend"_s,
+                                           .caption = tr("Refer A Friend"),
                                            .geometry = twipsRect(120, 3240, 7065, 1455),
                                            .font = frameFont(),
                                            .textColour = colour::White,
@@ -120,7 +120,7 @@ void frmExitScreen::createReferralPanel()
     txtEmail = createPromptBox(referralPanel, u"txtEmail"_s, twipsRect(3600, 360, 3375, 285));
     referButton =
         ui::createButton(referralPanel, {.name = u"cmdSubmit"_s,
-                                         .caption = u"Refer A Friend &Now"_s,
+                                         .caption = tr("Refer A Friend &Now"),
                                          .geometry = twipsRect(1920, 1080, 3375, 285),
                                          .font = platform::verdana(8.25, {.bold = true})});
     txtName = createPromptBox(referralPanel, u"txtName"_s, twipsRect(85, 360, 3375, 285));
@@ -153,7 +153,7 @@ void frmExitScreen::createReferralPanel()
 void frmExitScreen::createWindowControls()
 {
     exitButton = ui::createButton(this, {.name = u"cmdClose"_s,
-                                         .caption = u"E&xit"_s,
+                                         .caption = tr("E&xit"),
                                          .geometry = twipsRect(6000, 2760, 1245, 375),
                                          .font = defaultFont()});
 
@@ -178,7 +178,7 @@ void frmExitScreen::createWindowControls()
     iconPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     iconPicture->setFocusPolicy(Qt::StrongFocus);
     // In the keyboard order, so it needs a name for screen readers.
-    iconPicture->setAccessibleName(app::ApplicationTitle.toString() + u" icon"_s);
+    iconPicture->setAccessibleName(tr("%1 icon").arg(app::ApplicationTitle));
 
     supportMessageLabel = ui::createLabel(this, {.name = u"Label2"_s,
                                                  .text = ui::exit::supportMessage(1),

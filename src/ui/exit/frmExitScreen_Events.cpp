@@ -35,7 +35,7 @@ void frmExitScreen::Form_Load(const QIcon &applicationIcon)
     ui::setFittedText(supportMessageLabel, ui::exit::supportMessage(shownSupportMessage));
     // Screen readers tell this window from the main window, which has the
     // same title, by its name, and read the support message as it opens.
-    setAccessibleName(app::WindowCaption.toString() + u": Exit Screen"_s);
+    setAccessibleName(tr("%1: Exit Screen").arg(app::WindowCaption));
     setAccessibleDescription(supportMessageLabel->text());
 
     exitButton->setFocus();

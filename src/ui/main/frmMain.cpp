@@ -102,8 +102,9 @@ void frmMain::createForumInvitation(QWidget *client)
     forumLink = ui::createLinkLabel(
         client,
         {.name = u"Label14"_s,
-         .text = u"The Most Popular Online Orvane Discussion Forum. Click Here To Visit "_s +
-                 app::ForumName.toString() + u" Now."_s,
+         .text = tr("The Most Popular Online Orvane Discussion Forum. Click Here To Visit %1 "
+                    "Now.")
+                     .arg(app::ForumName),
          .geometry = twipsRect(1117, 0, 4950, 435),
          .font = linkFont(),
          .textColour = colour::White,
@@ -127,7 +128,7 @@ QGroupBox *frmMain::createPanel(Step step, const QString &caption)
 
 void frmMain::createDetailsPanel()
 {
-    QGroupBox *panel = createPanel(DetailsStep, u"Personal Details"_s);
+    QGroupBox *panel = createPanel(DetailsStep, tr("Personal Details"));
 
     auto caption = [&](int index, const QString &text, QRect geometry) {
         return ui::createLabel(panel, {.name = ui::arrayMemberName(u"lblCaption"_s, index),
@@ -138,13 +139,13 @@ void frmMain::createDetailsPanel()
     };
     diseaseIntro = caption(
         0,
-        u"Diabetes is a very serious disease that can lead to a lot of complications if left "
-        u"untreated. This can lead to heart disease, strokes, kidney failure and amputations."_s,
+        tr("Diabetes is a very serious disease that can lead to a lot of complications if left "
+           "untreated. This can lead to heart disease, strokes, kidney failure and amputations."),
         twipsRect(120, 315, 6135, 570));
     calculatorIntro =
         caption(1,
-                u"Kelo Diabetes Risk Calculator helps you understand this disease better and take "
-                u"precaution on time."_s,
+                tr("Kelo Diabetes Risk Calculator helps you understand this disease better and "
+                   "take precaution on time."),
                 twipsRect(120, 1005, 6135, 405));
 
     // The field labels are members of one control array, numbered out of
@@ -158,25 +159,25 @@ void frmMain::createDetailsPanel()
                                        .alignment = alignment,
                                        .sizedToText = true});
     };
-    nameLabel = label(2, u"Enter Name"_s, twipsRect(840, 1905, 1140, 195), Qt::AlignRight);
+    nameLabel = label(2, tr("Enter Name"), twipsRect(840, 1905, 1140, 195), Qt::AlignRight);
     txtName = ui::createTextBox(panel, {.name = u"txtName"_s,
                                         .geometry = twipsRect(2460, 1822, 3000, 360),
                                         .font = textBoxFont(),
                                         .textColour = colour::Navy});
-    heightLabel = label(1, u"Enter Height"_s, twipsRect(765, 2381, 1215, 195), Qt::AlignRight);
+    heightLabel = label(1, tr("Enter Height"), twipsRect(765, 2381, 1215, 195), Qt::AlignRight);
     cboHeight = ui::createDropDownList(panel, {.name = u"cboHeight"_s,
                                                .geometry = twipsRect(2460, 2321, 1095, 315),
                                                .font = windowFont(),
                                                .textColour = colour::Navy});
     const bool metric = unitSystem == risktest::UnitSystem::Metric;
-    heightUnitLabel = label(4, metric ? tr("centimetres") : u"feet/inches"_s,
+    heightUnitLabel = label(4, metric ? tr("centimetres") : tr("feet/inches"),
                             twipsRect(3720, 2381, 1140, 195), Qt::AlignLeft);
-    weightLabel = label(0, u"Enter Weight"_s, twipsRect(720, 2858, 1260, 195), Qt::AlignRight);
+    weightLabel = label(0, tr("Enter Weight"), twipsRect(720, 2858, 1260, 195), Qt::AlignRight);
     txtWeight = ui::createTextBox(panel, {.name = u"txtWeight"_s,
                                           .geometry = twipsRect(2460, 2775, 600, 360),
                                           .font = textBoxFont(),
                                           .textColour = colour::Navy});
-    weightUnitLabel = label(3, metric ? tr("kilograms") : u"pounds"_s,
+    weightUnitLabel = label(3, metric ? tr("kilograms") : tr("pounds"),
                             twipsRect(3720, 2865, 705, 195), Qt::AlignLeft);
     // Screen readers name each box after the label before it, and say the
     // unit after its value.
@@ -184,8 +185,10 @@ void frmMain::createDetailsPanel()
     heightLabel->setBuddy(cboHeight);
     weightLabel->setBuddy(txtWeight);
     txtWeight->setAccessibleDescription(weightUnitLabel->text());
+    ui::fitPeers({diseaseIntro, calculatorIntro});
+    ui::fitPeers({nameLabel, heightLabel, weightLabel, heightUnitLabel, weightUnitLabel});
     cmdNext = ui::createButton(panel, {.name = u"cmdNext"_s,
-                                       .caption = u"&Take the Diabetes Risk Test"_s,
+                                       .caption = tr("&Take the Diabetes Risk Test"),
                                        .geometry = twipsRect(1387, 3240, 3840, 400),
                                        .font = boldFont()});
 
@@ -199,7 +202,7 @@ void frmMain::createDetailsPanel()
 
 void frmMain::createQuestionsPanel()
 {
-    QGroupBox *panel = createPanel(QuestionsStep, u"Questions"_s);
+    QGroupBox *panel = createPanel(QuestionsStep, tr("Questions"));
 
     lblQuestionNo = ui::createLabel(panel, {.name = u"lblQuestionNo"_s,
                                             .geometry = twipsRect(2715, 600, 1185, 195),
@@ -219,7 +222,7 @@ void frmMain::createQuestionsPanel()
     lblQuestion->setBuddy(cboAnswer_Option);
     announceAnswers();
     cmdNextQuestion = ui::createButton(panel, {.name = u"cmdNextQuestion"_s,
-                                               .caption = u"Next &Question"_s,
+                                               .caption = tr("Next &Question"),
                                                .geometry = twipsRect(2460, 2400, 1695, 375),
                                                .font = boldFont()});
 
@@ -231,7 +234,7 @@ void frmMain::createQuestionsPanel()
 
 void frmMain::createResultPanel()
 {
-    QGroupBox *panel = createPanel(ResultStep, u"Result"_s);
+    QGroupBox *panel = createPanel(ResultStep, tr("Result"));
 
     auto result = [&](int index, const QString &text, QRect geometry, const QFont &font,
                       QRgb textColour) {
@@ -243,14 +246,14 @@ void frmMain::createResultPanel()
                                        .alignment = Qt::AlignHCenter});
     };
     physicianNote =
-        result(2, u"P. S: Kindly consult your physician before taking any drastic steps."_s,
+        result(2, tr("P. S: Kindly consult your physician before taking any drastic steps."),
                twipsRect(555, 360, 5505, 405), boldFont(), colour::PaleGreen);
     scoreLine =
         result(0, QString(), twipsRect(555, 1080, 5505, 405), frameFont(), colour::BrightGreen);
     verdictLine =
         result(1, QString(), twipsRect(555, 1560, 5505, 765), boldFont(), colour::PaleGreen);
     cmdMain = ui::createButton(panel, {.name = u"cmdMain"_s,
-                                       .caption = u"&Main Screen"_s,
+                                       .caption = tr("&Main Screen"),
                                        .geometry = twipsRect(2460, 3240, 1695, 375),
                                        .font = boldFont()});
 
@@ -282,15 +285,16 @@ void frmMain::createOfferLabels(QWidget *client)
     // co-brand offer and covers it.
     coBrandOffer =
         offer(u"lblCobrand"_s,
-              u"Co-brand this software for your site.  Increase loyalty and traffic to "
-              u"your site. Put your site's name &  link here. See \"Help\" for details.    "
-              u"Click Here for more info on co-branding."_s,
+              tr("Co-brand this software for your site.  Increase loyalty and traffic to "
+                 "your site. Put your site's name &  link here. See \"Help\" for details.    "
+                 "Click Here for more info on co-branding."),
               160);
     fullBrandOffer = offer(u"lblFullBrand"_s,
-                           u"Home Business Opportunity. Start your own Internet business and make "
-                           u"money online. Get this software fully branded for your website. Click "
-                           u"here for more details."_s,
+                           tr("Home Business Opportunity. Start your own Internet business and "
+                              "make money online. Get this software fully branded for your "
+                              "website. Click here for more details."),
                            165);
+    ui::fitPeers({coBrandOffer, fullBrandOffer});
 }
 
 void frmMain::BringOfferToFront(Offer offer)

@@ -21,7 +21,7 @@ QString heightInWords(const QString &height)
     const QStringList parts = height.split(u'\'', Qt::SkipEmptyParts);
     if (parts.size() != 2)
         return height;
-    return parts[0] + u" feet "_s + parts[1] + u" inches"_s;
+    return frmMain::tr("%1 feet %2 inches").arg(parts[0], parts[1]);
 }
 
 } // namespace

@@ -63,29 +63,29 @@ void frmMain::createMenuBar()
     // Menus are drawn in the desktop's menu font, not the window's Verdana.
     menuBar->setFont(QApplication::font("QMenuBar"));
 
-    mnuFile = menuBar->addMenu(u"&File"_s);
+    mnuFile = menuBar->addMenu(tr("&File"));
     mnuFile->setObjectName(u"mnuFile"_s);
     // Print and Save as PDF are off until a result shows.
-    mnuPrint = addEntry(mnuFile, u"mnuPrint"_s, u"&Print Result..."_s, QKeySequence::Print);
-    mnuSavePdf = addEntry(mnuFile, u"mnuSavePdf"_s, u"Save Result as P&DF..."_s,
+    mnuPrint = addEntry(mnuFile, u"mnuPrint"_s, tr("&Print Result..."), QKeySequence::Print);
+    mnuSavePdf = addEntry(mnuFile, u"mnuSavePdf"_s, tr("Save Result as P&DF..."),
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     addSeparator(mnuFile, u"mnuFileSep"_s);
-    mnuExit = addEntry(mnuFile, u"mnuExit"_s, u"E&xit"_s);
+    mnuExit = addEntry(mnuFile, u"mnuExit"_s, tr("E&xit"));
     enableResultActions();
 
-    mnuHelp = menuBar->addMenu(u"&Help"_s);
+    mnuHelp = menuBar->addMenu(tr("&Help"));
     mnuHelp->setObjectName(u"mnuHelp"_s);
-    mnuOnline = addEntry(mnuHelp, u"mnuOnline"_s, u"&Online Help"_s);
-    mnuVisit = addEntry(mnuHelp, u"mnuVisit"_s, u"&Visit Us Online"_s);
+    mnuOnline = addEntry(mnuHelp, u"mnuOnline"_s, tr("&Online Help"));
+    mnuVisit = addEntry(mnuHelp, u"mnuVisit"_s, tr("&Visit Us Online"));
     addSeparator(mnuHelp, u"mnuSep1"_s);
-    mnuUpdate = addEntry(mnuHelp, u"mnuUpdate"_s, u"Check for Software &Update"_s);
+    mnuUpdate = addEntry(mnuHelp, u"mnuUpdate"_s, tr("Check for Software &Update"));
     addSeparator(mnuHelp, u"mnuSep2"_s);
-    mnuScore = addEntry(mnuHelp, u"mnuScore"_s, u"How Is My Score &Calculated?"_s);
-    mnuAbout = addEntry(mnuHelp, u"mnuAbout"_s, u"&About Software"_s);
+    mnuScore = addEntry(mnuHelp, u"mnuScore"_s, tr("How Is My Score &Calculated?"));
+    mnuAbout = addEntry(mnuHelp, u"mnuAbout"_s, tr("&About Software"));
 
     // Commands on the menu bar itself: choosing them acts at once.
-    mnuDonate = addEntry(menuBar, u"mnuDonate"_s, u"&Donate"_s);
-    mnuMakeMoney = addEntry(menuBar, u"mnuMakeMoney"_s, u"Make Money &Online"_s);
+    mnuDonate = addEntry(menuBar, u"mnuDonate"_s, tr("&Donate"));
+    mnuMakeMoney = addEntry(menuBar, u"mnuMakeMoney"_s, tr("Make Money &Online"));
     // Switched off for good; nothing in the program switches it on.
     mnuMakeMoney->setEnabled(false);
 

@@ -41,13 +41,13 @@ std::optional<qint16> frmMain::ValidateDetails()
         risktest::checkDetails(txtName->text(), txtWeight->text(), QLocale(), unitSystem);
     switch (details.problem) {
     case risktest::DetailsProblem::NameMissing:
-        return refuse(txtName, u"Please enter your name"_s);
+        return refuse(txtName, tr("Please enter your name"));
     case risktest::DetailsProblem::WeightMissing:
-        return refuse(txtWeight, u"Please enter your weight"_s);
+        return refuse(txtWeight, tr("Please enter your weight"));
     case risktest::DetailsProblem::WeightInvalid:
         refuse(txtWeight, unitSystem == risktest::UnitSystem::Metric
                               ? tr("Please enter a valid weight in kilograms")
-                              : u"Please enter a valid weight in pounds"_s);
+                              : tr("Please enter a valid weight in pounds"));
         txtWeight->selectAll();
         return std::nullopt;
     case risktest::DetailsProblem::None:
@@ -89,6 +89,7 @@ void frmMain::cmdNextQuestion_Click()
         buildPanelOnce(ResultStep);
         ui::setFittedText(scoreLine, result.scoreLine);
         ui::setFittedText(verdictLine, result.verdict);
+        ui::fitPeers({physicianNote, verdictLine});
         announceResult();
         BringToFront(ResultStep);
         cmdMain->setFocus();
@@ -101,8 +102,8 @@ void frmMain::cmdNextQuestion_Click()
 void frmMain::ShowQuestion(int index)
 {
     const risktest::Question &question = risktest::questions()[index];
-    ui::setFittedText(lblQuestionNo, u"Question "_s + QString::number(index + 1) + u" of "_s +
-                                         QString::number(risktest::QuestionCount));
+    ui::setFittedText(lblQuestionNo,
+                      tr("Question %1 of %2").arg(index + 1).arg(risktest::QuestionCount));
     ui::setFittedText(lblQuestion, question.text);
     {
         // The new question is announced with its first answer, not the
