@@ -56,6 +56,45 @@
     </message>
 </context>
 <context>
+    <name>PdfFile</name>
+    <message>
+        <source>Diabetes risk result %1.pdf</source>
+        <extracomment>The file name the result is first offered under; %1 is the date, 2024-05-31.</extracomment>
+        <translation>Resultado de riesgo de diabetes %1.pdf</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>Ya hay una carpeta con ese nombre.</translation>
+    </message>
+    <message>
+        <source>Diabetes Risk Test Result</source>
+        <translation>Resultado de la prueba de riesgo de diabetes</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Printing is not available: its module was not found at:
+%1</source>
+        <translation>No se puede imprimir: no se encontró su módulo en:
+%1</translation>
+    </message>
+    <message>
+        <source>Printing is not available: its module could not be loaded.
+%1</source>
+        <translation>No se puede imprimir: no se pudo cargar su módulo.
+%1</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1 is not this program&apos;s printing module.</source>
+        <translation>No se puede imprimir: %1 no es el módulo de impresión de este programa.</translation>
+    </message>
+    <message>
+        <source>The result could not be printed: the printer did not start or did not finish the page.</source>
+        <translation>No se pudo imprimir el resultado: la impresora no empezó o no terminó la página.</translation>
+    </message>
+</context>
+<context>
     <name>PromptTextBox</name>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -115,6 +154,94 @@
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Escriba el correo electrónico de su amigo</translation>
+    </message>
+</context>
+<context>
+    <name>ResultPage</name>
+    <message>
+        <source>Diabetes Risk Test Result</source>
+        <translation>Resultado de la prueba de riesgo de diabetes</translation>
+    </message>
+    <message>
+        <source>Taken on %1</source>
+        <translation>Realizada el %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Estatura:</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Peso:</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Weight limit for a height of %1: %2</source>
+        <translation>Peso límite para una estatura de %1: %2</translation>
+    </message>
+    <message>
+        <source>Weight limit</source>
+        <translation>Peso límite</translation>
+    </message>
+    <message>
+        <source>At or above the limit</source>
+        <translation>Igual o mayor que el límite</translation>
+    </message>
+    <message>
+        <source>Below the limit</source>
+        <translation>Menor que el límite</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Your answers</source>
+        <translation>Sus respuestas</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>%1 to %2 points</source>
+        <translation>De %1 a %2 puntos</translation>
+    </message>
+    <message>
+        <source>How the score works</source>
+        <translation>Cómo se calcula el puntaje</translation>
+    </message>
+    <message>
+        <source>Each answer adds the points shown beside it, and a weight at or above the limit for the height adds %1 points. The total falls in one of three bands:</source>
+        <translation>Cada respuesta suma los puntos que aparecen a su lado, y un peso igual o mayor que el límite para la estatura suma %1 puntos. El total cae en uno de tres rangos:</translation>
+    </message>
+    <message>
+        <source>%1 points or more</source>
+        <translation>%1 puntos o más</translation>
+    </message>
+    <message>
+        <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
+        <translation>El puntaje es una ayuda de detección, no un diagnóstico: solo un médico puede decir si usted tiene diabetes.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreSheet</name>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of scores, e.g. &quot;3 to 9&quot;</extracomment>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <extracomment>The scores from this one up, e.g. &quot;10 or more&quot;</extracomment>
+        <translation>%1 o más</translation>
     </message>
 </context>
 <context>
@@ -391,12 +518,147 @@ Do you want to check for an update?</source>
         <source>Question %1 of %2</source>
         <translation>Pregunta %1 de %2</translation>
     </message>
+    <message>
+        <source>centimetres</source>
+        <translation>centímetros</translation>
+    </message>
+    <message>
+        <source>kilograms</source>
+        <translation>kilogramos</translation>
+    </message>
+    <message>
+        <source>%1 centimetres</source>
+        <translation>%1 centímetros</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Save Result as PDF</source>
+        <translation>Guardar resultado como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Please enter a valid weight in kilograms</source>
+        <translation>Escriba un peso válido en kilogramos</translation>
+    </message>
+</context>
+<context>
+    <name>frmScore</name>
+    <message>
+        <source>How Is My Score Calculated?</source>
+        <translation>¿Cómo se calcula mi puntaje?</translation>
+    </message>
+    <message>
+        <source>Your score adds up the points of your answers and of your weight. The higher the score, the higher the risk.</source>
+        <translation>Su puntaje suma los puntos de sus respuestas y de su peso. Cuanto más alto el puntaje, mayor el riesgo.</translation>
+    </message>
+    <message>
+        <source>Points for Each Answer</source>
+        <translation>Puntos de cada respuesta</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>%1, your answer</source>
+        <translation>%1, su respuesta</translation>
+    </message>
+    <message>
+        <source>Your answers: %1 points</source>
+        <translation>Sus respuestas: %1 puntos</translation>
+    </message>
+    <message>
+        <source>Points for Weight</source>
+        <translation>Puntos por el peso</translation>
+    </message>
+    <message>
+        <source>At or above this weight: %1 points</source>
+        <translation>Con este peso o más: %1 puntos</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Estatura</translation>
+    </message>
+    <message>
+        <source>Kilograms</source>
+        <translation>Kilogramos</translation>
+    </message>
+    <message>
+        <source>Pounds</source>
+        <translation>Libras</translation>
+    </message>
+    <message>
+        <source>%1, your height</source>
+        <translation>%1, su estatura</translation>
+    </message>
+    <message>
+        <source>Your weight: %1, %2 points</source>
+        <translation>Su peso: %1, %2 puntos</translation>
+    </message>
+    <message>
+        <source>Risk by Score</source>
+        <translation>Riesgo según el puntaje</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntaje</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Riesgo</translation>
+    </message>
+    <message>
+        <source>%1, your score</source>
+        <translation>%1, su puntaje</translation>
+    </message>
+    <message>
+        <source>%1 marks your answers, height and score.</source>
+        <translation>%1 marca sus respuestas, estatura y puntaje.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>frmStartup</name>
     <message>
         <source>Application is already running</source>
         <translation>El programa ya se está ejecutando</translation>
+    </message>
+</context>
+<context>
+    <name>risktest</name>
+    <message>
+        <source>%1 cm</source>
+        <extracomment>An entry of the height list: %1 is whole centimetres.</extracomment>
+        <translation>%1 cm</translation>
+    </message>
+    <message>
+        <source>%1 kg</source>
+        <extracomment>A weight as entered: %1 is the number of kilograms as typed.</extracomment>
+        <translation>%1 kg</translation>
+    </message>
+    <message>
+        <source>%1 pounds</source>
+        <extracomment>A weight as entered: %1 is the number of pounds as typed.</extracomment>
+        <translation>%1 libras</translation>
     </message>
 </context>
 </TS>

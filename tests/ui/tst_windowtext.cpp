@@ -294,6 +294,8 @@ bool sameInEveryLanguage(QString text)
     for (const QStringView name : {app::WindowCaption, app::ApplicationTitle, app::SiteBaseAddress,
                                    app::ForumName, QStringView(u"Ann"), QStringView(u"No")})
         text.remove(name.toString());
+    // Unit symbols are the same in every language.
+    text.remove(QRegularExpression(u"\\b(cm|kg)\\b"_s));
     return !text.contains(QRegularExpression(u"\\p{L}"_s));
 }
 
