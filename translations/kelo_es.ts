@@ -304,6 +304,10 @@
         <source>Your Score is: %1</source>
         <translation>Su puntaje es: %1</translation>
     </message>
+    <message>
+        <source>P. S: Kindly consult your physician before taking any drastic steps.</source>
+        <translation>P. D.: Consulte a su médico antes de tomar cualquier medida drástica.</translation>
+    </message>
 </context>
 <context>
     <name>Translators</name>
@@ -433,10 +437,6 @@ Do you want to check for an update?</source>
     <message>
         <source>Result</source>
         <translation>Resultado</translation>
-    </message>
-    <message>
-        <source>P. S: Kindly consult your physician before taking any drastic steps.</source>
-        <translation>P. D.: Consulte a su médico antes de tomar cualquier medida drástica.</translation>
     </message>
     <message>
         <source>&amp;Main Screen</source>

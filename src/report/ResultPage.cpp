@@ -133,9 +133,9 @@ QString resultBlock(const ResultRecord &record)
 {
     return heading(ResultPage::tr("Result")) +
            u"<p style=\"font-size:12pt; font-weight:bold; margin-bottom:4px\">%1</p>"
-           u"<p style=\"margin-top:0px\">%2</p><p>%3</p>"_s.arg(
-               escaped(record.result.scoreLine), escaped(record.result.verdict),
-               escaped(u"P. S: Kindly consult your physician before taking any drastic steps."_s));
+           u"<p style=\"margin-top:0px\">%2</p><p>%3</p>"_s.arg(escaped(record.result.scoreLine),
+                                                                escaped(record.result.verdict),
+                                                                escaped(risktest::physicianNote()));
 }
 
 // The lowest total a run can reach: the least points of each question, and a

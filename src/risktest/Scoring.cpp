@@ -133,6 +133,12 @@ QString scoreLine(int total)
     return QCoreApplication::translate("Scoring", "Your Score is: %1").arg(total);
 }
 
+QString physicianNote()
+{
+    return QCoreApplication::translate(
+        "Scoring", "P. S: Kindly consult your physician before taking any drastic steps.");
+}
+
 RiskResult calculateRisk(const RiskTestRun &run)
 {
     // The score is a 16-bit number; a sum that would leave its range is not

@@ -126,6 +126,9 @@ QString verdictFor(int total);
 // "Your Score is: " followed by the total.
 QString scoreLine(int total);
 
+// The note that goes with every result: see a physician before acting on it.
+QString physicianNote();
+
 struct RiskResult
 {
     qint16 score = 0;

@@ -245,9 +245,8 @@ void frmMain::createResultPanel()
                                        .textColour = textColour,
                                        .alignment = Qt::AlignHCenter});
     };
-    physicianNote =
-        result(2, tr("P. S: Kindly consult your physician before taking any drastic steps."),
-               twipsRect(555, 360, 5505, 405), boldFont(), colour::PaleGreen);
+    physicianNote = result(2, risktest::physicianNote(), twipsRect(555, 360, 5505, 405), boldFont(),
+                           colour::PaleGreen);
     scoreLine =
         result(0, QString(), twipsRect(555, 1080, 5505, 405), frameFont(), colour::BrightGreen);
     verdictLine =
