@@ -1,51 +1,80 @@
 # The program's translations: translations/kelo_<language>.ts, compiled by
-# lrelease and embedded among the program's resources under :/i18n, where
-# platform::Translators finds them (kelo_add_core_library adds them).
+# Qt's qt_add_translations and embedded among the program's resources under
+# :/i18n, where platform::Translators finds them (kelo_add_translations,
+# which kelo_add_core_library calls).
 #
 # The build fails when a translation falls behind the program's texts
-# (KeloReleaseTranslation.cmake): a text of src/ without a finished
+# (KeloCheckTranslation.cmake): a text of src/ without a finished
 # translation, or a translation of a text that is gone.
 #
-#   cmake --build build --target kelo_update_translations
+#   cmake --build build --target update_translations
 #
-# brings every .ts up to date with the texts of src/ for translating. Line
-# numbers are left out of the .ts files, so that moving code changes none.
-#
-# Qt's qt_add_translations lives in qt6-tools-dev on Debian 12, which brings
-# Qt Designer and Qt Help with it; the tools themselves are in
-# qt6-l10n-tools, and these few rules do the same with them.
+# (Qt's target; kelo_update_translations is the same) brings every .ts up to
+# date with the texts of src/ for translating. Line numbers are left out of
+# the .ts files, so that moving code changes none.
 
-find_program(KELO_LUPDATE lupdate HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} REQUIRED)
-find_program(KELO_LRELEASE lrelease HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} REQUIRED)
+find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 
 set(KELO_TRANSLATED_SOURCES ${PROJECT_SOURCE_DIR}/src)
 set(KELO_LUPDATE_OPTIONS -locations none)
 file(GLOB KELO_TS_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/kelo_*.ts)
-file(GLOB_RECURSE kelo_texts CONFIGURE_DEPENDS
+# Every file with texts, the printing module's and main()'s among them, which
+# no core library builds.
+file(GLOB_RECURSE KELO_TRANSLATED_FILES CONFIGURE_DEPENDS
     ${KELO_TRANSLATED_SOURCES}/*.cpp ${KELO_TRANSLATED_SOURCES}/*.h)
 
-# The compiled translations, one .qm for each .ts, in KELO_QM_FOLDER.
-set(KELO_QM_FOLDER ${CMAKE_CURRENT_BINARY_DIR}/translations)
-set(KELO_QM_FILES)
+# The check, once for each .ts, whatever the number of libraries carrying it.
+set(kelo_checked_folder ${CMAKE_CURRENT_BINARY_DIR}/translations-checked)
+set(kelo_checked_stamps)
 foreach(ts IN LISTS KELO_TS_FILES)
     get_filename_component(language_file ${ts} NAME_WE)
-    set(qm ${KELO_QM_FOLDER}/${language_file}.qm)
-    add_custom_command(OUTPUT ${qm}
+    set(stamp ${kelo_checked_folder}/${language_file}.checked)
+    add_custom_command(OUTPUT ${stamp}
         COMMAND ${CMAKE_COMMAND}
-                -DLUPDATE=${KELO_LUPDATE} -DLRELEASE=${KELO_LRELEASE}
+                -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>
+                -DLRELEASE=$<TARGET_FILE:Qt6::lrelease>
                 "-DLUPDATE_OPTIONS=${KELO_LUPDATE_OPTIONS}"
-                -DSOURCES=${KELO_TRANSLATED_SOURCES} -DTS=${ts} -DQM=${qm}
-                -P ${CMAKE_CURRENT_LIST_DIR}/KeloReleaseTranslation.cmake
-        DEPENDS ${ts} ${kelo_texts} ${CMAKE_CURRENT_LIST_DIR}/KeloReleaseTranslation.cmake
-        COMMENT "Checking and compiling ${language_file}.ts"
+                -DSOURCES=${KELO_TRANSLATED_SOURCES} -DTS=${ts}
+                -DFOLDER=${kelo_checked_folder}
+                -P ${CMAKE_CURRENT_LIST_DIR}/KeloCheckTranslation.cmake
+        COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+        DEPENDS ${ts} ${KELO_TRANSLATED_FILES}
+                ${CMAKE_CURRENT_LIST_DIR}/KeloCheckTranslation.cmake
+        COMMENT "Checking ${language_file}.ts against the program's texts"
         VERBATIM)
-    list(APPEND KELO_QM_FILES ${qm})
+    list(APPEND kelo_checked_stamps ${stamp})
 endforeach()
-add_custom_target(kelo_translations DEPENDS ${KELO_QM_FILES})
+add_custom_target(kelo_check_translations DEPENDS ${kelo_checked_stamps})
 
-add_custom_target(kelo_update_translations
-    COMMAND ${KELO_LUPDATE} ${KELO_LUPDATE_OPTIONS} -no-obsolete ${KELO_TRANSLATED_SOURCES}
-            -ts ${KELO_TS_FILES}
-    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-    COMMENT "Updating the .ts files of translations/ from the texts of src/"
-    VERBATIM)
+# kelo_add_translations(TARGET) compiles every translation into TARGET's
+# resources as :/i18n/kelo_<language>.qm. TARGET waits for the check, so that
+# building it alone fails on a translation that has fallen behind.
+function(kelo_add_translations target)
+    # Each library compiles a .qm of its own: one file that two targets build
+    # could be written by both at once.
+    set(qm_folder ${CMAKE_CURRENT_BINARY_DIR}/translations/${target})
+    set_source_files_properties(${KELO_TS_FILES} PROPERTIES OUTPUT_LOCATION ${qm_folder})
+    foreach(ts IN LISTS KELO_TS_FILES)
+        get_filename_component(language_file ${ts} NAME_WE)
+        # Named without the folder inside the resources.
+        set_source_files_properties(${qm_folder}/${language_file}.qm PROPERTIES
+            QT_RESOURCE_ALIAS ${language_file}.qm)
+    endforeach()
+    # Every library reads the same texts, so one brings the .ts files up to
+    # date: update_translations runs the first library's lupdate only, as two
+    # at once would both write the same files.
+    if(TARGET update_translations)
+        set(QT_GLOBAL_LUPDATE_TARGET ${target}_update_translations)
+    endif()
+    qt_add_translations(${target}
+        TS_FILES ${KELO_TS_FILES}
+        SOURCES ${KELO_TRANSLATED_FILES}
+        RESOURCE_PREFIX /i18n
+        LUPDATE_OPTIONS ${KELO_LUPDATE_OPTIONS} -no-obsolete
+        LRELEASE_OPTIONS -silent)
+    add_dependencies(${target} kelo_check_translations)
+endfunction()
+
+# The name the project used before it took Qt's.
+add_custom_target(kelo_update_translations)
+add_dependencies(kelo_update_translations update_translations)

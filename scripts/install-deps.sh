@@ -40,6 +40,7 @@ packages="
   libclang-rt-14-dev
   poppler-utils
   qt6-l10n-tools
+  qt6-tools-dev
   qt6-translations-l10n
   locales
 "

@@ -1,19 +1,20 @@
-# Compiles one translation with lrelease, and fails when it has fallen behind
-# the program's texts. Run by the build as
+# Fails when one translation has fallen behind the program's texts. Run by
+# the build as
 #   cmake -DLUPDATE=... -DLRELEASE=... -DLUPDATE_OPTIONS=... -DSOURCES=<src>
-#         -DTS=<file.ts> -DQM=<file.qm> -P KeloReleaseTranslation.cmake
+#         -DTS=<file.ts> -DFOLDER=<scratch folder> -P KeloCheckTranslation.cmake
 #
 # lupdate first brings a copy of the .ts up to date with the texts of the
 # code: a text that is new or changed there comes out unfinished, a text that
 # is gone comes out vanished. A text is in order only when its translation is
 # finished and its source is still in the code. Qt 6.4's lrelease has no
-# option to fail on unfinished texts, so its own summary is read as well.
+# option to fail on unfinished texts, so its own summary of the copy is read
+# as well. The .qm the program carries is compiled from the .ts itself, by
+# qt_add_translations (KeloTranslations.cmake); the copy's is thrown away.
 
 get_filename_component(ts_name ${TS} NAME)
-get_filename_component(qm_folder ${QM} DIRECTORY)
-set(checked ${qm_folder}/checked/${ts_name})
-file(REMOVE ${QM})
-file(MAKE_DIRECTORY ${qm_folder}/checked)
+get_filename_component(language_file ${TS} NAME_WE)
+set(checked ${FOLDER}/${ts_name})
+file(MAKE_DIRECTORY ${FOLDER})
 file(COPY_FILE ${TS} ${checked})
 
 execute_process(
@@ -28,10 +29,6 @@ if(lupdate_output)
     message(STATUS "lupdate on ${ts_name}:\n${lupdate_output}")
 endif()
 
-# Every message of the checked copy whose translation is unfinished, empty,
-# vanished or obsolete, by its source text. The file is cut message by
-# message rather than made a CMake list, which the texts' semicolons and
-# brackets would break.
 file(READ ${checked} rest)
 set(problems "")
 set(problem_count 0)
@@ -60,7 +57,7 @@ while(end GREATER -1)
 endwhile()
 
 execute_process(
-    COMMAND ${LRELEASE} ${checked} -qm ${QM}
+    COMMAND ${LRELEASE} ${checked} -qm ${FOLDER}/${language_file}.qm
     RESULT_VARIABLE status
     OUTPUT_VARIABLE lrelease_output
     ERROR_VARIABLE lrelease_output)
@@ -76,11 +73,10 @@ if(NOT lrelease_output MATCHES "\\(([0-9]+) finished and 0 unfinished\\)" OR
 endif()
 
 if(problem_count GREATER 0)
-    file(REMOVE ${QM})
     message(FATAL_ERROR
         "translations/${ts_name} has fallen behind the program's texts "
         "(${problem_count} problem(s)):${problems}\n"
         "Bring it up to date with 'cmake --build <build folder> --target "
-        "kelo_update_translations' (which also drops what is vanished), "
-        "translate what is unfinished, then build again (README.md, Translations).")
+        "update_translations' (which also drops what is vanished), "
+        "translate what is unfinished, then build again (README.md, Languages).")
 endif()
