@@ -21,7 +21,6 @@ private Q_SLOTS:
         QTest::addColumn<QPageSize::PageSizeId>("paper");
         QTest::addColumn<int>("lines");
         QTest::addColumn<QString>("paperName");
-        QTest::newRow("a4") << QPageSize::A4 << 3 << u"(A4)"_s;
         QTest::newRow("letter") << QPageSize::Letter << 3 << u"(letter)"_s;
         QTest::newRow("a4_threeSheetsLong") << QPageSize::A4 << 150 << u"(A4)"_s;
     }
