@@ -33,8 +33,8 @@
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTableWidget>
 #include <QStyleOptionFrame>
+#include <QTableWidget>
 #include <QTest>
 #include <QWindow>
 

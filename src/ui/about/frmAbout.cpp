@@ -8,6 +8,7 @@
 #include "platform/WindowPlacement.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
+#include "ui/WindowFonts.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -18,16 +19,13 @@
 using namespace Qt::Literals::StringLiterals;
 using platform::twipsRect;
 namespace colour = platform::colour;
+using ui::windowFont;
 
 namespace {
 
 constexpr QRgb Lavender = 0xC0C0FF;
 constexpr int IconPixels = 32;
 
-QFont windowFont()
-{
-    return platform::verdana(8.25);
-}
 QFont linkFont()
 {
     return platform::verdana(8.25, {.underline = true});

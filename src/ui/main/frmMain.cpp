@@ -8,6 +8,7 @@
 #include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
+#include "ui/WindowFonts.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,24 +22,15 @@
 using namespace Qt::Literals::StringLiterals;
 using platform::twipsRect;
 namespace colour = platform::colour;
+using ui::boldFont;
+using ui::frameFont;
+using ui::windowFont;
 
 namespace {
 
-QFont windowFont()
-{
-    return platform::verdana(8.25);
-}
-QFont boldFont()
-{
-    return platform::verdana(8.25, {.bold = true});
-}
 QFont linkFont()
 {
     return platform::verdana(8.25, {.bold = true, .underline = true});
-}
-QFont frameFont()
-{
-    return platform::verdana(9, {.bold = true});
 }
 QFont textBoxFont()
 {

@@ -9,6 +9,7 @@
 #include "platform/WindowPlacement.h"
 #include "risktest/Scoring.h"
 #include "ui/Controls.h"
+#include "ui/WindowFonts.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -21,21 +22,11 @@
 using namespace Qt::Literals::StringLiterals;
 using platform::twipsRect;
 namespace colour = platform::colour;
+using ui::boldFont;
+using ui::frameFont;
+using ui::windowFont;
 
 namespace {
-
-QFont windowFont()
-{
-    return platform::verdana(8.25);
-}
-QFont boldFont()
-{
-    return platform::verdana(8.25, {.bold = true});
-}
-QFont frameFont()
-{
-    return platform::verdana(9, {.bold = true});
-}
 
 ui::FrameRow frameRow(const QString &name, const QString &caption, QRect geometry)
 {
