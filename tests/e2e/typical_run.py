@@ -130,22 +130,15 @@ def check_nothing_personal_kept(before):
     a count and a date, and nothing typed or chosen in the run, plain or
     scrambled; the program wrote no other file than that and its lock, and
     the folders Qt's save dialog remembers, which hold nothing of the run."""
-    with open(settings_file.path(), encoding="latin-1") as ini:
-        text = ini.read()
+    with open(settings_file.path(), "rb") as ini:
+        text = ini.read().decode("utf-8", errors="replace")
     for value in PERSONAL:
         if value in text or scramble(value) in text:
             fail("the settings file holds %r%s:\n%s" % (
                 value, "" if value in text else " scrambled", text))
-    sections, keys_seen = [], []
-    for line in text.splitlines():
-        if line.startswith("[") and line.endswith("]"):
-            sections.append(line[1:-1])
-        elif "=" in line:
-            keys_seen.append(line.split("=", 1)[0])
-        elif line.strip():
-            fail("settings file line %r is neither section nor entry:\n%s" % (line, text))
-    if sections != ["Settings"] or sorted(keys_seen) != sorted(
-            [scramble("Duration"), scramble("Install")]):
+    stored = settings_file.all_entries()
+    if sorted(stored) != sorted("%s/%s" % (settings_file.SECTION, scramble(key))
+                                for key in ("Duration", "Install")):
         fail("the settings file holds more or other than the two entries:\n" + text)
     entries = settings_entries()
     count = entries[scramble("Install")]

@@ -1,14 +1,17 @@
 #include "AppConstants.h"
+#include "settings/Scramble.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <chrono>
 #include <future>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 using settings::SettingsStore;
@@ -28,6 +31,24 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
+}
+
+// The end-to-end tests' own reader and writer of the settings file, run with
+// the arguments; its output, or nothing when it failed.
+std::optional<QString> harness(const QStringList &arguments)
+{
+    QProcess python;
+    python.start(QStringLiteral(KELO_PYTHON),
+                 QStringList{QStringLiteral(KELO_SETTINGS_FILE_SCRIPT)} + arguments);
+    if (!python.waitForFinished(30000) || python.exitStatus() != QProcess::NormalExit ||
+        python.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(python.readAllStandardOutput());
+}
+
+QString storedKey(const QString &key)
+{
+    return u"Settings/"_s + settings::ScrambleText(key);
 }
 
 } // namespace
@@ -65,6 +86,11 @@ private Q_SLOTS:
         QTest::newRow("iniSpecialsAfterShift") << u"Install"_s << u"8)::"_s;
         QTest::newRow("latin1Letters") << u"Install"_s << u"caf\u00E9"_s;
         QTest::newRow("atSignAfterShift") << u"Install"_s << u"=x"_s;
+        // Every digit: a scrambled 8 is ';' and a 9 is '<'.
+        QTest::newRow("everyDigit") << u"Install"_s << u"0123456789"_s;
+        QTest::newRow("dateInAugust") << u"Duration"_s << u"2026-08-18"_s;
+        QTest::newRow("spaceAtEitherEndAfterShift") << u"Duration"_s << u"\x1d" u"12" u"\x1d"_s;
+        QTest::newRow("backslashAndQuoteAfterShift") << u"Duration"_s << u"CY\x1f" u"D"_s;
     }
 
     void saveSetting_keepsValueAcrossStores()
@@ -78,6 +104,14 @@ private Q_SLOTS:
         }
         SettingsStore fresh(m_path);
         QCOMPARE(fresh.GetSetting(key), value);
+
+        // The end-to-end tests read what the program wrote, and the program
+        // reads what they write.
+        const QString scrambled = settings::ScrambleText(value);
+        QCOMPARE(harness({u"get"_s, m_path, storedKey(key)}), std::optional(scrambled));
+        const QString written = m_dir.filePath(u"harness%1.ini"_s.arg(m_fileCount));
+        QVERIFY(harness({u"set"_s, written, storedKey(key), scrambled}));
+        QCOMPARE(SettingsStore(written).GetSetting(key), value);
     }
 
     void getSetting_missingOrForeignValuesReadEmpty_data()
