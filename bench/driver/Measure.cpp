@@ -8,28 +8,21 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fstream>
 #include <vector>
 
 namespace bench {
 namespace {
 
-void writeFile(const fs::path &file, const std::string &text)
-{
-    fs::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary);
-    out << text;
-    if (!out.flush())
-        fail("cannot write " + file.string());
-}
-
-// Today as the program's clock reads it: the local date.
-std::string todaysSettings()
+// The settings of a first run today, as the program's clock reads it: the
+// local date.
+void writeTodaysSettings(const fs::path &file)
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return settingsFileText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+    fs::create_directories(file.parent_path());
+    if (!writeSettingsFile(file.string(), local.tm_year + 1900, local.tm_mon + 1, local.tm_mday))
+        fail("cannot write " + file.string());
 }
 
 } // namespace
@@ -44,7 +37,7 @@ Sample runOnce(Display &display, const std::string &displayName, const std::stri
         fs::create_directories(dir / sub);
     TempDir runtime(runtimeParent());
     fs::permissions(runtime.path(), fs::perms::owner_all, fs::perm_options::replace);
-    writeFile(dir / "config" / name / (name + ".ini"), todaysSettings());
+    writeTodaysSettings(dir / "config" / name / (name + ".ini"));
 
     const char *path = std::getenv("PATH");
     const std::vector<std::string> environment = {

@@ -1,17 +1,19 @@
 #include "StartupBench.h"
 
-#include "settings/Scramble.h"
+#include "settings/SettingsStore.h"
 
+#include <QDate>
 #include <QString>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <numeric>
 #include <ranges>
 #include <utility>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace bench {
 namespace {
@@ -25,14 +27,6 @@ bool readCount(std::string_view text, int lowest, int highest, int &value)
         return false;
     value = parsed;
     return true;
-}
-
-// The texts stored here are ASCII and so are their scrambled forms, which the
-// program's INI store then writes as they are, with no escaping.
-std::string scrambled(std::string_view text)
-{
-    const QString plain = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    return settings::ScrambleText(plain).toUtf8().toStdString();
 }
 
 } // namespace
@@ -112,12 +106,14 @@ std::string usage(std::string_view command)
            "for instance \"valgrind --tool=callgrind\".\n";
 }
 
-std::string settingsFileText(int year, int month, int day)
+bool writeSettingsFile(const std::string &path, int year, int month, int day)
 {
-    char date[32];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, day);
-    return "[Settings]\n" + scrambled("Duration") + '=' + scrambled(date) + '\n' +
-           scrambled("Install") + '=' + scrambled("1") + '\n';
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return false;
+    settings::SettingsStore store(QString::fromStdString(path));
+    return store.SaveSetting(u"Duration"_s, date.toString(Qt::ISODate)) &&
+           store.SaveSetting(u"Install"_s, u"1"_s);
 }
 
 double median(std::vector<double> values)

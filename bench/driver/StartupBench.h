@@ -39,11 +39,11 @@ std::optional<Options> parseOptions(const std::vector<std::string_view> &args, s
 
 std::string usage(std::string_view command);
 
-// The program's settings file recording a first run on the given date and a
-// single install, so that a start on that date asks no update question. Keys
-// and values go through the program's own scrambling, so the file is one the
-// program could have written itself.
-std::string settingsFileText(int year, int month, int day);
+// Writes the program's settings file recording a first run on the given date
+// and a single install, so that a start on that date asks no update question.
+// The program's own store writes it, so it is the file the program would have
+// written itself. False when the date is no date or the file was not written.
+bool writeSettingsFile(const std::string &path, int year, int month, int day);
 
 // The middle value, or the mean of the two middle values; NaN for none.
 double median(std::vector<double> values);
