@@ -17,6 +17,7 @@ packages="
   x11-utils
   xdotool
   strace
+  faketime
   openbox
   imagemagick
   dbus
