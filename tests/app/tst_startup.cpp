@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <future>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -76,47 +75,44 @@ private:
 // What is at the lock path before the start.
 enum class InTheWay { Nothing, File, RunningCopy, Symlink, Folder };
 
-// What another copy starting at the same moment does while this one looks
-// at the lock. Its start, 50 ms in, falls within the moment a copy is given
-// to hold the file it made.
+// Another copy starting at the same moment, 50 ms into this one's look at
+// the lock: within the moment a copy is given to hold the file it made, it
+// holds that file, or replaces a left lock with one of its own. It lets go
+// when it goes.
 enum class Meanwhile { Nothing, MakerHoldsIt, AnotherCopyTakesOver };
 
 class OtherCopy
 {
 public:
     OtherCopy(const QString &path, Meanwhile meanwhile)
+        : m_lock(path)
     {
         if (meanwhile == Meanwhile::Nothing)
             return;
         m_thread = std::thread([this, path, meanwhile] {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            std::optional<QLockFile> own;
-            int held = -1;
             if (meanwhile == Meanwhile::MakerHoldsIt) {
-                held = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-                ::flock(held, LOCK_EX | LOCK_NB);
+                m_held = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+                ::flock(m_held, LOCK_EX | LOCK_NB);
             } else {
                 QFile::remove(path);
-                own.emplace(path);
-                own->tryLock(0);
+                m_lock.tryLock(0);
             }
-            m_done.get_future().wait_for(std::chrono::seconds(30));
-            if (held >= 0)
-                ::close(held);
         });
     }
     ~OtherCopy()
     {
-        if (!m_thread.joinable())
-            return;
-        m_done.set_value();
-        m_thread.join();
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_held >= 0)
+            ::close(m_held);
     }
     OtherCopy(const OtherCopy &) = delete;
     OtherCopy &operator=(const OtherCopy &) = delete;
 
 private:
-    std::promise<void> m_done;
+    QLockFile m_lock;
+    int m_held = -1;
     std::thread m_thread;
 };
 

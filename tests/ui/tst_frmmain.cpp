@@ -372,7 +372,9 @@ private Q_SLOTS:
     // Made for metric units, the details ask for centimetres and kilograms.
     void metricUnits_heightsInCentimetresWeightInKilograms()
     {
-        Window window(ui::UserLocale{.units = risktest::UnitSystem::Metric});
+        ui::UserLocale metric;
+        metric.units = risktest::UnitSystem::Metric;
+        Window window(metric);
         QCOMPARE(window.label(u"lblLabel(4)"_s)->text(), u"centimetres"_s);
         QCOMPARE(window.label(u"lblLabel(3)"_s)->text(), u"kilograms"_s);
         window.enterDetails(u"Ann"_s, 10, u"80.3 "_s); // 177.03 pounds: 5'8'' scores from 177
