@@ -24,6 +24,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -73,7 +74,7 @@ private:
 };
 
 // What is at the lock path before the start.
-enum class InTheWay { Nothing, File, RunningCopy, Symlink, Folder };
+enum class InTheWay { Nothing, File, RunningCopy, Symlink, Folder, Pipe };
 
 // Another copy starting at the same moment, 50 ms into this one's look at
 // the lock: within the moment a copy is given to hold the file it made, it
@@ -231,6 +232,8 @@ private Q_SLOTS:
             << lock << InTheWay::Symlink << none << 0 << runs << false;
         QTest::newRow("folderRefusesRemoval")
             << lock << InTheWay::Folder << none << 0 << runs << false;
+        // Read by QLockFile, it would hold the start for ever.
+        QTest::newRow("namedPipe") << lock << InTheWay::Pipe << none << 0 << runs << false;
         // Another copy starting at the same moment: it made the file and
         // holds it a moment later, or took a left lock over with a file of
         // its own; either way it runs, and this copy is refused.
@@ -268,6 +271,9 @@ private Q_SLOTS:
             break;
         case InTheWay::Folder:
             QVERIFY(QDir(dir.path()).mkdir(place));
+            break;
+        case InTheWay::Pipe:
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
             break;
         }
         QFile file(path);
