@@ -24,9 +24,7 @@ InstanceGuard::InstanceGuard(const QString &lockFilePath)
 
 bool InstanceGuard::anotherCopyRunning()
 {
-    if (m_lock.isLocked())
-        return false;
-    if (pipeAt(m_path) || m_lock.tryLock(0))
+    if (m_lock.isLocked() || pipeAt(m_path) || m_lock.tryLock(0))
         return false;
     if (m_lock.error() != QLockFile::LockFailedError)
         return false;
