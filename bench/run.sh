@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the program, the bare Qt window and the driver in ./build-bench with
 # the program's own flags, then measures start-up time and peak memory of both.
-# Installs nothing (scripts/install-deps.sh does). Arguments go to the driver:
+# Installs nothing (scripts/install-deps.sh --tests does). Arguments go to the driver:
 #   bench/run.sh --runs 40
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,17 +1,36 @@
 #!/bin/sh
-# Installs what a fresh Debian 12 machine lacks to build, run and test the
-# program, skipping packages that are already there. Works as root or via sudo.
+# Installs what a fresh Debian 12 machine lacks, skipping packages that are
+# already there. Works as root or via sudo.
+#
+#   install-deps.sh          what building and running the program need
+#   install-deps.sh --tests  that, and the tools and locales the tests use
 set -eu
 
-packages="
+# The compiler, CMake, Qt and its translation tools; the fonts the windows
+# are drawn in (DejaVu Sans for Verdana, Liberation Sans for MS Sans Serif),
+# Qt's own texts in the user's language, and Qt's Wayland platform for a
+# desktop without X.
+program_packages="
   build-essential
   cmake
   ninja-build
   qt6-base-dev
-  libxcb1-dev
-  libxcb-damage0-dev
+  qt6-l10n-tools
+  qt6-tools-dev
+  qt6-translations-l10n
+  qt6-wayland
   fonts-dejavu-core
   fonts-liberation2
+"
+
+# What only the tests, the benchmark and the packaging checks use: a private
+# X display and window manager, keys and the accessibility tree, Orca on a
+# silent speech-dispatcher, a headless Wayland desktop, the fake clock and
+# the tracer, the package validators, clang and its sanitizer runtime for
+# the fuzz targets, pdftotext, and the X libraries of the benchmark.
+test_packages="
+  libxcb1-dev
+  libxcb-damage0-dev
   xvfb
   xauth
   x11-utils
@@ -31,7 +50,6 @@ packages="
   espeak-ng
   mutter
   xwayland
-  qt6-wayland
   desktop-file-utils
   appstream
   dpkg-dev
@@ -40,11 +58,27 @@ packages="
   clang
   libclang-rt-14-dev
   poppler-utils
-  qt6-l10n-tools
-  qt6-tools-dev
-  qt6-translations-l10n
   locales
 "
+
+# The locales the tests start the program in: English, and Spanish with
+# metric and with US units.
+test_locales="en_US.UTF-8 es_ES.UTF-8 es_US.UTF-8"
+
+case "${1:-}" in
+    "")
+        packages=$program_packages
+        locales=""
+        ;;
+    --tests)
+        packages="$program_packages $test_packages"
+        locales=$test_locales
+        ;;
+    *)
+        echo "usage: install-deps.sh [--tests]" >&2
+        exit 2
+        ;;
+esac
 
 missing=""
 for pkg in $packages; do
@@ -53,9 +87,6 @@ for pkg in $packages; do
     fi
 done
 
-# The locales the tests start the program in: English, and Spanish with
-# metric and with US units.
-locales="en_US.UTF-8 es_ES.UTF-8 es_US.UTF-8"
 missing_locales=""
 for name in $locales; do
     short=$(echo "$name" | sed 's/UTF-8/utf8/')

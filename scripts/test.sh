@@ -5,7 +5,7 @@
 # the normal build's CTest summary and fails when any stage failed.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" --tests
 "$root/scripts/build.sh"
 build="${KELO_BUILD_DIR:-$root/build}"
 

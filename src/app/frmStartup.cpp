@@ -15,8 +15,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-frmStartup::frmStartup()
+frmStartup::frmStartup(const ui::UserLocale &locale)
     : m_icon(app::ApplicationIconResource.toString())
+    , m_locale(locale)
 {
     setObjectName(u"frmStartup"_s);
 }
@@ -60,7 +61,7 @@ void frmStartup::CoBrand_Randomize()
 frmMain &frmStartup::mainWindow()
 {
     if (!m_mainWindow) {
-        m_mainWindow = std::make_unique<frmMain>();
+        m_mainWindow = std::make_unique<frmMain>(m_locale);
         connect(m_mainWindow.get(), &frmMain::unloading, this, &frmStartup::RunShutdownSequence);
     }
     return *m_mainWindow;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/UserLocale.h"
+
 #include <QIcon>
 #include <QObject>
 
@@ -18,13 +20,13 @@ class InstanceGuard;
 // makes each when it is first needed and connects it here, in plain sight.
 // Closing the main window shows the exit screen; closing the exit screen (or
 // its Exit button) runs QuitProgram, which closes the windows and ends the
-// process.
+// process. The windows are made in the user's locale as main() decided it.
 class frmStartup final : public QObject
 {
     Q_OBJECT
 
 public:
-    frmStartup();
+    explicit frmStartup(const ui::UserLocale &locale = {});
     ~frmStartup() override;
 
     void Form_Load();
@@ -52,6 +54,7 @@ private:
     void RunShutdownSequence();
 
     QIcon m_icon;
+    const ui::UserLocale m_locale;
     std::unique_ptr<platform::InstanceGuard> m_instanceGuard;
     std::unique_ptr<frmMain> m_mainWindow;
     std::unique_ptr<frmExitScreen> m_exitScreen;

@@ -1,5 +1,6 @@
 #include "AppConstants.h"
 #include "app/CommandLine.h"
+#include "app/LocaleDecision.h"
 #include "app/PlatformChoice.h"
 #include "app/frmStartup.h"
 #include "platform/Fonts.h"
@@ -26,7 +27,8 @@ QStringList argumentsOf(int argc, char *argv[])
 int answerCommandLine(int &argc, char *argv[], const QStringList &arguments)
 {
     const QCoreApplication application(argc, argv);
-    const platform::Translators translators;
+    const platform::Translators translators(
+        app::decideUserLocale(app::LocaleVariables::fromEnvironment()).translation);
     const app::CommandLineAnswer answer = app::readCommandLine(arguments);
     switch (answer.action) {
     case app::CommandLineAction::ShowHelp:
@@ -63,8 +65,12 @@ int main(int argc, char *argv[])
     // own.
     if (!platformChoice.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
-    // The user's language, before the first message box or window.
-    const platform::Translators translators;
+    // The user's locale, decided once: the language before the first message
+    // box or window, and what the windows are made with. Qt's own widgets and
+    // dialogs write numbers and dates in the same locale.
+    const ui::UserLocale locale = app::decideUserLocale(app::LocaleVariables::fromEnvironment());
+    const platform::Translators translators(locale.translation);
+    QLocale::setDefault(locale.locale);
 
     // Ties the windows to the installed desktop entry and its icon (the
     // Wayland app id; under X11 the window class is the executable's name).
@@ -73,7 +79,7 @@ int main(int argc, char *argv[])
     // the exit screen replaces the main window.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    frmStartup controller;
+    frmStartup controller(locale);
     controller.Form_Load();
     return QApplication::exec();
 }

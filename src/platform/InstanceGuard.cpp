@@ -16,13 +16,15 @@ InstanceGuard::InstanceGuard(const QString &lockFilePath)
     : m_lock(lockFilePath)
     , m_path(lockFilePath)
 {
-    // Age alone never makes a lock stale: a copy that runs for days keeps it.
-    m_lock.setStaleLockTime(0);
+    // QLockFile's stale time is left as it is: on Linux a running copy holds
+    // its file with flock(), which QLockFile must take before it removes a
+    // stale lock, so age never removes a running copy's lock; and a file
+    // nobody holds is taken over below whatever its age.
 }
 
 bool InstanceGuard::anotherCopyRunning()
 {
-    if (m_lock.isLocked() || m_lock.tryLock(0))
+    if (m_lock.isLocked() || pipeAt(m_path) || m_lock.tryLock(0))
         return false;
     if (m_lock.error() != QLockFile::LockFailedError)
         return false;

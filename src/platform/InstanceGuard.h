@@ -15,7 +15,8 @@ public:
     explicit InstanceGuard(const QString &lockFilePath = defaultLockFilePath());
 
     // Tries once to take the lock; true only when a running copy holds it.
-    // Any other failure (no folder, no permission) lets this copy run.
+    // Any other failure (no folder, no permission, a symlink or a folder in
+    // the lock's way, a file that may not be removed) lets this copy run.
     bool anotherCopyRunning();
 
     // In the per-user runtime folder, or the temporary folder with the user

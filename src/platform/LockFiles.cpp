@@ -68,6 +68,13 @@ private:
 
 } // namespace
 
+bool pipeAt(const QString &path)
+{
+    struct stat info
+    {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
 LeftLock removeLockIfAbandoned(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);

@@ -17,6 +17,11 @@ enum class LeftLock {
     Kept,
 };
 
+// Whether a named pipe stands where the lock goes, or a link to one: no
+// copy's lock, and QLockFile, which reads a lock file it cannot take, would
+// wait on it for ever.
+bool pipeAt(const QString &path);
+
 // Removes the lock file at `path` unless a running process holds it. A file
 // made in the last moment and not yet held may belong to a process that is
 // taking the lock right now: it is watched for a moment before it counts as

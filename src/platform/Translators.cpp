@@ -1,7 +1,6 @@
 #include "Translators.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QLibraryInfo>
 
 using namespace Qt::Literals::StringLiterals;
@@ -23,48 +22,9 @@ QString languageOf(const QTranslator &translator)
 
 } // namespace
 
-QString translationFileFor(const QStringList &uiLanguages, QStringView folder)
+Translators::Translators(const QString &translationFile)
 {
-    for (const QString &language : uiLanguages) {
-        const QLocale locale(language);
-        // English is the language the texts are written in; the C locale
-        // asks for no translation at all.
-        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
-            return QString();
-        QString name = language;
-        name.replace(u'-', u'_');
-        for (;;) {
-            const QString file = folder.toString() + u"/kelo_"_s + name + u".qm"_s;
-            if (QFileInfo::exists(file))
-                return file;
-            const qsizetype regional = name.lastIndexOf(u'_');
-            if (regional < 0)
-                break;
-            name.truncate(regional);
-        }
-    }
-    return QString();
-}
-
-QStringList userLanguages()
-{
-    // Qt reads LANGUAGE first, and takes its language for the system locale
-    // even under C.UTF-8.
-    QByteArray messages = qgetenv("LC_ALL");
-    if (messages.isEmpty())
-        messages = qgetenv("LC_MESSAGES");
-    if (messages.isEmpty())
-        messages = qgetenv("LANG");
-    const QByteArray name = messages.left(messages.indexOf('.'));
-    if (name.isEmpty() || name == "C" || name == "POSIX")
-        return {};
-    return QLocale::system().uiLanguages();
-}
-
-Translators::Translators(const QStringList &uiLanguages)
-{
-    const QString file = translationFileFor(uiLanguages);
-    if (file.isEmpty() || !program.load(file))
+    if (translationFile.isEmpty() || !program.load(translationFile))
         return;
     QCoreApplication::installTranslator(&program);
     // Qt's own texts in the same language, where Qt's translations are

@@ -28,11 +28,6 @@ constexpr QMarginsF PaperMargins(20, 18, 20, 18);
 
 } // namespace
 
-QPageSize::PageSizeId paperFor(QLocale::MeasurementSystem system)
-{
-    return system == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
-}
-
 QString suggestedPdfPath(QDate day)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -51,7 +46,7 @@ QString withPdfSuffix(const QString &path)
 }
 
 std::optional<QString> writeResultPdf(const ResultRecord &record, const QString &path,
-                                      const QPageSize &paper)
+                                      const QPageSize &paper, const QLocale &locale)
 {
     // QSaveFile refuses a folder as well, but says "Filename refers to a
     // directory".
@@ -66,7 +61,7 @@ std::optional<QString> writeResultPdf(const ResultRecord &record, const QString 
             QPageLayout(paper, QPageLayout::Portrait, PaperMargins, QPageLayout::Millimeter));
         writer.setTitle(PdfFile::tr("Diabetes Risk Test Result"));
         writer.setCreator(app::WindowCaption.toString());
-        const std::unique_ptr<QTextDocument> page = resultPage(record);
+        const std::unique_ptr<QTextDocument> page = resultPage(record, locale);
         printOnOnePage(*page, writer);
     }
     // A failed write is remembered and makes the commit fail, which then
@@ -74,11 +69,6 @@ std::optional<QString> writeResultPdf(const ResultRecord &record, const QString 
     if (!file.commit())
         return file.errorString();
     return std::nullopt;
-}
-
-std::optional<QString> saveResultPdf(const ResultRecord &record, const QString &path)
-{
-    return writeResultPdf(record, path, QPageSize(paperFor(QLocale::system().measurementSystem())));
 }
 
 } // namespace report

@@ -16,9 +16,6 @@
 // Whether to replace an existing file is asked before, by the save dialog.
 namespace report {
 
-// Letter where the United States' units are used, A4 everywhere else.
-QPageSize::PageSizeId paperFor(QLocale::MeasurementSystem system);
-
 // Where the save dialog starts: "Diabetes risk result YYYY-MM-DD.pdf" in the
 // user's documents folder, or in the home folder where there is no documents
 // folder.
@@ -27,12 +24,9 @@ QString suggestedPdfPath(QDate day);
 // The path with ".pdf" added when its file name has no suffix.
 QString withPdfSuffix(const QString &path);
 
-// Writes the result page to path on paper of the given size; nothing, or why
-// it could not.
+// Writes the result page, in the given locale (resultPage), to path on paper
+// of the given size; nothing, or why it could not.
 std::optional<QString> writeResultPdf(const ResultRecord &record, const QString &path,
-                                      const QPageSize &paper);
-
-// The same on the paper of the user's locale.
-std::optional<QString> saveResultPdf(const ResultRecord &record, const QString &path);
+                                      const QPageSize &paper, const QLocale &locale);
 
 } // namespace report

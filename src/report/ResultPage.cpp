@@ -62,20 +62,19 @@ std::optional<risktest::WeightChartRow> chartRow(const risktest::RiskTestRun &ru
     return risktest::WeightChart[run.heightRow];
 }
 
-QString takenAt(const QDateTime &when)
+QString takenAt(const QDateTime &when, const QLocale &locale)
 {
-    const QLocale locale;
     return locale.toString(when.date(), QLocale::LongFormat) + u", "_s +
            locale.toString(when.time(), QLocale::ShortFormat);
 }
 
-QString titleBlock(const ResultRecord &record)
+QString titleBlock(const ResultRecord &record, const QLocale &locale)
 {
     return u"<p style=\"font-size:16pt; font-weight:bold; color:%1; margin-bottom:2px\">%2</p>"
            u"<p style=\"margin-top:0px\">%3<br>%4</p>"_s.arg(
                headingColour(), escaped(ResultPage::tr("Diabetes Risk Test Result")),
                escaped(app::WindowCaption.toString()),
-               escaped(ResultPage::tr("Taken on %1").arg(takenAt(record.takenAt))));
+               escaped(ResultPage::tr("Taken on %1").arg(takenAt(record.takenAt, locale))));
 }
 
 QString detailsBlock(const ResultRecord &record)
@@ -103,7 +102,7 @@ QString scoredItem(const QString &asked, const QString &answered, int points)
                                                             number(points));
 }
 
-QString pointsBlock(const ResultRecord &record)
+QString pointsBlock(const ResultRecord &record, const QLocale &locale)
 {
     const risktest::Points &points = record.result.points;
     QString rows = u"<tr><td></td><td align=\"right\"><b>%1</b></td></tr>"_s.arg(
@@ -116,7 +115,7 @@ QString pointsBlock(const ResultRecord &record)
     const QString limit =
         row ? ResultPage::tr("Weight limit for a height of %1: %2")
                   .arg(risktest::heightLabel(record.run.units, record.run.heightRow),
-                       risktest::chartLimitText(record.run.units, record.run.heightRow))
+                       risktest::chartLimitText(record.run.units, record.run.heightRow, locale))
             : ResultPage::tr("Weight limit");
     rows += scoredItem(limit,
                        points.weight > 0 ? ResultPage::tr("At or above the limit")
@@ -173,7 +172,7 @@ QString howTheScoreWorks()
 
 } // namespace
 
-std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record)
+std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLocale &locale)
 {
     auto page = std::make_unique<QTextDocument>();
     QFont font = platform::verdana(BodyPointSize);
@@ -185,7 +184,7 @@ std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record)
     page->setDocumentMargin(0);
     page->setMetaInformation(QTextDocument::DocumentTitle,
                              ResultPage::tr("Diabetes Risk Test Result"));
-    page->setHtml(titleBlock(record) + detailsBlock(record) + pointsBlock(record) +
+    page->setHtml(titleBlock(record, locale) + detailsBlock(record) + pointsBlock(record, locale) +
                   resultBlock(record) + howTheScoreWorks());
     return page;
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QLocale;
 class QPagedPaintDevice;
 class QTextDocument;
 
@@ -14,8 +15,10 @@ class QTextDocument;
 // page is saved as PDF and printed.
 namespace report {
 
-// The page as rich text, not yet laid out for any paper.
-std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record);
+// The page as rich text, not yet laid out for any paper. Its date, time and
+// numbers are written as the locale writes them, which should be the locale of
+// the language the page's texts are shown in.
+std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLocale &locale);
 
 // Lays the page out for the paint area of the device (its paper less its
 // margins) at the device's resolution, so that point sizes come out true, and

@@ -47,24 +47,6 @@ qint64 roundHalfToEven(qint64 numerator, qint64 denominator)
 
 } // namespace
 
-UnitSystem unitSystemFor(const QLocale &locale)
-{
-    if (locale.language() == QLocale::C)
-        return UnitSystem::Imperial;
-    return locale.measurementSystem() == QLocale::MetricSystem ? UnitSystem::Metric
-                                                               : UnitSystem::Imperial;
-}
-
-UnitSystem systemUnitSystem()
-{
-    for (const char *variable : {"LC_ALL", "LC_MEASUREMENT", "LANG"}) {
-        const QString name = qEnvironmentVariable(variable);
-        if (!name.isEmpty())
-            return unitSystemFor(QLocale(name));
-    }
-    return unitSystemFor(QLocale::c());
-}
-
 int heightCentimetres(int row)
 {
     return (heightInches(row) * CentimetresPerHundredInches + 50) / 100;

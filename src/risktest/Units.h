@@ -12,19 +12,6 @@ namespace risktest {
 
 enum class UnitSystem { Imperial, Metric };
 
-// The units of a locale: metric where its measurement system is; imperial
-// for the US and UK ones, and for the C and POSIX locales, which Qt reports
-// as metric but which keep the program's original screens.
-UnitSystem unitSystemFor(const QLocale &locale);
-
-// The units of the locale the system measures in: the one LC_ALL names, else
-// LC_MEASUREMENT, else LANG, C when none is set, as the C library and Qt's
-// QLocale::system().measurementSystem() take it. The system locale's
-// language comes from LC_MESSAGES instead, so it cannot tell whether the
-// measurements are C's: a German locale with English messages
-// (LC_MESSAGES=C) still measures in metric.
-UnitSystem systemUnitSystem();
-
 // The height of a chart row in whole centimetres, from its feet and inches
 // (2.54 cm an inch), a half rounded up: 4'10'' is 147, 6'3'' (190.5) is 191.
 int heightCentimetres(int row);

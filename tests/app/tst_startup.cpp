@@ -19,8 +19,13 @@
 #include <QTest>
 
 #include <optional>
-
+#include <thread>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using platform::MessageAnswer;
@@ -68,7 +73,54 @@ private:
     platform::ScopedRandomDraw m_random;
 };
 
+// What is at the lock path before the start.
+enum class InTheWay { Nothing, File, RunningCopy, Symlink, Folder, Pipe };
+
+// Another copy starting at the same moment, 50 ms into this one's look at
+// the lock: within the moment a copy is given to hold the file it made, it
+// holds that file, or replaces a left lock with one of its own. It lets go
+// when it goes.
+enum class Meanwhile { Nothing, MakerHoldsIt, AnotherCopyTakesOver };
+
+class OtherCopy
+{
+public:
+    OtherCopy(const QString &path, Meanwhile meanwhile)
+        : m_lock(path)
+    {
+        if (meanwhile == Meanwhile::Nothing)
+            return;
+        m_thread = std::thread([this, path, meanwhile] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (meanwhile == Meanwhile::MakerHoldsIt) {
+                m_held = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+                ::flock(m_held, LOCK_EX | LOCK_NB);
+            } else {
+                QFile::remove(path);
+                m_lock.tryLock(0);
+            }
+        });
+    }
+    ~OtherCopy()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_held >= 0)
+            ::close(m_held);
+    }
+    OtherCopy(const OtherCopy &) = delete;
+    OtherCopy &operator=(const OtherCopy &) = delete;
+
+private:
+    QLockFile m_lock;
+    int m_held = -1;
+    std::thread m_thread;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(InTheWay)
+Q_DECLARE_METATYPE(Meanwhile)
 
 class StartupTest : public QObject
 {
@@ -145,43 +197,84 @@ private Q_SLOTS:
             QVERIFY(!window->isVisible());
     }
 
-    // Only a running copy refuses the start; whatever else is where the lock
-    // goes lets this copy run.
+    // Only a running copy refuses the start, or one taking the lock at this
+    // very moment; whatever else is where the lock goes lets this copy run.
     void lockFile_onlyARunningCopyRefusesTheStart_data()
     {
         QTest::addColumn<QString>("place");
+        QTest::addColumn<InTheWay>("inTheWay");
         QTest::addColumn<QByteArray>("leftBehind");
-        QTest::addColumn<bool>("heldByRunningCopy");
         QTest::addColumn<int>("ageInDays");
+        QTest::addColumn<Meanwhile>("meanwhile");
+        QTest::addColumn<bool>("refused");
 
         const QString lock = u"app.lock"_s;
+        const QByteArray none;
         const QByteArray otherHost = "4242\nKeloFreeDiabetesRiskCalculator\nanother-host\n";
-        QTest::newRow("emptyLeftJustNow") << lock << QByteArray() << false << 0;
-        QTest::newRow("emptyLeftLongAgo") << lock << QByteArray() << false << 30;
-        QTest::newRow("garbage") << lock << "\xff\x00?\n\n\n\n"_ba << false << 1;
-        QTest::newRow("otherHost") << lock << otherHost << false << 1;
-        QTest::newRow("runningCopyFresh") << lock << QByteArray() << true << 0;
-        QTest::newRow("runningCopyOld") << lock << QByteArray() << true << 400;
-        QTest::newRow("noFolder") << u"missing/app.lock"_s << QByteArray() << false << 0;
+        const auto runs = Meanwhile::Nothing;
+        QTest::newRow("emptyLeftJustNow") << lock << InTheWay::File << none << 0 << runs << false;
+        QTest::newRow("emptyLeftLongAgo") << lock << InTheWay::File << none << 30 << runs << false;
+        QTest::newRow("garbage") << lock << InTheWay::File << "\xff\x00?\n\n\n\n"_ba << 1 << runs
+                                 << false;
+        QTest::newRow("otherHost") << lock << InTheWay::File << otherHost << 1 << runs << false;
+        QTest::newRow("runningCopyFresh")
+            << lock << InTheWay::RunningCopy << none << 0 << runs << true;
+        QTest::newRow("runningCopyOld")
+            << lock << InTheWay::RunningCopy << none << 400 << runs << true;
+        QTest::newRow("noFolder") << u"missing/app.lock"_s << InTheWay::Nothing << none << 0 << runs
+                                  << false;
         // Not even root may make a file there.
-        QTest::newRow("unwritableFolder") << u"/proc/app.lock"_s << QByteArray() << false << 0;
+        QTest::newRow("unwritableFolder")
+            << u"/proc/app.lock"_s << InTheWay::Nothing << none << 0 << runs << false;
+        // Lock files that cannot be judged: one that may not be opened, one
+        // that may not be removed. They stay, and this copy runs unguarded.
+        QTest::newRow("symlinkToNowhere")
+            << lock << InTheWay::Symlink << none << 0 << runs << false;
+        QTest::newRow("folderRefusesRemoval")
+            << lock << InTheWay::Folder << none << 0 << runs << false;
+        // Read by QLockFile, it would hold the start for ever.
+        QTest::newRow("namedPipe") << lock << InTheWay::Pipe << none << 0 << runs << false;
+        // Another copy starting at the same moment: it made the file and
+        // holds it a moment later, or took a left lock over with a file of
+        // its own; either way it runs, and this copy is refused.
+        QTest::newRow("copyHoldingItsNewFile")
+            << lock << InTheWay::File << none << 0 << Meanwhile::MakerHoldsIt << true;
+        QTest::newRow("copyTakingTheLeftLockOver")
+            << lock << InTheWay::File << none << 0 << Meanwhile::AnotherCopyTakesOver << true;
     }
 
     void lockFile_onlyARunningCopyRefusesTheStart()
     {
         QFETCH(QString, place);
+        QFETCH(InTheWay, inTheWay);
         QFETCH(QByteArray, leftBehind);
-        QFETCH(bool, heldByRunningCopy);
         QFETCH(int, ageInDays);
+        QFETCH(Meanwhile, meanwhile);
+        QFETCH(bool, refused);
         QTemporaryDir dir;
         const QString path = dir.filePath(place);
         std::optional<QLockFile> runningCopy;
-        if (heldByRunningCopy) {
-            runningCopy.emplace(path);
-            QVERIFY(runningCopy->tryLock(0));
-        } else if (place == u"app.lock"_s) {
+        switch (inTheWay) {
+        case InTheWay::Nothing:
+            break;
+        case InTheWay::File: {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(leftBehind) == leftBehind.size());
+            break;
+        }
+        case InTheWay::RunningCopy:
+            runningCopy.emplace(path);
+            QVERIFY(runningCopy->tryLock(0));
+            break;
+        case InTheWay::Symlink:
+            QVERIFY(QFile::link(dir.filePath(u"nowhere"_s), path));
+            break;
+        case InTheWay::Folder:
+            QVERIFY(QDir(dir.path()).mkdir(place));
+            break;
+        case InTheWay::Pipe:
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            break;
         }
         QFile file(path);
         if (ageInDays > 0)
@@ -190,14 +283,20 @@ private Q_SLOTS:
                                      QFileDevice::FileModificationTime));
 
         platform::InstanceGuard guard(path);
-        QCOMPARE(guard.anotherCopyRunning(), heldByRunningCopy);
+        {
+            const OtherCopy otherCopy(path, meanwhile);
+            QCOMPARE(guard.anotherCopyRunning(), refused);
+            // The lock, or what was in its way; nothing where none can be made.
+            QCOMPARE(QFileInfo(path).isSymLink() || QFileInfo::exists(path),
+                     place == u"app.lock"_s);
+        }
+        const bool lockable = inTheWay == InTheWay::File || inTheWay == InTheWay::RunningCopy;
         // A copy that runs holds the lock, so that a third copy is refused.
         qint64 owner = 0;
-        if (!heldByRunningCopy && place == u"app.lock"_s) {
+        if (!refused && lockable) {
             QVERIFY(QLockFile(path).getLockInfo(&owner, nullptr, nullptr));
             QCOMPARE(owner, QCoreApplication::applicationPid());
         }
-        QCOMPARE(QFile::exists(path), place == u"app.lock"_s);
     }
 };
 

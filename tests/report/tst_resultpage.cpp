@@ -18,7 +18,8 @@ QStringList savedLines(const report::ResultRecord &taken, QPageSize::PageSizeId 
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(u"result.pdf"_s);
-    if (const std::optional<QString> problem = report::writeResultPdf(taken, path, paper))
+    if (const std::optional<QString> problem =
+            report::writeResultPdf(taken, path, paper, QLocale(u"en_US"_s)))
         return {*problem};
     QProcess reader;
     reader.start(u"pdftotext"_s, {u"-layout"_s, u"-enc"_s, u"UTF-8"_s, path, u"-"_s});

@@ -1,6 +1,7 @@
 #include "WindowStates.h"
 
 #include "AppConstants.h"
+#include "app/LocaleDecision.h"
 #include "platform/Random.h"
 #include "ui/about/frmAbout.h"
 #include "ui/exit/frmExitScreen.h"
@@ -16,9 +17,16 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace support {
 
+const ui::UserLocale &environmentLocale()
+{
+    static const ui::UserLocale decided =
+        app::decideUserLocale(app::LocaleVariables::fromEnvironment());
+    return decided;
+}
+
 Window mainWindowAfter(const QString &weight, const std::vector<int> &answers, int heightRow)
 {
-    auto window = std::make_unique<frmMain>();
+    auto window = std::make_unique<frmMain>(environmentLocale());
     window->show();
     child<QLineEdit>(window.get(), u"txtName"_s)->setText(u"Ann"_s);
     child<QComboBox>(window.get(), u"cboHeight"_s)->setCurrentIndex(heightRow);
@@ -35,7 +43,7 @@ namespace {
 
 Window mainWindowWithOffer(frmMain::Offer offer)
 {
-    auto window = std::make_unique<frmMain>();
+    auto window = std::make_unique<frmMain>(environmentLocale());
     window->BringOfferToFront(offer);
     window->show();
     return window;
@@ -55,7 +63,7 @@ Window scoreAfter(int heightRow, const QString &weight, const std::vector<int> &
 {
     const Window main = mainWindowAfter(weight, answers, heightRow);
     Window window = std::make_unique<frmScore>(static_cast<frmMain *>(main.get())->result(),
-                                               risktest::systemUnitSystem());
+                                               environmentLocale().units);
     window->show();
     return window;
 }

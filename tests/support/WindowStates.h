@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/UserLocale.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -27,6 +29,9 @@ struct WindowState
     const char *tag;
     std::function<Window()> reach;
 };
+
+// The locale of the test's environment, decided as the program decides it.
+const ui::UserLocale &environmentLocale();
 
 // Both offers, each question, each verdict, the four support messages, the
 // About window and the score window with and without a result.

@@ -372,7 +372,8 @@ private Q_SLOTS:
     // Made for metric units, the details ask for centimetres and kilograms.
     void metricUnits_heightsInCentimetresWeightInKilograms()
     {
-        Window window(risktest::UnitSystem::Metric);
+        Window window(
+            ui::UserLocale{{}, QLocale::c(), risktest::UnitSystem::Metric, QPageSize::A4});
         QCOMPARE(window.label(u"lblLabel(4)"_s)->text(), u"centimetres"_s);
         QCOMPARE(window.label(u"lblLabel(3)"_s)->text(), u"kilograms"_s);
         window.enterDetails(u"Ann"_s, 10, u"80.3 "_s); // 177.03 pounds: 5'8'' scores from 177

@@ -50,6 +50,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 using support::child;
+using support::environmentLocale;
 using support::Window;
 using support::windowStates;
 
@@ -356,7 +357,7 @@ class WindowTextTest : public QObject
     std::optional<platform::Translators> translators;
 
 private Q_SLOTS:
-    void initTestCase() { translators.emplace(); }
+    void initTestCase() { translators.emplace(environmentLocale().translation); }
 
     void everyText_showsWholeInItsControl_data()
     {
@@ -395,7 +396,7 @@ private Q_SLOTS:
         QFETCH(int, state);
         translators.reset();
         const Window english = windowStates()[std::size_t(state)].reach();
-        translators.emplace();
+        translators.emplace(environmentLocale().translation);
         const Window window = windowStates()[std::size_t(state)].reach();
         const auto englishTexts = readableTexts(english.get());
         const auto texts = readableTexts(window.get());

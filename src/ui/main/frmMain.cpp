@@ -42,13 +42,9 @@ constexpr QRect PanelRect = twipsRect(405, 480, 6375, 3735);
 
 } // namespace
 
-frmMain::frmMain(QWidget *parent)
-    : frmMain(risktest::systemUnitSystem(), parent)
-{}
-
-frmMain::frmMain(risktest::UnitSystem units, QWidget *parent)
+frmMain::frmMain(const ui::UserLocale &locale, QWidget *parent)
     : QWidget(parent)
-    , unitSystem(units)
+    , userLocale(locale)
 {
     createWindow();
     createMenuBar();
@@ -161,7 +157,7 @@ void frmMain::createDetailsPanel()
                                                .geometry = twipsRect(2460, 2321, 1095, 315),
                                                .font = windowFont(),
                                                .textColour = colour::Navy});
-    const bool metric = unitSystem == risktest::UnitSystem::Metric;
+    const bool metric = userLocale.units == risktest::UnitSystem::Metric;
     heightUnitLabel = label(4, metric ? tr("centimetres") : tr("feet/inches"),
                             twipsRect(3720, 2381, 1140, 195), Qt::AlignLeft);
     weightLabel = label(0, tr("Enter Weight"), twipsRect(720, 2858, 1260, 195), Qt::AlignRight);

@@ -2,6 +2,7 @@
 
 #include "report/ResultRecord.h"
 #include "risktest/Scoring.h"
+#include "ui/UserLocale.h"
 
 #include <QWidget>
 
@@ -30,15 +31,14 @@ class QVBoxLayout;
 // them the two offer labels, of which only the one in front can be seen; the
 // menu bar and these link labels open the maker's pages, the score window or
 // the About window (frmMain_Menu.cpp). Heights and weights are given in the
-// units the window is made with: by default those of the system's locale,
-// chosen once.
+// units, and numbers, dates and the PDF's paper in the locale, that the window
+// is made with (ui/UserLocale.h); by default the program's own US English.
 class frmMain final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget *parent = nullptr);
-    explicit frmMain(risktest::UnitSystem units, QWidget *parent = nullptr);
+    explicit frmMain(const ui::UserLocale &locale = {}, QWidget *parent = nullptr);
 
     enum class Offer { CoBrand, FullBrand };
 
@@ -155,8 +155,9 @@ private:
     LinkLabel *coBrandOffer = nullptr;
     LinkLabel *fullBrandOffer = nullptr;
 
-    // The units of the height list and the weight box.
-    const risktest::UnitSystem unitSystem;
+    // The units of the height list and the weight box, the locale of the
+    // typed weight and of the result page, and its paper.
+    const ui::UserLocale userLocale;
     // How many questions this run has shown, 0 to 5.
     qint16 questionsShown = 0;
     risktest::RiskTestRun testRun;

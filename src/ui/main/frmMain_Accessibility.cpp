@@ -28,7 +28,7 @@ QString heightInWords(const QString &height)
 
 void frmMain::announceHeights()
 {
-    if (unitSystem == risktest::UnitSystem::Imperial) {
+    if (userLocale.units == risktest::UnitSystem::Imperial) {
         ui::announceChoices(cboHeight, heightInWords);
         return;
     }

@@ -120,7 +120,7 @@ void frmMain::mnuPrint_Click()
 {
     if (!shownResult)
         return;
-    const std::unique_ptr<QTextDocument> page = report::resultPage(*shownResult);
+    const std::unique_ptr<QTextDocument> page = report::resultPage(*shownResult, userLocale.locale);
     report::printPage(this, *page);
 }
 
@@ -142,7 +142,8 @@ void frmMain::mnuSavePdf_Click()
     const QString path = report::withPdfSuffix(chosen);
     if (path != chosen && !mayWrite(this, path))
         return;
-    if (const std::optional<QString> problem = report::saveResultPdf(*shownResult, path)) {
+    if (const std::optional<QString> problem = report::writeResultPdf(
+            *shownResult, path, QPageSize(userLocale.paper), userLocale.locale)) {
         platform::showMessage(
             this, tr("Could not save \"%1\": %2").arg(QDir::toNativeSeparators(path), *problem),
             platform::MessageIcon::Critical);
@@ -153,7 +154,7 @@ void frmMain::mnuScore_Click()
 {
     // Built afresh for every opening from the result in front, if one is;
     // modal and owned by this window, like About.
-    frmScore score(shownResult, unitSystem, this);
+    frmScore score(shownResult, userLocale.units, this);
     score.exec();
 }
 

@@ -23,7 +23,7 @@ using namespace Qt::Literals::StringLiterals;
 void frmMain::Form_Load()
 {
     for (int row = 0; row < risktest::HeightCount; ++row)
-        cboHeight->addItem(risktest::heightLabel(unitSystem, row));
+        cboHeight->addItem(risktest::heightLabel(userLocale.units, row));
     cboHeight->setCurrentIndex(0);
     announceHeights();
     BringToFront(DetailsStep);
@@ -37,15 +37,15 @@ std::optional<qint16> frmMain::ValidateDetails()
         textBox->setFocus();
         return std::nullopt;
     };
-    const risktest::CheckedDetails details =
-        risktest::checkDetails(txtName->text(), txtWeight->text(), QLocale(), unitSystem);
+    const risktest::CheckedDetails details = risktest::checkDetails(
+        txtName->text(), txtWeight->text(), userLocale.locale, userLocale.units);
     switch (details.problem) {
     case risktest::DetailsProblem::NameMissing:
         return refuse(txtName, tr("Please enter your name"));
     case risktest::DetailsProblem::WeightMissing:
         return refuse(txtWeight, tr("Please enter your weight"));
     case risktest::DetailsProblem::WeightInvalid:
-        refuse(txtWeight, unitSystem == risktest::UnitSystem::Metric
+        refuse(txtWeight, userLocale.units == risktest::UnitSystem::Metric
                               ? tr("Please enter a valid weight in kilograms")
                               : tr("Please enter a valid weight in pounds"));
         txtWeight->selectAll();
@@ -61,7 +61,7 @@ void frmMain::cmdNext_Click()
     const std::optional<qint16> weight = ValidateDetails();
     if (!weight)
         return;
-    testRun = risktest::startRun(cboHeight->currentIndex(), *weight, unitSystem,
+    testRun = risktest::startRun(cboHeight->currentIndex(), *weight, userLocale.units,
                                  platform::trimSpaces(txtWeight->text()));
     questionsShown = 0;
     buildPanelOnce(QuestionsStep);

@@ -1,0 +1,166 @@
+#include "app/LocaleDecision.h"
+#include "report/ResultPage.h"
+
+#include <QTest>
+#include <QTextDocument>
+
+#include <map>
+
+using namespace Qt::Literals::StringLiterals;
+using risktest::UnitSystem;
+Q_DECLARE_METATYPE(UnitSystem)
+
+// The program ships a Spanish translation (translations/kelo_es.ts). The
+// command line test sees Qt's own texts follow it; the window text test sees
+// it go when the translators go. This suite runs under LANG=de_DE.UTF-8 and
+// LC_MESSAGES=C: a German system with English messages.
+namespace {
+
+// The variables from "NAME=value" settings; the others unset.
+app::LocaleVariables variables(const QStringList &settings)
+{
+    using V = app::LocaleVariables;
+    const std::map<QString, QString V::*> fields{{u"LANGUAGE"_s, &V::language},
+                                                 {u"LC_ALL"_s, &V::all},
+                                                 {u"LC_MESSAGES"_s, &V::messages},
+                                                 {u"LC_NUMERIC"_s, &V::numeric},
+                                                 {u"LC_MEASUREMENT"_s, &V::measurement},
+                                                 {u"LC_PAPER"_s, &V::paper},
+                                                 {u"LANG"_s, &V::lang}};
+    V result;
+    for (const QString &setting : settings)
+        result.*fields.at(setting.section(u'=', 0, 0)) = setting.section(u'=', 1);
+    return result;
+}
+
+// The result page's text for a run taken on Monday, 7 December 2026.
+QString pageIn(const ui::UserLocale &decided)
+{
+    const report::ResultRecord record{.name = u"Ann"_s,
+                                      .run = {},
+                                      .result = {},
+                                      .takenAt = QDateTime(QDate(2026, 12, 7), QTime(14, 5))};
+    return report::resultPage(record, decided.locale)->toPlainText();
+}
+
+} // namespace
+
+class UserLocaleTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void translationFile_firstLanguageSpokenWins_data()
+    {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<bool>("spanish");
+        QTest::newRow("latinAmerica") << QStringList{u"es-419"_s} << true;
+        QTest::newRow("spanishAfterGerman") << QStringList{u"de-DE"_s, u"es-MX"_s} << true;
+        QTest::newRow("englishBeforeSpanish") << QStringList{u"en-GB"_s, u"es"_s} << false;
+        QTest::newRow("cLocale") << QStringList{u"C"_s, u"es"_s} << false;
+        QTest::newRow("unspoken") << QStringList{u"de-DE"_s, u"fr"_s} << false;
+    }
+
+    void translationFile_firstLanguageSpokenWins()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(bool, spanish);
+        const app::Translation translation = app::translationFor(languages);
+        QCOMPARE(translation.file, spanish ? u":/i18n/kelo_es.qm"_s : QString());
+        QCOMPARE(translation.language, spanish ? QLocale::Spanish : QLocale::English);
+    }
+
+    // Qt reports C and POSIX as metric; they keep feet, inches and pounds.
+    void units_followTheLocaleMeasurementsComeFrom_data()
+    {
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<UnitSystem>("units");
+        for (const char *name : {"C", "POSIX", "C.UTF-8", "en_US.UTF-8", "en_GB", "es_US"})
+            QTest::newRow(name) << QStringList{u"LANG="_s + QLatin1StringView(name)}
+                                << UnitSystem::Imperial;
+        for (const char *name : {"es_ES", "de_DE.UTF-8", "fr_CA", "en_CA", "en_AU", "es_MX"})
+            QTest::newRow(name) << QStringList{u"LANG="_s + QLatin1StringView(name)}
+                                << UnitSystem::Metric;
+        QTest::newRow("nothingSet") << QStringList{} << UnitSystem::Imperial;
+        QTest::newRow("measurementOverLang")
+            << QStringList{u"LC_MEASUREMENT=de_DE"_s, u"LANG=en_US"_s} << UnitSystem::Metric;
+        QTest::newRow("measurementCOverLang")
+            << QStringList{u"LC_MEASUREMENT=C"_s, u"LANG=de_DE"_s} << UnitSystem::Imperial;
+        QTest::newRow("allOverMeasurement")
+            << QStringList{u"LC_ALL=en_US"_s, u"LC_MEASUREMENT=de_DE"_s, u"LANG=de"_s}
+            << UnitSystem::Imperial;
+    }
+
+    void units_followTheLocaleMeasurementsComeFrom()
+    {
+        QFETCH(QStringList, settings);
+        QFETCH(UnitSystem, units);
+        // Messages in English change nothing.
+        settings << u"LC_MESSAGES=C"_s;
+        QCOMPARE(app::decideUserLocale(variables(settings)).units, units);
+    }
+
+    // The language of the texts, the locale their dates and numbers are
+    // written in, and the paper of the PDF.
+    void decision_followsTheLocaleVariables_data()
+    {
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<bool>("spanish");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QPageSize::PageSizeId>("paper");
+        QTest::addColumn<QString>("date");
+        const QString monday = u"Monday, 7 December 2026"_s;
+        const QString lunes = u"lunes, 7 de diciembre de 2026"_s;
+        QTest::newRow("usEnglish") << QStringList{u"LANG=en_US.UTF-8"_s} << false << u"en_US"_s
+                                   << QPageSize::Letter << u"Monday, December 7, 2026"_s;
+        QTest::newRow("ukEnglishOnA4")
+            << QStringList{u"LANG=en_GB.UTF-8"_s} << false << u"en_GB"_s << QPageSize::A4 << monday;
+        QTest::newRow("cLocale") << QStringList{u"LANG=C.UTF-8"_s} << false << u"C"_s
+                                 << QPageSize::A4 << monday;
+        // German numbers, English words.
+        QTest::newRow("germanWithEnglishMessages")
+            << QStringList{u"LANG=de_DE.UTF-8"_s, u"LC_MESSAGES=C"_s} << false << u"en_DE"_s
+            << QPageSize::A4 << monday;
+        QTest::newRow("spanishUnitedStates") << QStringList{u"LANG=es_US.UTF-8"_s} << true
+                                             << u"es_US"_s << QPageSize::Letter << lunes;
+        QTest::newRow("languageListFirstSpoken")
+            << QStringList{u"LANGUAGE=de_DE:es_MX"_s, u"LANG=en_US.UTF-8"_s} << true << u"es_US"_s
+            << QPageSize::Letter << lunes;
+        QTest::newRow("cMessagesIgnoreLanguage")
+            << QStringList{u"LANGUAGE=es"_s, u"LC_MESSAGES=POSIX"_s, u"LANG=en_US.UTF-8"_s} << false
+            << u"en_US"_s << QPageSize::Letter << u"Monday, December 7, 2026"_s;
+        QTest::newRow("allOverMessages")
+            << QStringList{u"LC_ALL=C"_s, u"LC_MESSAGES=es_ES"_s, u"LANG=es_ES"_s} << false
+            << u"C"_s << QPageSize::A4 << monday;
+        QTest::newRow("numbersAndPaperOwnVariables")
+            << QStringList{u"LC_NUMERIC=de_DE"_s, u"LC_PAPER=en_US"_s, u"LANG=en_GB.UTF-8"_s}
+            << false << u"en_DE"_s << QPageSize::Letter << monday;
+    }
+
+    void decision_followsTheLocaleVariables()
+    {
+        QFETCH(QStringList, settings);
+        QFETCH(bool, spanish);
+        QFETCH(QString, locale);
+        QFETCH(QPageSize::PageSizeId, paper);
+        QFETCH(QString, date);
+        const ui::UserLocale decided = app::decideUserLocale(variables(settings));
+        QCOMPARE(decided.translation, spanish ? u":/i18n/kelo_es.qm"_s : QString());
+        QCOMPARE(decided.locale.name(), locale);
+        QCOMPARE(decided.paper, paper);
+        QVERIFY2(pageIn(decided).contains(date), qPrintable(pageIn(decided)));
+    }
+
+    // What the program reads from its own environment.
+    void environment_germanWithEnglishMessages()
+    {
+        const ui::UserLocale decided =
+            app::decideUserLocale(app::LocaleVariables::fromEnvironment());
+        QCOMPARE(decided.units, UnitSystem::Metric);
+        QVERIFY2(pageIn(decided).contains(u"Taken on Monday, 7 December 2026"_s),
+                 qPrintable(pageIn(decided)));
+    }
+};
+
+QTEST_MAIN(UserLocaleTest)
+#include "tst_userlocale.moc"
