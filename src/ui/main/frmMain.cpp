@@ -5,7 +5,7 @@
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
-#include "ui/Accessibility.h"
+#include "ui/accessibility/AccessibleInterfaces.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 #include "ui/WindowFonts.h"
@@ -50,6 +50,7 @@ frmMain::frmMain(risktest::UnitSystem units, QWidget *parent)
     : QWidget(parent)
     , unitSystem(units)
 {
+    ui::installAccessibleInterfaces();
     createWindow();
     createMenuBar();
     auto *client = new QWidget(this);

@@ -7,7 +7,7 @@
 #include "platform/TrimSpaces.h"
 #include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
-#include "ui/Accessibility.h"
+#include "ui/accessibility/FocusHandling.h"
 #include "ui/Controls.h"
 
 #include <QComboBox>
