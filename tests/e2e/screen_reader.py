@@ -96,9 +96,24 @@ def start_orca():
     speech = SpeechLog()
     terminal, orca_side = os.openpty()
     threading.Thread(target=speech.read_from, args=(terminal,), daemon=True).start()
-    spawn(["orca", "--debug-file=" + os.ttyname(orca_side)])
-    wait_for("Orca to speak", lambda: speech.since(0), 60)
-    return speech
+    # Orca does not start beside another Orca of the same user, such as that
+    # of this test run from another build at the same time: wait for it to
+    # end, and start again when both came up at once.
+    for _ in range(3):
+        wait_for(lambda: "the other Orca of this user (process %s) to end" % other_orcas(),
+                 lambda: not other_orcas(), 150)
+        orca = spawn(["orca", "--debug-file=" + os.ttyname(orca_side)])
+        wait_for("Orca to speak", lambda: speech.since(0) or orca.poll() is not None, 60)
+        if speech.since(0):
+            return speech
+    fail("Orca ended each time it started")
+
+
+def other_orcas():
+    """Orca processes of this user that this test did not start or has
+    reaped, ended ones not yet reaped included."""
+    return subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                          capture_output=True, text=True).stdout.split()
 
 
 def heard(speech, mark, phrases):
