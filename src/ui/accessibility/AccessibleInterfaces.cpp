@@ -15,23 +15,25 @@ namespace ui {
 
 namespace {
 
-// A plain widget as Qt tells it, except that one which is a window of its own
-// is a frame: a filler, as Qt has it, is to screen readers a piece of some
-// other window. The role is read as it is asked, so it holds for a widget
-// that becomes a window after screen readers first heard of it.
-class AccessiblePlainWidget final : public QAccessibleWidget
+// A window of the program's own that is no dialog (the main window, the exit
+// screen) is a frame: Qt reports a plain widget as a filler, which screen
+// readers take for a piece of some other window. Dialogs are dialogs to Qt.
+class AccessibleWindow final : public QAccessibleWidget
 {
 public:
-    explicit AccessiblePlainWidget(QWidget *widget)
-        : QAccessibleWidget(widget)
+    explicit AccessibleWindow(QWidget *window)
+        : QAccessibleWidget(window, QAccessible::Window)
     {}
-
-    QAccessible::Role role() const override
-    {
-        return widget()->windowType() == Qt::Window ? QAccessible::Window
-                                                    : QAccessibleWidget::role();
-    }
 };
+
+// True for a window of a class of its own. A widget that is being destroyed
+// is a plain QWidget by then, and gets no interface of the program's: Qt's
+// own factory knows to give it none.
+bool isOwnWindow(QObject *object)
+{
+    return object->isWidgetType() && object->metaObject() != &QWidget::staticMetaObject &&
+           static_cast<QWidget *>(object)->windowType() == Qt::Window;
+}
 
 // The stack of panels of a wizard is no place of its own for the user: the
 // panel in front is. Qt calls it a layered pane, which screen readers name
@@ -83,8 +85,8 @@ QAccessibleInterface *programInterfaces(const QString &className, QObject *objec
         return new AccessibleLinkLabel(static_cast<LinkLabel *>(object));
     if (className == "QStackedWidget"_L1)
         return new AccessibleWizardStack(static_cast<QStackedWidget *>(object));
-    if (className == "QWidget"_L1 && object->isWidgetType())
-        return new AccessiblePlainWidget(static_cast<QWidget *>(object));
+    if (className == "QWidget"_L1 && isOwnWindow(object))
+        return new AccessibleWindow(static_cast<QWidget *>(object));
     if (className == "QComboBox"_L1) {
         auto *list = static_cast<QComboBox *>(object);
         if (!list->isEditable())

@@ -15,9 +15,10 @@
 //   (AccessibleDropDownList.cpp, AccessibleTextBox.cpp).
 namespace ui {
 
-// Registers the program's accessible interfaces. Screen readers learn a
-// control's or window's interface once, when they first hear of it, so the
-// windows call this before they build anything; the first call counts.
+// Registers the program's accessible interfaces. Qt makes a control's or a
+// window's interface once, when it is first asked for it, so the windows
+// that are no dialogs call this before they build anything, and the control
+// builders before they make a control; the first call counts.
 void installAccessibleInterfaces();
 
 } // namespace ui
