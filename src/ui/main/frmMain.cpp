@@ -5,10 +5,10 @@
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
-#include "ui/accessibility/AccessibleInterfaces.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 #include "ui/WindowFonts.h"
+#include "ui/accessibility/AccessibleInterfaces.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
