@@ -10,8 +10,9 @@ class QWidget;
 // What the program says to screen readers beyond its controls' names and
 // values, by the control that has, or is about to take, the focus. A control
 // says a message as its description, which screen readers speak after its
-// name, role and value as it takes the focus; a drop-down list says it as its
-// value, at once when it has the focus.
+// name, role and value as it takes the focus. With Qt 6.4 a drop-down list
+// says it as its value instead, at once when it has the focus
+// (Announcements.cpp tells why).
 namespace ui {
 
 // The words for the entry in the given row of a list.
@@ -23,8 +24,7 @@ using EntryWording = std::function<QString(int row)>;
 // taken for the entries the list has.
 void announceChoices(QComboBox *list, EntryWording wording = {});
 
-// Has the control say the message, as its value if it is a drop-down list,
-// else as its description.
+// Has the control say the message.
 void announce(QWidget *control, const QString &message);
 
 // What a drop-down list says of its choice: the chosen entry in words, or a
