@@ -1,9 +1,10 @@
 #include "Controls.h"
 
 #include "AccessKeyTyping.h"
-#include "Accessibility.h"
 #include "CommandButton.h"
 #include "LinkLabel.h"
+#include "accessibility/AccessibleInterfaces.h"
+#include "accessibility/FocusHandling.h"
 #include "platform/Colours.h"
 #include "platform/Translators.h"
 
@@ -83,6 +84,7 @@ QLabel *createLabel(QWidget *parent, const LabelRow &row)
 
 LinkLabel *createLinkLabel(QWidget *parent, const LabelRow &row)
 {
+    installAccessibleInterfaces();
     auto *label = new LinkLabel(parent);
     configureLabel(label, row);
     return label;

@@ -23,7 +23,8 @@ import time
 
 import desktop
 from desktop import (accessibility, activate, app_node, fail, find_all, keys, private_desktop,
-                     run_test, spawn, start_program, type_text, wait_exit, wait_for, windows)
+                     run_test, showing, spawn, start_program, type_text, wait_exit, wait_for,
+                     windows)
 
 PROGRAM = os.path.abspath(sys.argv[1])
 MAIN_TITLE = "Kelo Diabetes Risk Calculator v1.10"
@@ -95,9 +96,24 @@ def start_orca():
     speech = SpeechLog()
     terminal, orca_side = os.openpty()
     threading.Thread(target=speech.read_from, args=(terminal,), daemon=True).start()
-    spawn(["orca", "--debug-file=" + os.ttyname(orca_side)])
-    wait_for("Orca to speak", lambda: speech.since(0), 60)
-    return speech
+    # Orca does not start beside another Orca of the same user, such as that
+    # of this test run from another build at the same time: wait for it to
+    # end, and start again when both came up at once.
+    for _ in range(3):
+        wait_for(lambda: "the other Orca of this user (process %s) to end" % other_orcas(),
+                 lambda: not other_orcas(), 150)
+        orca = spawn(["orca", "--debug-file=" + os.ttyname(orca_side)])
+        wait_for("Orca to speak", lambda: speech.since(0) or orca.poll() is not None, 60)
+        if speech.since(0):
+            return speech
+    fail("Orca ended each time it started")
+
+
+def other_orcas():
+    """Orca processes of this user that this test did not start or has
+    reaped, ended ones not yet reaped included."""
+    return subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                          capture_output=True, text=True).stdout.split()
 
 
 def heard(speech, mark, phrases):
@@ -134,6 +150,24 @@ def press(speech, row, phrases):
     print("-- %s: %r" % (" ".join(row), speech.since(mark)), flush=True)
 
 
+def window_roles(pyatspi, app, name):
+    """The roles screen readers are given for the program's windows of that
+    name that show (About has the main window's title)."""
+    roles = []
+    for index in range(app.childCount):
+        window = app.getChildAtIndex(index)
+        if window is not None and window.name == name and showing(pyatspi, window):
+            roles.append(window.getRoleName())
+    return roles
+
+
+def check_role(pyatspi, app, window):
+    name, role = window
+    wait_for(lambda: "the window %r to be a %r; its windows of that name are %r" % (
+                 name, role, window_roles(pyatspi, app, name)),
+             lambda: role in window_roles(pyatspi, app, name))
+
+
 def support_message(pyatspi, app):
     """The support message the exit screen shows, as it shows it."""
     labels = wait_for("the support message", lambda: [
@@ -155,15 +189,21 @@ def main():
              lambda: heard(speech, mark, ["Enter Name text"]), SPEECH_SECONDS)
     app = app_node(pyatspi, program.pid)
 
-    # Keys, then what Orca says: a run of Ann, 5'8'', 180 pounds, 45 to 64
-    # years old, no brother or sister with diabetes, exercise, a baby of 9
-    # pounds or more and no parent with diabetes.
+    check_role(pyatspi, app, (MAIN_TITLE, "frame"))
+
+    # Keys, then what Orca says, and where a window comes up, the role it is
+    # given: a run of Ann, 5'8'', 180 pounds, 45 to 64 years old, no brother
+    # or sister with diabetes, exercise, a baby of 9 pounds or more and no
+    # parent with diabetes. The height is chosen in the closed list and in the
+    # open one, which say it in the same words.
     table = [
         (["type:Ann", "Tab"], ["Enter Height combo box", "4 feet 10 inches"]),
         (["shift+Tab"], ["Enter Name text", "Ann selected"]),
         (["Tab"], ["Enter Height combo box", "4 feet 10 inches"]),
         (["Down"], ["4 feet 11 inches"]),
+        (["alt+Down"], ["List with 19 items"]),
         (["Down"] * 9, ["5 feet 8 inches"]),
+        (["Return"], ["Enter Height combo box", "5 feet 8 inches"]),
         (["Tab"], ["Enter Weight text", "pounds"]),
         (["alt+t"], ["Please enter your weight"]),
         (["Return"], ["Enter Weight text"]),
@@ -182,12 +222,17 @@ def main():
                      "Your Score is: 11. You are at a High Risk of having Type 2 Diabetes now. "
                      "Please consult your doctor."]),
         (["alt+m"], ["Personal Details panel", "Enter Name text"]),
-        (["alt+h", "a"], ["dialog", "OK push button"]),
+        (["alt+h", "a"], ["dialog", "OK push button"], (MAIN_TITLE, "dialog")),
         (["Tab"], ["Kelo Diabetes Risk Calculator icon image"]),
         (["Escape"], ["Enter Name text"]),
+        (["alt+h", "c"], ["How Is My Score Calculated?", "OK push button"],
+         ("How Is My Score Calculated?", "dialog")),
+        (["Escape"], ["Enter Name text"]),
     ]
-    for row, phrases in table:
+    for row, phrases, *window in table:
         press(speech, row, phrases)
+        if window:
+            check_role(pyatspi, app, window[0])
 
     mark = speech.mark()
     chord("alt+f")
@@ -197,6 +242,7 @@ def main():
              lambda: heard(speech, mark, ["Exit Screen", message, "Exit push button"]),
              SPEECH_SECONDS)
     print("-- alt+f x: %r" % speech.since(mark), flush=True)
+    check_role(pyatspi, app, (MAIN_TITLE + ": Exit Screen", "frame"))
     exit_table = [
         (["Tab", "Tab", "Tab"], ["Your Name text"]),
         (["Tab"], ["Refer A Friend Now push button"]),

@@ -2,7 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/TrimSpaces.h"
-#include "ui/Accessibility.h"
+#include "ui/accessibility/FocusHandling.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

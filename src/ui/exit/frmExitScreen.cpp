@@ -11,6 +11,7 @@
 #include "platform/WindowPlacement.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
+#include "ui/accessibility/AccessibleInterfaces.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -50,6 +51,7 @@ QLineEdit *createPromptBox(QWidget *frame, const QString &name, QRect geometry)
 frmExitScreen::frmExitScreen(const QIcon &applicationIcon, QWidget *parent)
     : QWidget(parent)
 {
+    ui::installAccessibleInterfaces();
     createWindow();
     createSoftwarePanel();
     createReferralPanel();

@@ -5,10 +5,10 @@
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
-#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 #include "ui/WindowFonts.h"
+#include "ui/accessibility/AccessibleInterfaces.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -46,6 +46,7 @@ frmMain::frmMain(const ui::UserLocale &locale, QWidget *parent)
     : QWidget(parent)
     , userLocale(locale)
 {
+    ui::installAccessibleInterfaces();
     createWindow();
     createMenuBar();
     auto *client = new QWidget(this);

@@ -5,7 +5,7 @@
 
 #include "frmMain.h"
 
-#include "ui/Accessibility.h"
+#include "ui/accessibility/Announcements.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -28,15 +28,16 @@ QString heightInWords(const QString &height)
 
 void frmMain::announceHeights()
 {
+    // Said the same way by the closed list and the open one.
     if (userLocale.units == risktest::UnitSystem::Imperial) {
-        ui::announceChoices(cboHeight, heightInWords);
+        ui::announceChoices(cboHeight,
+                            [this](int row) { return heightInWords(cboHeight->itemText(row)); });
         return;
     }
     // "173 cm" reads as "173 centimetres", which speech says more plainly
     // than the symbol.
-    ui::announceChoices(cboHeight, [this](const QString &height) {
-        const int row = cboHeight->findText(height);
-        return row < 0 ? height : tr("%1 centimetres").arg(risktest::heightCentimetres(row));
+    ui::announceChoices(cboHeight, [](int row) {
+        return tr("%1 centimetres").arg(risktest::heightCentimetres(row));
     });
 }
 

@@ -7,8 +7,8 @@
 #include "platform/TrimSpaces.h"
 #include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
-#include "ui/Accessibility.h"
 #include "ui/Controls.h"
+#include "ui/accessibility/FocusHandling.h"
 
 #include <QComboBox>
 #include <QGroupBox>
