@@ -6,11 +6,11 @@
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "ui/Accessibility.h"
+#include "ui/CloseOnce.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 #include "ui/WindowFonts.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -295,12 +295,7 @@ void frmMain::BringOfferToFront(Offer offer)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // The handler never cancels: the window always goes, and only once.
-    if (!unloaded) {
-        unloaded = true;
-        Form_Unload();
-    }
-    event->accept();
+    ui::closeOnce(event, unloaded, [this] { Form_Unload(); });
 }
 
 void frmMain::Form_Unload()
