@@ -4,11 +4,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -358,6 +360,21 @@ private Q_SLOTS:
         QCOMPARE(window.form.run().inputs().units, risktest::UnitSystem::Metric);
         QCOMPARE(window.form.run().inputs().weightAsEntered, u"80.3"_s);
         QCOMPARE(window.form.run().weightPoints(), 5);
+    }
+
+    // However many closes come, the window goes and the shutdown starts once.
+    void close_unloadsOnceAndIsNeverCancelled()
+    {
+        Window window;
+        QSignalSpy unloading(&window.form, &frmMain::unloading);
+        QVERIFY(window.form.close());
+        // Closing a hidden window sends nothing; a late close is sent as is.
+        QCloseEvent late;
+        late.ignore();
+        QApplication::sendEvent(&window.form, &late);
+        QVERIFY(late.isAccepted());
+        QCOMPARE(unloading.size(), 1);
+        QVERIFY(!window.form.isVisible());
     }
 
     void offerLabels_fullBrandStartsInFront()
