@@ -71,6 +71,15 @@ public:
         txtWeight()->setFocus();
         QTest::keyClicks(txtWeight(), weight);
     }
+
+    // Takes a run from the details to the result, the answer lists untouched.
+    void runToResult(const QString &name, int heightRow, const QString &weight)
+    {
+        enterDetails(name, heightRow, weight);
+        QTest::mouseClick(cmdNext(), Qt::LeftButton);
+        for (int question = 0; question < 5; ++question)
+            QTest::mouseClick(cmdNextQuestion(), Qt::LeftButton);
+    }
 };
 
 } // namespace
@@ -136,10 +145,7 @@ private Q_SLOTS:
     {
         Window window;
         QVERIFY(window.active);
-        window.enterDetails(u"Ann"_s, 0, u"300"_s);
-        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
-        for (int question = 0; question < 5; ++question)
-            QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
+        window.runToResult(u"Ann"_s, 0, u"300"_s);
         QCOMPARE(window.label(u"lblResult(0)"_s)->text(), u"Your Score is: 8"_s);
         QTest::mouseClick(window.cmdMain(), Qt::LeftButton);
 
@@ -206,10 +212,7 @@ private Q_SLOTS:
         MessageRecorder messages;
         Window window;
         QVERIFY(window.active);
-        window.enterDetails(u"Ann"_s, 0, u"200"_s);
-        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
-        for (int question = 0; question < 5; ++question)
-            QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
+        window.runToResult(u"Ann"_s, 0, u"200"_s);
         QTest::mouseClick(window.cmdMain(), Qt::LeftButton);
         QCOMPARE(window.form.run().weightPoints(), 5);
         QVERIFY(window.form.run().result());
