@@ -2,8 +2,7 @@
 
 namespace risktest {
 
-void TestRun::start(int heightRow, qint16 weight, UnitSystem units,
-                    const QString &weightAsEntered)
+void TestRun::start(int heightRow, qint16 weight, UnitSystem units, const QString &weightAsEntered)
 {
     given = startRun(heightRow, weight, units, weightAsEntered);
     finished.reset();

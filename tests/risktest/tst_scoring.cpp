@@ -290,18 +290,16 @@ private Q_SLOTS:
             << 0 << 300 << firstOptions << firstAnswers << 5 << 8 << Low;
         QTest::newRow("untouchedListsLight")
             << 18 << 100 << firstOptions << firstAnswers << 0 << 3 << Low;
-        QTest::newRow("nothingScores")
-            << 5 << 100 << Options{0, 1, 0, 1, 1} << Answers{Under45, No, Yes, No, No} << 0 << 0
-            << VeryLow;
-        QTest::newRow("shortestAtLimit")
-            << 0 << 129 << Options{0, 1, 0, 1, 1} << Answers{Under45, No, Yes, No, No} << 5 << 5
-            << Low;
+        QTest::newRow("nothingScores") << 5 << 100 << Options{0, 1, 0, 1, 1}
+                                       << Answers{Under45, No, Yes, No, No} << 0 << 0 << VeryLow;
+        QTest::newRow("shortestAtLimit") << 0 << 129 << Options{0, 1, 0, 1, 1}
+                                         << Answers{Under45, No, Yes, No, No} << 5 << 5 << Low;
         QTest::newRow("shortestPoundBelowLimit")
             << 0 << 128 << Options{0, 1, 0, 1, 1} << Answers{Under45, No, Yes, No, No} << 0 << 0
             << VeryLow;
         QTest::newRow("tallestAtLimitHighest")
-            << 18 << 221 << Options{2, 0, 1, 0, 0} << Answers{Oldest, Yes, No, Yes, Yes} << 5
-            << 22 << High;
+            << 18 << 221 << Options{2, 0, 1, 0, 0} << Answers{Oldest, Yes, No, Yes, Yes} << 5 << 22
+            << High;
         QTest::newRow("midRun") << 5 << 150 << Options{1, 0} << Answers{Middle, Yes} << 0 << -1
                                 << QString();
         QTest::newRow("fourOfFive") << 5 << 150 << Options{2, 1, 1, 1}

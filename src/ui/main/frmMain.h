@@ -27,10 +27,11 @@ class QVBoxLayout;
 // the covered panels take no focus and answer no access key. The questions and
 // result panels are built the first time they are needed. Scoring lives in
 // risktest, and so does the run (risktest::TestRun); this window checks the
-// details, starts the run, hands it each answer and shows where it stands. Above the panels sits the forum invitation, below
-// them the two offer labels, of which only the one in front can be seen; the
-// menu bar and these link labels open the maker's pages, the score window or
-// the About window (frmMain_Menu.cpp). Heights and weights are given in the
+// details, starts the run, hands it each answer and shows where it stands.
+// Above the panels sits the forum invitation, below them the two offer
+// labels, of which only the one in front can be seen; the menu bar and these
+// link labels open the maker's pages, the score window or the About window
+// (frmMain_Menu.cpp). Heights and weights are given in the
 // units the window is made with: by default those of the system's locale,
 // chosen once.
 class frmMain final : public QWidget
