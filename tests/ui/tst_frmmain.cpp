@@ -141,24 +141,6 @@ private Q_SLOTS:
         QCOMPARE(window.focusName(), u"txtName"_s);
     }
 
-    void secondRun_startsFromZeroAndQuestionOne()
-    {
-        Window window;
-        QVERIFY(window.active);
-        window.runToResult(u"Ann"_s, 0, u"300"_s);
-        QCOMPARE(window.label(u"lblResult(0)"_s)->text(), u"Your Score is: 8"_s);
-        QTest::mouseClick(window.cmdMain(), Qt::LeftButton);
-
-        window.enterDetails(u"Bob"_s, 18, u"100"_s);
-        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
-        QCOMPARE(window.label(u"lblQuestionNo"_s)->text(), u"Question 1 of 5"_s);
-        for (int question = 0; question < 5; ++question)
-            QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
-        // The untouched lists record the first options: 3 points, no weight.
-        QCOMPARE(window.label(u"lblResult(0)"_s)->text(), u"Your Score is: 3"_s);
-        QCOMPARE(window.label(u"lblResult(1)"_s)->text(), LowVerdict);
-    }
-
     void badDetails_refusedWithMessage_data()
     {
         QTest::addColumn<QString>("name");
