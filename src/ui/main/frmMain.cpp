@@ -5,12 +5,12 @@
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
+#include "ui/CloseOnce.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 #include "ui/WindowFonts.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -292,12 +292,7 @@ void frmMain::BringOfferToFront(Offer offer)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // The handler never cancels: the window always goes, and only once.
-    if (!unloaded) {
-        unloaded = true;
-        Form_Unload();
-    }
-    event->accept();
+    ui::closeOnce(event, unloaded, [this] { Form_Unload(); });
 }
 
 void frmMain::Form_Unload()

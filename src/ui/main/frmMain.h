@@ -2,6 +2,7 @@
 
 #include "report/ResultRecord.h"
 #include "risktest/Scoring.h"
+#include "risktest/TestRun.h"
 #include "ui/UserLocale.h"
 
 #include <QWidget>
@@ -26,13 +27,14 @@ class QVBoxLayout;
 // one at a time, and the result. Changing step brings one panel to the front;
 // the covered panels take no focus and answer no access key. The questions and
 // result panels are built the first time they are needed. Scoring lives in
-// risktest; this window gathers the input into its run, checks the details
-// and shows the result lines. Above the panels sits the forum invitation, below
-// them the two offer labels, of which only the one in front can be seen; the
-// menu bar and these link labels open the maker's pages, the score window or
-// the About window (frmMain_Menu.cpp). Heights and weights are given in the
-// units, and numbers, dates and the PDF's paper in the locale, that the window
-// is made with (ui/UserLocale.h); by default the program's own US English.
+// risktest, and so does the run (risktest::TestRun); this window checks the
+// details, starts the run, hands it each answer and shows where it stands.
+// Above the panels sits the forum invitation, below them the two offer
+// labels, of which only the one in front can be seen; the menu bar and these
+// link labels open the maker's pages, the score window or the About window
+// (frmMain_Menu.cpp). Heights and weights are given in the units, and numbers,
+// dates and the PDF's paper in the locale, that the window is made with
+// (ui/UserLocale.h); by default the program's own US English.
 class frmMain final : public QWidget
 {
     Q_OBJECT
@@ -46,7 +48,7 @@ public:
     void BringOfferToFront(Offer offer);
 
     // The risk test run this window leads the user through.
-    const risktest::RiskTestRun &run() const { return testRun; }
+    const risktest::TestRun &run() const { return testRun; }
 
     // The result in front, if one is.
     const std::optional<report::ResultRecord> &result() const { return shownResult; }
@@ -97,6 +99,7 @@ private:
     // shown and its box has the focus.
     std::optional<qint16> ValidateDetails();
     void ShowQuestion(int index);
+    void ShowResult(const risktest::RiskResult &result);
     void BringToFront(Step step);
     // Print and Save as PDF act on the result in front; they are off otherwise.
     void enableResultActions();
@@ -158,9 +161,8 @@ private:
     // The units of the height list and the weight box, the locale of the
     // typed weight and of the result page, and its paper.
     const ui::UserLocale userLocale;
-    // How many questions this run has shown, 0 to 5.
-    qint16 questionsShown = 0;
-    risktest::RiskTestRun testRun;
+    // The question shown, the answers, the weight points and the result.
+    risktest::TestRun testRun;
     // The result in front, with the name it was taken for; empty before the
     // first result and after Main Screen.
     std::optional<report::ResultRecord> shownResult;

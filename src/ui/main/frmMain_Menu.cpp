@@ -192,6 +192,8 @@ void frmMain::mnuDonate_Click()
     links::OpenDonatePage();
 }
 
+// Its entry is switched off for good, so no user reaches this; it stays as
+// the entry's designed action, the full-branding page, kept with its entry.
 void frmMain::mnuMakeMoney_Click()
 {
     links::OpenFullyBrandedPage();

@@ -7,6 +7,7 @@
 #include "platform/TrimSpaces.h"
 #include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
+#include "risktest/TestRun.h"
 #include "ui/Controls.h"
 #include "ui/accessibility/FocusHandling.h"
 
@@ -61,11 +62,10 @@ void frmMain::cmdNext_Click()
     const std::optional<qint16> weight = ValidateDetails();
     if (!weight)
         return;
-    testRun = risktest::startRun(cboHeight->currentIndex(), *weight, userLocale.units,
-                                 platform::trimSpaces(txtWeight->text()));
-    questionsShown = 0;
+    testRun.start(cboHeight->currentIndex(), *weight, userLocale.units,
+                  platform::trimSpaces(txtWeight->text()));
     buildPanelOnce(QuestionsStep);
-    cmdNextQuestion_Click();
+    ShowQuestion(*testRun.questionShown());
     BringToFront(QuestionsStep);
     // The next step is operated from the questions panel; its first control
     // in the keyboard order takes the focus the covered button had.
@@ -74,29 +74,29 @@ void frmMain::cmdNext_Click()
 
 void frmMain::cmdNextQuestion_Click()
 {
-    using risktest::QuestionCount;
-    if (questionsShown >= 1 && questionsShown < QuestionCount) {
-        testRun.answers[questionsShown - 1] = cboAnswer_Option->currentText();
-    } else if (questionsShown >= QuestionCount) {
-        testRun.answers[QuestionCount - 1] = cboAnswer_Option->currentText();
-        const risktest::RiskResult result = risktest::calculateRisk(testRun);
-        testRun.score = result.score;
-        shownResult = report::ResultRecord{.name = txtName->text(),
-                                           .run = testRun,
-                                           .result = result,
-                                           .takenAt = QDateTime::currentDateTime()};
-        enableResultActions();
-        buildPanelOnce(ResultStep);
-        ui::setFittedText(scoreLine, result.scoreLine);
-        ui::setFittedText(verdictLine, result.verdict);
-        ui::fitPeers({physicianNote, verdictLine});
-        announceResult();
-        BringToFront(ResultStep);
-        cmdMain->setFocus();
+    if (!testRun.questionShown())
         return;
-    }
-    ShowQuestion(questionsShown);
-    ++questionsShown;
+    testRun.answer(cboAnswer_Option->currentIndex());
+    if (const std::optional<int> next = testRun.questionShown())
+        ShowQuestion(*next);
+    else
+        ShowResult(*testRun.result());
+}
+
+void frmMain::ShowResult(const risktest::RiskResult &result)
+{
+    shownResult = report::ResultRecord{.name = txtName->text(),
+                                       .run = testRun.inputs(),
+                                       .result = result,
+                                       .takenAt = QDateTime::currentDateTime()};
+    enableResultActions();
+    buildPanelOnce(ResultStep);
+    ui::setFittedText(scoreLine, result.scoreLine);
+    ui::setFittedText(verdictLine, result.verdict);
+    ui::fitPeers({physicianNote, verdictLine});
+    announceResult();
+    BringToFront(ResultStep);
+    cmdMain->setFocus();
 }
 
 void frmMain::ShowQuestion(int index)
