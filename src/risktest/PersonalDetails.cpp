@@ -28,31 +28,32 @@ int digitValue(char32_t c, char32_t zero)
 }
 
 // A weight in kilograms as people type it, in the C locale's form ("80.5"):
-// digits in ASCII or the locale's own (Arabic-Indic under Arabic), and at
-// most one decimal mark: a dot or a comma, whatever the locale, the Arabic
+// digits in ASCII or the locale's own (Arabic-Indic under Arabic), and one
+// decimal mark at most: a dot or a comma, whatever the locale, the Arabic
 // decimal separator or Arabic comma, or the locale's own decimal point.
 // Kilograms have no thousands separator, sign, exponent or space inside: a
 // space (a no-break one included) is how half the world groups thousands,
-// so "1 200" is refused rather than guessed. A mark that is not the locale's
-// decimal point, with one to three digits before it and exactly three
-// after, reads as thousands where the locale is at home ("1.200" and
-// "80.500" under German, "1,200" in English): it is refused, so that the
-// user retypes it, rather than scored as a weight a thousand times less
-// than meant. Empty when the text is not such a number.
+// so "1 200" is refused rather than guessed. A mark other than the locale's
+// decimal point, with one to three digits before it and exactly three after,
+// is how much of the world writes thousands ("1.200" and "80.500" under
+// German, where the dot groups; "1,200" in English): such a weight is
+// refused, so that the user retypes it, rather than scored as a weight a
+// thousand times less than meant. The C locale refuses what is left over:
+// no digit, or two marks.
 QString readKilograms(const QString &text, const QLocale &locale)
 {
     const char32_t zero = locale.zeroDigit().toUcs4().value(0, U'0');
     const QList<uint> ownMark = locale.decimalPoint().toUcs4();
     const char32_t decimalPoint = ownMark.size() == 1 ? ownMark.front() : U'.';
     QString plain;
-    qsizetype digitsBefore = -1; // -1: no mark yet
+    qsizetype digitsBefore = -1; // -1: no mark
     char32_t mark = 0;
     for (const char32_t c : text.toUcs4()) {
         const int digit = digitValue(c, zero);
         if (digit >= 0) {
             plain += QChar(u'0' + digit);
-        } else if (digitsBefore < 0 && (c == U'.' || c == U',' || c == ArabicDecimalSeparator ||
-                                         c == ArabicComma || c == decimalPoint)) {
+        } else if (c == U'.' || c == U',' || c == ArabicDecimalSeparator || c == ArabicComma ||
+                   c == decimalPoint) {
             digitsBefore = plain.size();
             mark = c;
             plain += u'.';
@@ -60,10 +61,8 @@ QString readKilograms(const QString &text, const QLocale &locale)
             return {};
         }
     }
-    const qsizetype digits = plain.size() - (digitsBefore < 0 ? 0 : 1);
-    const bool mayGroup = mark != decimalPoint && mark != ArabicDecimalSeparator;
-    if (digits == 0 || (mayGroup && digitsBefore >= 1 && digitsBefore <= 3 &&
-                        digits - digitsBefore == 3))
+    const qsizetype digitsAfter = plain.size() - digitsBefore - 1;
+    if (mark != decimalPoint && digitsBefore >= 1 && digitsBefore <= 3 && digitsAfter == 3)
         return {};
     return plain;
 }

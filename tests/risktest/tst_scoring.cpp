@@ -96,7 +96,7 @@ private Q_SLOTS:
         }
         // Valid from over half a pound to under 32767.5 pounds.
         QTest::newRow("halfPound") << 0 << u"0.226796185"_s << -1;
-        QTest::newRow("tiny") << 0 << u"1e-300"_s << -1;
+        QTest::newRow("tiny") << 0 << u"0.000000000000000000001"_s << -1;
         QTest::newRow("largest") << 18 << u"14863.087983974"_s << 5;
         QTest::newRow("halfOverLargest") << 18 << u"14863.087983975"_s << -1;
     }
