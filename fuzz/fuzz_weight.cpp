@@ -17,7 +17,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // Decimal comma and dot, with a dot, comma or narrow space between thousands;
-// Arabic-Indic digits with their own marks; thousands grouped by a comma.
+// Arabic-Indic digits and marks; Indian grouping (1,00,000).
 const std::array<QLocale, 6> &locales()
 {
     static const std::array<QLocale, 6> all{QLocale::c(),        QLocale(u"en_US"_s),
