@@ -6,6 +6,7 @@
 #include "risktest/PersonalDetails.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <array>
 #include <cmath>
@@ -15,26 +16,61 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Decimal comma and dot, with a dot, comma or narrow space between thousands.
-const std::array<QLocale, 4> &locales()
+// Decimal comma and dot, with a dot, comma or narrow space between thousands;
+// Arabic-Indic digits and marks; Indian grouping (1,00,000).
+const std::array<QLocale, 6> &locales()
 {
-    static const std::array<QLocale, 4> all{QLocale::c(), QLocale(u"en_US"_s), QLocale(u"de_DE"_s),
-                                            QLocale(u"fr_FR"_s)};
+    static const std::array<QLocale, 6> all{QLocale::c(),        QLocale(u"en_US"_s),
+                                            QLocale(u"de_DE"_s), QLocale(u"fr_FR"_s),
+                                            QLocale(u"ar_EG"_s), QLocale(u"hi_IN"_s)};
     return all;
 }
 
-// Read as kilograms, away from a half pound, the exact conversion agrees with
-// long double arithmetic.
+// The text with its ASCII digits written in the locale's.
+QString inLocaleDigits(QString text, const QLocale &locale)
+{
+    const QString zero = locale.zeroDigit();
+    if (zero.size() != 1)
+        return text;
+    for (QChar &c : text) {
+        if (c >= u'0' && c <= u'9')
+            c = QChar(zero.at(0).unicode() + (c.unicode() - u'0'));
+    }
+    return text;
+}
+
+// Kilograms in ASCII digits and one dot or comma are read as that decimal,
+// whatever the locale, never as thousands: away from a half pound, the exact
+// conversion agrees with long double arithmetic. Only a number that could be
+// grouped thousands, with a mark that is not the locale's decimal point, is
+// refused instead.
 void checkKilograms(const QString &text, const QLocale &locale)
 {
     using risktest::UnitSystem;
     const std::optional<qint16> weight = risktest::parseWeight(text, locale, UnitSystem::Metric);
+    KELO_FUZZ_CHECK(risktest::parseWeight(u"  "_s + text + u' ', locale, UnitSystem::Metric) ==
+                    weight);
+    KELO_FUZZ_CHECK(
+        risktest::parseWeight(inLocaleDigits(text, locale), locale, UnitSystem::Metric) == weight);
+    static const QRegularExpression plainDecimal(u"^[0-9]*[.,]?[0-9]*$"_s);
+    static const QRegularExpression maybeThousands(u"^[0-9]{1,3}[.,][0-9]{3}$"_s);
+    const QString trimmed = platform::trimSpaces(text);
+    if (!plainDecimal.match(trimmed).hasMatch())
+        return;
     bool ok = false;
-    const long double pounds = locale.toDouble(platform::trimSpaces(text), &ok) / 0.45359237L;
-    if (!ok || !std::isfinite(pounds) || std::fabs(pounds - std::floor(pounds) - 0.5L) < 1e-9L)
+    const long double pounds =
+        QLocale::c().toDouble(QString(trimmed).replace(u',', u'.'), &ok) / 0.45359237L;
+    if (!ok) {
+        KELO_FUZZ_CHECK(!weight);
+        return;
+    }
+    if (std::fabs(pounds - std::floor(pounds) - 0.5L) < 1e-9L)
         return;
     const long double rounded = std::nearbyint(pounds);
-    KELO_FUZZ_CHECK(weight.value_or(0) == (rounded >= 1 && rounded <= 32767 ? rounded : 0));
+    const qint16 expected = rounded >= 1 && rounded <= 32767 ? qint16(rounded) : 0;
+    const bool refusable =
+        maybeThousands.match(trimmed).hasMatch() && !trimmed.contains(locale.decimalPoint());
+    KELO_FUZZ_CHECK(weight.value_or(0) == expected || (refusable && !weight));
 }
 
 } // namespace

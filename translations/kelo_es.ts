@@ -549,8 +549,9 @@ Do you want to replace it?</source>
         <translation>No se pudo guardar «%1»: %2</translation>
     </message>
     <message>
-        <source>Please enter a valid weight in kilograms</source>
-        <translation>Escriba un peso válido en kilogramos</translation>
+        <source>Please enter a valid weight in kilograms, e.g. %1</source>
+        <extracomment>%1 is 80.5 as the language writes it: &quot;80,5&quot;, &quot;٨٠٫٥&quot;</extracomment>
+        <translation>Escriba un peso válido en kilogramos, p. ej. %1</translation>
     </message>
 </context>
 <context>

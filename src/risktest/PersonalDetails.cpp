@@ -8,11 +8,63 @@ namespace risktest {
 
 namespace {
 
+constexpr char32_t ArabicDecimalSeparator = U'\u066B';
+constexpr char32_t ArabicComma = U'\u060C';
+
 std::optional<qint16> scorableWeight(double pounds)
 {
     if (pounds < MinimumWeight || pounds > MaximumWeight)
         return std::nullopt;
     return static_cast<qint16>(pounds);
+}
+
+// A digit's value, in ASCII or in the digits that start at the given zero;
+// -1 for any other character.
+int digitValue(char32_t c, char32_t zero)
+{
+    if (c - U'0' < 10u)
+        return int(c - U'0');
+    return c - zero < 10u ? int(c - zero) : -1;
+}
+
+// A weight in kilograms as people type it, in the C locale's form ("80.5"):
+// digits in ASCII or the locale's own (Arabic-Indic under Arabic), and one
+// decimal mark at most: a dot or a comma, whatever the locale, the Arabic
+// decimal separator or Arabic comma, or the locale's own decimal point.
+// Kilograms have no thousands separator, sign, exponent or space inside: a
+// space (a no-break one included) is how half the world groups thousands,
+// so "1 200" is refused rather than guessed. A mark other than the locale's
+// decimal point, with one to three digits before it and exactly three after,
+// is how much of the world writes thousands ("1.200" and "80.500" under
+// German, where the dot groups; "1,200" in English): such a weight is
+// refused, so that the user retypes it, rather than scored as a weight a
+// thousand times less than meant. The C locale refuses what is left over:
+// no digit, or two marks.
+QString readKilograms(const QString &text, const QLocale &locale)
+{
+    const char32_t zero = locale.zeroDigit().toUcs4().value(0, U'0');
+    const QList<uint> ownMark = locale.decimalPoint().toUcs4();
+    const char32_t decimalPoint = ownMark.size() == 1 ? ownMark.front() : U'.';
+    QString plain;
+    qsizetype digitsBefore = -1; // -1: no mark
+    char32_t mark = 0;
+    for (const char32_t c : text.toUcs4()) {
+        const int digit = digitValue(c, zero);
+        if (digit >= 0) {
+            plain += QChar(u'0' + digit);
+        } else if (c == U'.' || c == U',' || c == ArabicDecimalSeparator || c == ArabicComma ||
+                   c == decimalPoint) {
+            digitsBefore = plain.size();
+            mark = c;
+            plain += u'.';
+        } else {
+            return {};
+        }
+    }
+    const qsizetype digitsAfter = plain.size() - digitsBefore - 1;
+    if (mark != decimalPoint && digitsBefore >= 1 && digitsBefore <= 3 && digitsAfter == 3)
+        return {};
+    return plain;
 }
 
 std::optional<qint16> wholePounds(double pounds)
@@ -38,11 +90,19 @@ std::optional<qint16> wholePoundsOfKilograms(double kilograms)
 
 std::optional<qint16> parseWeight(const QString &text, const QLocale &locale, UnitSystem units)
 {
+    const QString trimmed = platform::trimSpaces(text);
     bool ok = false;
-    const double value = locale.toDouble(platform::trimSpaces(text), &ok);
+    const double value = units == UnitSystem::Metric
+                             ? QLocale::c().toDouble(readKilograms(trimmed, locale), &ok)
+                             : locale.toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return units == UnitSystem::Metric ? wholePoundsOfKilograms(value) : wholePounds(value);
+}
+
+QString kilogramsExample(const QLocale &locale)
+{
+    return locale.toString(80.5, 'f', 1);
 }
 
 CheckedDetails checkDetails(const QString &name, const QString &weightText, const QLocale &locale,

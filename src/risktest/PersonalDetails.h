@@ -21,14 +21,20 @@ inline constexpr qint16 MinimumWeight = 1;
 // 40000 is what it guards, and wrapped, that weight would score nothing.
 inline constexpr qint16 MaximumWeight = 32767;
 
-// Reads the weight text, trimmed of spaces, as a number in the locale and
-// rounds it to whole pounds, a half to the even neighbour (150.5 gives 150,
-// 151.5 gives 152). A number of kilograms is converted exactly to pounds
-// first (poundsFromKilograms), and rounded the same way. Nothing when the
-// text is no number or the rounded weight lies outside
-// MinimumWeight..MaximumWeight.
+// Reads the weight text, trimmed of spaces, and rounds it to whole pounds, a
+// half to the even neighbour (150.5 gives 150, 151.5 gives 152). Pounds are
+// read as a number in the locale. Kilograms are read as people type them
+// (see readKilograms in the source): a dot or a comma for the decimal mark,
+// the locale's digits or ASCII ones, no thousands separator; they are
+// converted exactly to pounds (poundsFromKilograms) and rounded the same
+// way. Nothing when the text is no number or the rounded weight lies
+// outside MinimumWeight..MaximumWeight.
 std::optional<qint16> parseWeight(const QString &text, const QLocale &locale = QLocale(),
                                   UnitSystem units = UnitSystem::Imperial);
+
+// A weight in kilograms written as the locale writes it, for the message that
+// asks for one: "80,5" in German, "٨٠٫٥" in Arabic, "80.5" in English.
+QString kilogramsExample(const QLocale &locale = QLocale());
 
 enum class DetailsProblem { None, NameMissing, WeightMissing, WeightInvalid };
 

@@ -111,7 +111,8 @@ def metric_run(pyatspi):
     keys(start_test)
     alert = find_one(pyatspi, app, "alert", BOX_TITLE)
     find_one(pyatspi, alert, "label",
-             spanish("frmMain", "Please enter a valid weight in kilograms"))
+             spanish("frmMain", "Please enter a valid weight in kilograms, e.g. %1")
+             .replace("%1", "80,5"))
     find_one(pyatspi, alert, "push button", OK_BUTTON)
     activate(wait_for("the message box", lambda: (windows(program.pid, BOX_TITLE) or [None])[0]))
     keys("Return")

@@ -90,7 +90,8 @@ private Q_SLOTS:
             for (int c = 0; c < 5; ++c) {
                 QString kilograms =
                     QString::number((2 * limit + halves[c]) * perHalfPound + hairs[c]);
-                kilograms.insert(kilograms.size() - 12, u'.');
+                // Every other row with a decimal comma, read the same.
+                kilograms.insert(kilograms.size() - 12, row % 2 ? u',' : u'.');
                 // Rounded half to even, L - 0.5 pounds scores where L is even.
                 const bool scores = c >= 2 || (c == 1 && limit % 2 == 0);
                 QTest::addRow("row%d_%s", row, cases[c]) << row << kilograms << (scores ? 5 : 0);
@@ -98,7 +99,7 @@ private Q_SLOTS:
         }
         // Valid from over half a pound to under 32767.5 pounds.
         QTest::newRow("halfPound") << 0 << u"0.226796185"_s << -1;
-        QTest::newRow("tiny") << 0 << u"1e-300"_s << -1;
+        QTest::newRow("tiny") << 0 << u"0.000000000000000000001"_s << -1;
         QTest::newRow("largest") << 18 << u"14863.087983974"_s << 5;
         QTest::newRow("halfOverLargest") << 18 << u"14863.087983975"_s << -1;
     }

@@ -46,8 +46,10 @@ std::optional<qint16> frmMain::ValidateDetails()
     case risktest::DetailsProblem::WeightMissing:
         return refuse(txtWeight, tr("Please enter your weight"));
     case risktest::DetailsProblem::WeightInvalid:
+        //: %1 is 80.5 as the language writes it: "80,5", "٨٠٫٥"
         refuse(txtWeight, userLocale.units == risktest::UnitSystem::Metric
-                              ? tr("Please enter a valid weight in kilograms")
+                              ? tr("Please enter a valid weight in kilograms, e.g. %1")
+                                    .arg(risktest::kilogramsExample(userLocale.locale))
                               : tr("Please enter a valid weight in pounds"));
         txtWeight->selectAll();
         return std::nullopt;
