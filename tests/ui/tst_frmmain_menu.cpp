@@ -3,6 +3,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowPlacement.h"
+#include "report/ResultPage.h"
 #include "risktest/Scoring.h"
 #include "settings/SettingsStore.h"
 #include "ui/LinkLabel.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -26,8 +28,12 @@
 #include "support/WindowStates.h"
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <functional>
 #include <vector>
 
@@ -59,6 +65,37 @@ void lookAtScoreWindow(QWidget &main, const std::function<void(QDialog &score)> 
     });
     main.findChild<QAction *>(u"mnuScore"_s)->trigger();
 }
+
+// While it lives, no file this process writes may grow past `bytes` (0: no
+// limit), as on a full disk: a write past it fails instead of ending the
+// process.
+class FileSizeLimit final
+{
+public:
+    explicit FileSizeLimit(int bytes)
+    {
+        if (bytes <= 0 || getrlimit(RLIMIT_FSIZE, &m_previous) != 0)
+            return;
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_previous;
+        limit.rlim_cur = rlim_t(bytes);
+        m_set = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        if (!m_set)
+            return;
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = SIG_DFL;
+    bool m_set = false;
+};
 
 QString row(const QString &label, const QString &value, int marks)
 {
@@ -166,31 +203,49 @@ private Q_SLOTS:
                  std::vector<QString>{links::FullyBrandedPageAddress.toString()});
     }
 
-    // What the save dialog answers (%1 the folder), what is in that folder
-    // before, and the message shown (its start) or the file written.
-    void savePdf_writesTheFileChosenOrSaysWhy_data()
+    // The entry chosen, what the save dialog answers (%1 the folder), what is
+    // in that folder before, the largest file the program may write (0: no
+    // limit; a full disk to QSaveFile), and the message shown (its start) or
+    // the file written.
+    void printAndSave_writeTheFileChosenOrSayWhy_data()
     {
+        QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("fileSizeLimit");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("written");
+        const QString save = u"mnuSavePdf"_s;
         const QString notSaved = u"Could not save \"%1\": "_s;
-        QTest::newRow("written") << u"%1/a.pdf"_s << QString() << QString() << u"a.pdf"_s;
-        QTest::newRow("suffixAdded") << u"%1/a"_s << QString() << QString() << u"a.pdf"_s;
-        QTest::newRow("cancelled") << QString() << QString() << QString() << QString();
+        QTest::newRow("written") << save << u"%1/a.pdf"_s << QString() << 0 << QString()
+                                 << u"a.pdf"_s;
+        QTest::newRow("suffixAdded") << save << u"%1/a"_s << QString() << 0 << QString()
+                                     << u"a.pdf"_s;
+        QTest::newRow("suffixAfterTrailingDot")
+            << save << u"%1/a."_s << QString() << 0 << QString() << u"a.pdf"_s;
+        QTest::newRow("cancelled") << save << QString() << QString() << 0 << QString()
+                                   << QString();
         QTest::newRow("folderInTheWay")
-            << u"%1/a.pdf"_s << u"a.pdf/"_s
+            << save << u"%1/a.pdf"_s << u"a.pdf/"_s << 0
             << notSaved.arg(u"%1/a.pdf"_s) + u"A folder of that name is in the way."_s << QString();
-        QTest::newRow("missingFolder")
-            << u"%1/none/a.pdf"_s << QString() << notSaved.arg(u"%1/none/a.pdf"_s) << QString();
+        QTest::newRow("missingFolder") << save << u"%1/none/a.pdf"_s << QString() << 0
+                                       << notSaved.arg(u"%1/none/a.pdf"_s) << QString();
         QTest::newRow("suffixAddedOverAFileNotReplaced")
-            << u"%1/a"_s << u"a.pdf"_s << u"%1/a.pdf already exists."_s << QString();
+            << save << u"%1/a"_s << u"a.pdf"_s << 0 << u"%1/a.pdf already exists."_s << QString();
+        QTest::newRow("diskFullAtCommit") << save << u"%1/a.pdf"_s << QString() << 1024
+                                          << notSaved.arg(u"%1/a.pdf"_s) << QString();
+        // The tests run without the printing module beside them.
+        QTest::newRow("printingModuleMissing")
+            << u"mnuPrint"_s << QString() << QString() << 0
+            << u"Printing is not available: its module was not found at:\n"_s << QString();
     }
 
-    void savePdf_writesTheFileChosenOrSaysWhy()
+    void printAndSave_writeTheFileChosenOrSayWhy()
     {
+        QFETCH(QString, entry);
         QFETCH(QString, answer);
         QFETCH(QString, before);
+        QFETCH(int, fileSizeLimit);
         QFETCH(QString, message);
         QFETCH(QString, written);
         QTemporaryDir folder;
@@ -204,12 +259,15 @@ private Q_SLOTS:
         });
         MessageRecorder messages;
         const support::Window main = support::mainWindowAfter(u"150"_s, {0, 0, 0, 0, 0});
-
-        main->findChild<QAction *>(u"mnuSavePdf"_s)->trigger();
+        {
+            const FileSizeLimit limit(fileSizeLimit);
+            main->findChild<QAction *>(entry)->trigger();
+        }
 
         QCOMPARE(messages.requests.size(), size_t(message.isEmpty() ? 0 : 1));
         if (!message.isEmpty()) {
-            QVERIFY2(messages.requests[0].text.startsWith(message.arg(folder.path())),
+            QVERIFY2(messages.requests[0].text.startsWith(
+                         message.contains(u"%1"_s) ? message.arg(folder.path()) : message),
                      qPrintable(messages.requests[0].text));
             QCOMPARE(messages.requests[0].parent, main.get());
         }
@@ -304,19 +362,31 @@ private Q_SLOTS:
         QCOMPARE(seen, u"frmScore of frmMain centred, closed"_s);
     }
 
-    // The scoring tables as they are, the person's own rows marked while a result shows.
+    // The scoring tables as they are, the person's own rows marked while a
+    // result shows, and the result's band as the score window, the result
+    // panel and the result page show it.
     void score_showsTheTablesAndMarksTheShownResult_data()
     {
         QTest::addColumn<int>("heightRow"); // -1: no run started
         QTest::addColumn<QString>("weight");
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<bool>("backToMainScreen");
-        QTest::newRow("noRun") << -1 << QString() << QList<int>{} << false;
-        QTest::newRow("midRun") << 5 << u"150"_s << QList<int>{1, 0} << false;
-        QTest::newRow("shortestVeryLow") << 0 << u"100"_s << QList<int>{0, 1, 0, 1, 1} << false;
-        QTest::newRow("belowLimitLow") << 6 << u"156"_s << QList<int>{1, 1, 0, 1, 1} << false;
-        QTest::newRow("tallestAtLimitHigh") << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << false;
-        QTest::newRow("backAtMainScreen") << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << true;
+        QTest::addColumn<QString>("band"); // scores | verdict
+        const QString none;
+        QTest::newRow("noRun") << -1 << none << QList<int>{} << false << none;
+        QTest::newRow("midRun") << 5 << u"150"_s << QList<int>{1, 0} << false << none;
+        QTest::newRow("shortestVeryLow")
+            << 0 << u"100"_s << QList<int>{0, 1, 0, 1, 1} << false
+            << u"0 to 2 | You are at a Very Low Risk of having Type 2 Diabetes now."_s;
+        QTest::newRow("belowLimitLow") << 6 << u"156"_s << QList<int>{1, 1, 0, 1, 1} << false
+                                       << u"3 to 9 | You are at a Low Risk of having Type 2 "
+                                          u"Diabetes now."_s;
+        QTest::newRow("tallestAtLimitHigh")
+            << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << false
+            << u"10 or more | You are at a High Risk of having Type 2 Diabetes now. Please "
+               u"consult your doctor."_s;
+        QTest::newRow("backAtMainScreen")
+            << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << true << none;
     }
 
     void score_showsTheTablesAndMarksTheShownResult()
@@ -325,6 +395,7 @@ private Q_SLOTS:
         QFETCH(QString, weight);
         QFETCH(QList<int>, answers);
         QFETCH(bool, backToMainScreen);
+        QFETCH(QString, band);
         const support::Window main =
             heightRow < 0
                 ? std::make_unique<frmMain>()
@@ -333,9 +404,9 @@ private Q_SLOTS:
         if (backToMainScreen)
             form.findChild<QPushButton *>(u"cmdMain"_s)->click();
         const auto &shown = form.result();
-        QCOMPARE(shown.has_value(), answers.size() == risktest::QuestionCount && !backToMainScreen);
+        QCOMPARE(shown.has_value(), !band.isEmpty());
 
-        QStringList answerRows, weightRows;
+        QStringList answerRows, weightRows, bandRows, page;
         for (std::size_t question = 0; question < risktest::QuestionCount; ++question) {
             const risktest::Question &asked = risktest::questions()[question];
             answerRows << row(asked.text, {}, 0);
@@ -345,22 +416,26 @@ private Q_SLOTS:
                     shown && shown->run.answers[question] == asked.options[option] ? 3 : 0);
         }
         for (int height = 0; height < risktest::HeightCount; ++height)
-            weightRows << row(risktest::WeightChart[height].heightLabel.toString(),
+            weightRows << row(risktest::heightLabel(risktest::UnitSystem::Imperial, height),
                               QString::number(risktest::WeightChart[height].limit),
                               shown && shown->run.heightRow == height ? 3 : 0);
-        // The bands from the lowest score a run can have, each with the
-        // verdict of its scores.
-        auto band = [&](const QString &scores, int lowest) {
-            const QString verdict = risktest::verdictFor(lowest);
-            return row(scores, verdict, shown && shown->result.verdict == verdict ? 3 : 0);
-        };
+        for (const risktest::RiskBand &each : risktest::riskBands()) {
+            const bool yours = row(each.scores, each.verdict, 0) == band;
+            QCOMPARE(yours, shown && each.contains(shown->result.score));
+            bandRows << row(each.scores, each.verdict, yours ? 3 : 0);
+            page << each.scores + u'\n' + each.verdict;
+        }
         lookAtScoreWindow(form, [&](QDialog &score) {
             QCOMPARE(shownRows(score, u"tblAnswers"_s), answerRows);
             QCOMPARE(shownRows(score, u"tblWeight"_s), weightRows);
-            QCOMPARE(shownRows(score, u"tblBands"_s),
-                     (QStringList{band(u"0 to 2"_s, 0), band(u"3 to 9"_s, 3),
-                                  band(u"10 or more"_s, 10)}));
+            QCOMPARE(shownRows(score, u"tblBands"_s), bandRows);
         });
+        if (!shown)
+            return;
+        QCOMPARE(form.findChild<QLabel *>(u"lblResult(1)"_s)->text(), band.section(u" | "_s, 1));
+        const QString printed = report::resultPage(*shown)->toPlainText();
+        for (const QString &each : page)
+            QVERIFY2(printed.contains(each), qPrintable(each));
     }
 
     void linkLabels_openTheirPages_data()

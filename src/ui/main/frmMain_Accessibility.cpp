@@ -18,10 +18,13 @@ namespace {
 // "5'8''" reads as "5 feet 8 inches".
 QString heightInWords(const QString &height)
 {
-    const QStringList parts = height.split(u'\'', Qt::SkipEmptyParts);
-    if (parts.size() != 2)
-        return height;
-    return frmMain::tr("%1 feet %2 inches").arg(parts[0], parts[1]);
+    for (int row = 0; row < risktest::HeightCount; ++row) {
+        if (risktest::heightLabel(risktest::UnitSystem::Imperial, row) == height) {
+            const risktest::FeetAndInches size = risktest::heightFeetAndInches(row);
+            return frmMain::tr("%1 feet %2 inches").arg(size.feet).arg(size.inches);
+        }
+    }
+    return height;
 }
 
 } // namespace
