@@ -29,7 +29,7 @@ report::PrintOutcome PrintDialogPrinter::print(QWidget *parent, QTextDocument &p
 report::PrintOutcome PrintDialogPrinter::printOnto(QPagedPaintDevice &device, QTextDocument &page)
 {
     return report::printOnOnePage(page, device) ? report::PrintOutcome::Printed
-                                       : report::PrintOutcome::Failed;
+                                                : report::PrintOutcome::Failed;
 }
 
 } // namespace printing

@@ -46,8 +46,7 @@ private Q_SLOTS:
         QTest::addColumn<QPageSize::PageSizeId>("paper");
         QTest::addColumn<QString>("paperName");
         QTest::newRow("shortOnLetter") << u"Ann"_s << QPageSize::Letter << u"(letter)"_s;
-        QTest::newRow("longNameOnA4")
-            << u"Ann Lee "_s.repeated(300) << QPageSize::A4 << u"(A4)"_s;
+        QTest::newRow("longNameOnA4") << u"Ann Lee "_s.repeated(300) << QPageSize::A4 << u"(A4)"_s;
     }
 
     void printOnto_givesThePagesSaveAsPdfGives()

@@ -14,7 +14,8 @@ namespace {
 QString pdftotext(const QStringList &arguments)
 {
     QProcess reader;
-    reader.start(u"pdftotext"_s, QStringList{u"-enc"_s, u"UTF-8"_s} + arguments + QStringList{u"-"_s});
+    reader.start(u"pdftotext"_s,
+                 QStringList{u"-enc"_s, u"UTF-8"_s} + arguments + QStringList{u"-"_s});
     reader.waitForFinished(30000);
     return QString::fromUtf8(reader.readAllStandardOutput());
 }
