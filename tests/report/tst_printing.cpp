@@ -5,33 +5,14 @@
 
 #include <QLibraryInfo>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 
+#include "support/Poppler.h"
 #include "support/Recorders.h"
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-// What a poppler tool writes.
-QString poppler(const QString &tool, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The number of pages pdfinfo reports.
-int pageCount(const QString &info)
-{
-    return QRegularExpression(u"Pages: +([0-9]+)\n"_s).match(info).captured(1).toInt();
-}
-
-} // namespace
 
 class PrintingTest : public QObject
 {
@@ -76,14 +57,14 @@ private Q_SLOTS:
 
         QCOMPARE(module.printer->printOnto(printer, *page), report::PrintOutcome::Printed);
 
-        const QString info = poppler(u"pdfinfo"_s, {printer.outputFileName()});
-        QVERIFY2(info.contains(paperName), qPrintable(info));
-        QCOMPARE(pageCount(info), 1);
-        QCOMPARE(pageCount(poppler(u"pdfinfo"_s, {saved})), 1);
-        const QString printed =
-            poppler(u"pdftotext"_s, {u"-layout"_s, printer.outputFileName(), u"-"_s});
-        QVERIFY2(printed.contains(name.simplified().left(80)), qPrintable(printed));
-        QCOMPARE(printed, poppler(u"pdftotext"_s, {u"-layout"_s, saved, u"-"_s}));
+        const QString printed = printer.outputFileName();
+        QVERIFY2(support::pdfInfo(printed).contains(paperName),
+                 qPrintable(support::pdfInfo(printed)));
+        QCOMPARE(support::pdfPageCount(printed), 1);
+        QCOMPARE(support::pdfPageCount(saved), 1);
+        const QString text = support::pdfText(printed, {u"-layout"_s});
+        QVERIFY2(text.contains(name.simplified().left(80)), qPrintable(text));
+        QCOMPARE(text, support::pdfText(saved, {u"-layout"_s}));
         // The page is left laid out as it was shown.
         QCOMPARE(page->size(), shownSize);
     }

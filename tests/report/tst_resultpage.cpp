@@ -1,33 +1,16 @@
 #include "AppConstants.h"
 #include "report/PdfFile.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "support/Poppler.h"
 
 using namespace Qt::Literals::StringLiterals;
 using Choices = std::array<int, risktest::QuestionCount>;
 Q_DECLARE_METATYPE(Choices)
 
 namespace {
-
-QString pdftotext(const QStringList &arguments)
-{
-    QProcess reader;
-    reader.start(u"pdftotext"_s,
-                 QStringList{u"-enc"_s, u"UTF-8"_s} + arguments + QStringList{u"-"_s});
-    reader.waitForFinished(30000);
-    return QString::fromUtf8(reader.readAllStandardOutput());
-}
-
-// The height, in points, of the box pdftotext gives the first "Name:".
-qreal nameLabelHeight(const QString &path)
-{
-    static const QRegularExpression word(
-        uR"re(<word xMin="[0-9.]+" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">Name:</word>)re"_s);
-    const QRegularExpressionMatch found = word.match(pdftotext({u"-bbox"_s, path}));
-    return found.hasMatch() ? found.captured(2).toDouble() - found.captured(1).toDouble() : 0;
-}
 
 // The page saved as PDF and read back with pdftotext: its lines with any
 // text, each gap between words or columns made one space, and "=page=" where
@@ -41,8 +24,8 @@ QStringList savedLines(const report::ResultRecord &taken, QPageSize::PageSizeId 
     if (const std::optional<QString> problem = report::writeResultPdf(taken, path, paper))
         return {*problem};
     if (labelHeight)
-        *labelHeight = nameLabelHeight(path);
-    QString text = pdftotext({u"-layout"_s, path});
+        *labelHeight = support::wordHeight(path, u"Name:"_s);
+    QString text = support::pdfText(path, {u"-layout"_s});
     QStringList lines;
     for (const QString &line : text.replace(u'\f', u"\n=page=\n"_s).split(u'\n')) {
         if (!line.simplified().isEmpty())
@@ -111,7 +94,6 @@ private Q_SLOTS:
         const QStringList lines = savedLines(taken, QPageSize::PageSizeId(paper), &labelHeight);
 
         QCOMPARE(lines.count(u"=page="_s), 1);
-        // A bold line of 10 points in DejaVu Sans is boxed 11.6 points high.
         QVERIFY2(shrunk ? labelHeight > 1 && labelHeight < 11 : qAbs(labelHeight - 11.6) < 0.5,
                  qPrintable(QString::number(labelHeight)));
         QVERIFY(lines.contains(app::WindowCaption.toString()));
