@@ -211,10 +211,6 @@
         <translation>Resultado</translation>
     </message>
     <message>
-        <source>%1 to %2 points</source>
-        <translation>De %1 a %2 puntos</translation>
-    </message>
-    <message>
         <source>How the score works</source>
         <translation>Cómo se calcula el puntaje</translation>
     </message>
@@ -223,25 +219,8 @@
         <translation>Cada respuesta suma los puntos que aparecen a su lado, y un peso igual o mayor que el límite para la estatura suma %1 puntos. El total cae en uno de tres rangos:</translation>
     </message>
     <message>
-        <source>%1 points or more</source>
-        <translation>%1 puntos o más</translation>
-    </message>
-    <message>
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
         <translation>El puntaje es una ayuda de detección, no un diagnóstico: solo un médico puede decir si usted tiene diabetes.</translation>
-    </message>
-</context>
-<context>
-    <name>ScoreSheet</name>
-    <message>
-        <source>%1 to %2</source>
-        <extracomment>A range of scores, e.g. &quot;3 to 9&quot;</extracomment>
-        <translation>De %1 a %2</translation>
-    </message>
-    <message>
-        <source>%1 or more</source>
-        <extracomment>The scores from this one up, e.g. &quot;10 or more&quot;</extracomment>
-        <translation>%1 o más</translation>
     </message>
 </context>
 <context>
@@ -307,6 +286,16 @@
     <message>
         <source>P. S: Kindly consult your physician before taking any drastic steps.</source>
         <translation>P. D.: Consulte a su médico antes de tomar cualquier medida drástica.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of scores, e.g. &quot;3 to 9&quot;</extracomment>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <extracomment>The scores from this one up, e.g. &quot;10 or more&quot;</extracomment>
+        <translation>%1 o más</translation>
     </message>
 </context>
 <context>

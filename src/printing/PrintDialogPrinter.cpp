@@ -1,6 +1,6 @@
 #include "PrintDialogPrinter.h"
 
-#include "OnePage.h"
+#include "report/OnePage.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,6 +16,8 @@ report::PrintOutcome PrintDialogPrinter::print(QWidget *parent, QTextDocument &p
     QPrinter printer(QPrinter::HighResolution);
     // Names the job in the print queue and the file a PDF printer suggests.
     printer.setDocName(page.metaInformation(QTextDocument::DocumentTitle));
+    // The margins of the page saved as PDF, which the dialog may change.
+    report::setPageMargins(printer);
     QPrintDialog dialog(&printer, parent);
     // There is one page, so no range of pages to choose.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -26,8 +28,8 @@ report::PrintOutcome PrintDialogPrinter::print(QWidget *parent, QTextDocument &p
 
 report::PrintOutcome PrintDialogPrinter::printOnto(QPagedPaintDevice &device, QTextDocument &page)
 {
-    return drawOnOnePage(device, page) ? report::PrintOutcome::Printed
-                                       : report::PrintOutcome::Failed;
+    return report::printOnOnePage(page, device) ? report::PrintOutcome::Printed
+                                                : report::PrintOutcome::Failed;
 }
 
 } // namespace printing

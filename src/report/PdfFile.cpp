@@ -1,12 +1,12 @@
 #include "PdfFile.h"
 
 #include "AppConstants.h"
+#include "OnePage.h"
 #include "ResultPage.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMarginsF>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -22,9 +22,6 @@ struct PdfFile
 {
     Q_DECLARE_TR_FUNCTIONS(PdfFile)
 };
-
-// Room for a printer's unprintable edge and a binder's holes.
-constexpr QMarginsF PaperMargins(20, 18, 20, 18);
 
 } // namespace
 
@@ -58,11 +55,13 @@ std::optional<QString> writeResultPdf(const ResultRecord &record, const QString 
     {
         QPdfWriter writer(&file);
         writer.setPageLayout(
-            QPageLayout(paper, QPageLayout::Portrait, PaperMargins, QPageLayout::Millimeter));
+            QPageLayout(paper, QPageLayout::Portrait, PageMargins, QPageLayout::Millimeter));
         writer.setTitle(PdfFile::tr("Diabetes Risk Test Result"));
         writer.setCreator(app::WindowCaption.toString());
         const std::unique_ptr<QTextDocument> page = resultPage(record, locale);
-        printOnOnePage(*page, writer);
+        // A device that does not finish leaves no file.
+        if (!printOnOnePage(*page, writer))
+            file.cancelWriting();
     }
     // A failed write is remembered and makes the commit fail, which then
     // removes the temporary file.

@@ -1,7 +1,6 @@
 #include "Printing.h"
 
 #include "AppConstants.h"
-#include "platform/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,28 +61,23 @@ PrinterLookup loadResultPrinter(const QStringList &modulePaths)
     return {printer, {}};
 }
 
-PrintOutcome printPage(QWidget *parent, QTextDocument &page)
+std::optional<QString> printPage(QWidget *parent, QTextDocument &page)
 {
     return printPage(parent, page, printingModulePaths(QCoreApplication::applicationDirPath()));
 }
 
-PrintOutcome printPage(QWidget *parent, QTextDocument &page, const QStringList &modulePaths)
+std::optional<QString> printPage(QWidget *parent, QTextDocument &page,
+                                 const QStringList &modulePaths)
 {
     const PrinterLookup lookup = loadResultPrinter(modulePaths);
-    if (!lookup.printer) {
-        platform::showMessage(parent, lookup.problem, platform::MessageIcon::Critical);
-        return PrintOutcome::Failed;
+    if (!lookup.printer)
+        return lookup.problem;
+    if (lookup.printer->print(parent, page) == PrintOutcome::Failed) {
+        return QCoreApplication::translate("Printing",
+                                           "The result could not be printed: the printer did not "
+                                           "start or did not finish the page.");
     }
-    const PrintOutcome outcome = lookup.printer->print(parent, page);
-    if (outcome == PrintOutcome::Failed) {
-        platform::showMessage(parent,
-                              QCoreApplication::translate(
-                                  "Printing",
-                                  "The result could not be printed: the printer did not start "
-                                  "or did not finish the page."),
-                              platform::MessageIcon::Critical);
-    }
-    return outcome;
+    return std::nullopt;
 }
 
 } // namespace report

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QTextDocument;
 class QWidget;
 
@@ -32,9 +34,10 @@ PrinterLookup loadResultPrinter(const QStringList &modulePaths);
 
 // Prints `page` with the print dialog, owned by `parent`, from the module in
 // its usual places (printingModulePaths of the executable's folder) or in
-// `modulePaths`. Without a working module, or when the printer fails, a
-// critical message owned by `parent` says why.
-PrintOutcome printPage(QWidget *parent, QTextDocument &page);
-PrintOutcome printPage(QWidget *parent, QTextDocument &page, const QStringList &modulePaths);
+// `modulePaths`. Nothing when printed or cancelled; without a working module,
+// or when the printer fails, why (to show to the user).
+std::optional<QString> printPage(QWidget *parent, QTextDocument &page);
+std::optional<QString> printPage(QWidget *parent, QTextDocument &page,
+                                 const QStringList &modulePaths);
 
 } // namespace report

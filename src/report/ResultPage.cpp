@@ -4,14 +4,11 @@
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QCoreApplication>
 #include <QLocale>
-#include <QPagedPaintDevice>
 #include <QTextDocument>
 
-#include <algorithm>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -28,9 +25,6 @@ struct ResultPage
 };
 
 constexpr qreal BodyPointSize = 10;
-// A page that does not fit is printed at most this many times smaller.
-constexpr qreal MostShrink = 4;
-constexpr qreal ShrinkStep = 1.1;
 
 QString escaped(const QString &plain)
 {
@@ -137,34 +131,19 @@ QString resultBlock(const ResultRecord &record)
                                                                 escaped(risktest::physicianNote()));
 }
 
-// The lowest total a run can reach: the least points of each question, and a
-// weight below the limit, which adds nothing.
-int lowestTotal()
-{
-    int lowest = 0;
-    for (const risktest::Question &question : risktest::questions())
-        lowest += *std::min_element(question.optionPoints.begin(), question.optionPoints.end());
-    return lowest;
-}
-
 QString howTheScoreWorks()
 {
-    using risktest::LowRiskMax;
-    using risktest::VeryLowRiskMax;
-    auto band = [](const QString &range, int total) {
-        return u"<p style=\"margin-top:4px; margin-bottom:0px\"><b>%1</b><br>%2</p>"_s.arg(
-            escaped(range), escaped(risktest::verdictFor(total)));
-    };
-    const QString between = ResultPage::tr("%1 to %2 points");
+    QString bands;
+    for (const risktest::RiskBand &band : risktest::riskBands()) {
+        bands += u"<p style=\"margin-top:4px; margin-bottom:0px\"><b>%1</b><br>%2</p>"_s.arg(
+            escaped(band.scores), escaped(band.verdict));
+    }
     return heading(ResultPage::tr("How the score works")) + u"<p style=\"margin-top:0px\">"_s +
            escaped(ResultPage::tr("Each answer adds the points shown beside it, and a weight at or "
                                   "above the limit for the height adds %1 points. The total "
                                   "falls in one of three bands:")
                        .arg(risktest::WeightScore)) +
-           u"</p>"_s + band(between.arg(number(lowestTotal()), number(VeryLowRiskMax)), 0) +
-           band(between.arg(number(VeryLowRiskMax + 1), number(LowRiskMax)), VeryLowRiskMax + 1) +
-           band(ResultPage::tr("%1 points or more").arg(LowRiskMax + 1), LowRiskMax + 1) +
-           u"<p style=\"margin-top:10px\">"_s +
+           u"</p>"_s + bands + u"<p style=\"margin-top:10px\">"_s +
            escaped(ResultPage::tr("The score is a screening aid, not a diagnosis: only a doctor "
                                   "can tell whether you have diabetes.")) +
            u"</p>"_s;
@@ -187,24 +166,6 @@ std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLoc
     page->setHtml(titleBlock(record, locale) + detailsBlock(record) + pointsBlock(record, locale) +
                   resultBlock(record) + howTheScoreWorks());
     return page;
-}
-
-void printOnOnePage(QTextDocument &page, QPagedPaintDevice &device)
-{
-    QAbstractTextDocumentLayout *layout = page.documentLayout();
-    layout->setPaintDevice(&device);
-    // print() scales the document's page onto the device's paint area: a
-    // page larger than that area by some factor is printed that much smaller.
-    const QSizeF paintArea(device.width(), device.height());
-    qreal scale = 1;
-    page.setPageSize(paintArea);
-    while (page.pageCount() > 1 && scale * ShrinkStep <= MostShrink) {
-        scale *= ShrinkStep;
-        page.setPageSize(paintArea * scale);
-    }
-    page.print(&device);
-    // The page may outlive the device.
-    layout->setPaintDevice(nullptr);
 }
 
 } // namespace report

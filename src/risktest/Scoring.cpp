@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <limits>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace risktest {
@@ -17,6 +20,13 @@ constexpr char No[] = QT_TRANSLATE_NOOP("Scoring", "No");
 constexpr char AgeUnder45[] = QT_TRANSLATE_NOOP("Scoring", "Less than 45 years old");
 constexpr char Age45To64[] = QT_TRANSLATE_NOOP("Scoring", "Between 45 to 64 years old");
 constexpr char Age65OrMore[] = QT_TRANSLATE_NOOP("Scoring", "65 years old or more");
+
+constexpr char VeryLowVerdict[] =
+    QT_TRANSLATE_NOOP("Scoring", "You are at a Very Low Risk of having Type 2 Diabetes now.");
+constexpr char LowVerdict[] =
+    QT_TRANSLATE_NOOP("Scoring", "You are at a Low Risk of having Type 2 Diabetes now.");
+constexpr char HighVerdict[] = QT_TRANSLATE_NOOP(
+    "Scoring", "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor.");
 
 constexpr qint16 AgeMiddlePoints = 5;
 constexpr qint16 AgeOldestPoints = 9;
@@ -110,17 +120,46 @@ Points runPoints(const std::array<QString, QuestionCount> &answers, qint16 point
     return points;
 }
 
+int lowestTotal()
+{
+    int lowest = 0;
+    for (const Question &question : questions())
+        lowest += *std::ranges::min_element(question.optionPoints);
+    return lowest;
+}
+
+bool RiskBand::contains(int total) const
+{
+    return total >= lowest && (!highest || total <= *highest);
+}
+
+std::array<RiskBand, RiskBandCount> riskBands()
+{
+    //: A range of scores, e.g. "3 to 9"
+    const QString range = QCoreApplication::translate("Scoring", "%1 to %2");
+    auto band = [&range](int lowest, int highest, const char *verdict) {
+        return RiskBand{.lowest = lowest,
+                        .highest = highest,
+                        .scores = range.arg(lowest).arg(highest),
+                        .verdict = translated(verdict)};
+    };
+    constexpr int HighRiskMin = LowRiskMax + 1;
+    return {{
+        band(lowestTotal(), VeryLowRiskMax, VeryLowVerdict),
+        band(VeryLowRiskMax + 1, LowRiskMax, LowVerdict),
+        //: The scores from this one up, e.g. "10 or more"
+        {.lowest = HighRiskMin,
+         .highest = std::nullopt,
+         .scores = QCoreApplication::translate("Scoring", "%1 or more").arg(HighRiskMin),
+         .verdict = translated(HighVerdict)},
+    }};
+}
+
 QString verdictFor(int total)
 {
     if (total <= VeryLowRiskMax)
-        return QCoreApplication::translate(
-            "Scoring", "You are at a Very Low Risk of having Type 2 Diabetes now.");
-    if (total <= LowRiskMax)
-        return QCoreApplication::translate("Scoring",
-                                           "You are at a Low Risk of having Type 2 Diabetes now.");
-    return QCoreApplication::translate(
-        "Scoring",
-        "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor.");
+        return translated(VeryLowVerdict);
+    return translated(total <= LowRiskMax ? LowVerdict : HighVerdict);
 }
 
 QString scoreLine(int total)

@@ -4,9 +4,9 @@
 
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 #include <array>
+#include <optional>
 
 // The scoring of the risk test, without any window: the five questions with
 // their answer options and points, the weight chart that turns height and
@@ -19,36 +19,36 @@ inline constexpr int QuestionCount = 5;
 inline constexpr int HeightCount = 19;
 
 // One row of the weight chart: a height the user can choose and the weight,
-// in whole pounds, at or above which the weight scores. Where heights show
-// in centimetres, they are converted from these (Units.h).
+// in whole pounds, at or above which the weight scores. The height list's
+// entries ("5'8''" or "173 cm") and the words a screen reader says are made
+// from the height's feet and inches (Units.h).
 struct WeightChartRow
 {
-    QStringView heightLabel;
+    FeetAndInches height;
     qint16 limit;
 };
 
-// Heights are feet, an apostrophe, inches and two apostrophes.
 // clang-format off
 inline constexpr std::array<WeightChartRow, HeightCount> WeightChart{{
-    {u"4'10''",  129},
-    {u"4'11''",  133},
-    {u"5'0''",   138},
-    {u"5'1''",   143},
-    {u"5'2''",   147},
-    {u"5'3''",   152},
-    {u"5'4''",   157},
-    {u"5'5''",   162},
-    {u"5'6''",   167},
-    {u"5'7''",   172},
-    {u"5'8''",   177},
-    {u"5'9''",   182},
-    {u"5'10''",  188},
-    {u"5'11''",  193},
-    {u"6'0''",   199},
-    {u"6'1''",   204},
-    {u"6'2''",   210},
-    {u"6'3''",   216},
-    {u"6'4''",   221},
+    {{4, 10}, 129},
+    {{4, 11}, 133},
+    {{5, 0}, 138},
+    {{5, 1}, 143},
+    {{5, 2}, 147},
+    {{5, 3}, 152},
+    {{5, 4}, 157},
+    {{5, 5}, 162},
+    {{5, 6}, 167},
+    {{5, 7}, 172},
+    {{5, 8}, 177},
+    {{5, 9}, 182},
+    {{5, 10}, 188},
+    {{5, 11}, 193},
+    {{6, 0}, 199},
+    {{6, 1}, 204},
+    {{6, 2}, 210},
+    {{6, 3}, 216},
+    {{6, 4}, 221},
 }};
 // clang-format on
 
@@ -114,6 +114,28 @@ Points runPoints(const std::array<QString, QuestionCount> &answers, qint16 point
 // low, anything above high.
 inline constexpr int VeryLowRiskMax = 2;
 inline constexpr int LowRiskMax = 9;
+inline constexpr int RiskBandCount = 3;
+
+// The lowest total a run can have: the least points of each question, and a
+// weight below the limit, which adds nothing.
+int lowestTotal();
+
+// One risk band as the score window and the result page show it: its
+// scores, "0 to 2" or "10 or more", and its verdict.
+struct RiskBand
+{
+    int lowest = 0;
+    // The highest score of the band; the high band has none.
+    std::optional<int> highest;
+    QString scores;
+    QString verdict;
+
+    bool contains(int total) const;
+};
+
+// The three bands from the lowest total a run can have, in the language of
+// the installed translation.
+std::array<RiskBand, RiskBandCount> riskBands();
 
 // The verdict for a total: 2 or less very low, 3 to 9 low, 10 or more high.
 QString verdictFor(int total);

@@ -7,6 +7,8 @@
 #include <charconv>
 #include <iterator>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace risktest {
 
 namespace {
@@ -24,15 +26,7 @@ qint64 powerOfTen(int exponent)
     return power;
 }
 
-// Whole inches of a chart height: "5'8''" is 68.
-int heightInches(int row)
-{
-    const QStringView label = WeightChart[row].heightLabel;
-    const qsizetype apostrophe = label.indexOf(u'\'');
-    const int feet = label.left(apostrophe).toInt();
-    const int inches = label.mid(apostrophe + 1).chopped(2).toInt();
-    return feet * 12 + inches;
-}
+constexpr int InchesPerFoot = 12;
 
 // numerator / denominator to the nearest whole number, a half to the even
 // one; both positive.
@@ -47,15 +41,25 @@ qint64 roundHalfToEven(qint64 numerator, qint64 denominator)
 
 } // namespace
 
+FeetAndInches heightFeetAndInches(int row)
+{
+    return WeightChart[row].height;
+}
+
 int heightCentimetres(int row)
 {
-    return (heightInches(row) * CentimetresPerHundredInches + 50) / 100;
+    const FeetAndInches height = heightFeetAndInches(row);
+    const int inches = height.feet * InchesPerFoot + height.inches;
+    return (inches * CentimetresPerHundredInches + 50) / 100;
 }
 
 QString heightLabel(UnitSystem units, int row)
 {
-    if (units == UnitSystem::Imperial)
-        return WeightChart[row].heightLabel.toString();
+    if (units == UnitSystem::Imperial) {
+        // Feet, an apostrophe, inches and two apostrophes: 5'8''.
+        const FeetAndInches height = heightFeetAndInches(row);
+        return u"%1'%2''"_s.arg(height.feet).arg(height.inches);
+    }
     //: An entry of the height list: %1 is whole centimetres.
     return QCoreApplication::translate("risktest", "%1 cm").arg(heightCentimetres(row));
 }
@@ -120,11 +124,16 @@ int chartLimitTenthsOfKilogram(int row)
     return tenths;
 }
 
-QString chartLimitText(UnitSystem units, int row, const QLocale &locale)
+QString chartLimitAmount(UnitSystem units, int row, const QLocale &locale)
 {
     if (units == UnitSystem::Imperial)
-        return weightWithUnit(units, locale.toString(int(WeightChart[row].limit)));
-    return weightWithUnit(units, locale.toString(chartLimitTenthsOfKilogram(row) / 10.0, 'f', 1));
+        return locale.toString(int(WeightChart[row].limit));
+    return locale.toString(chartLimitTenthsOfKilogram(row) / 10.0, 'f', 1);
+}
+
+QString chartLimitText(UnitSystem units, int row, const QLocale &locale)
+{
+    return weightWithUnit(units, chartLimitAmount(units, row, locale));
 }
 
 } // namespace risktest

@@ -12,6 +12,16 @@ namespace risktest {
 
 enum class UnitSystem { Imperial, Metric };
 
+// A height of the weight chart, in feet and inches.
+struct FeetAndInches
+{
+    int feet = 0;
+    int inches = 0;
+};
+
+// The height of a chart row in feet and inches: 5 and 8 for 5'8''.
+FeetAndInches heightFeetAndInches(int row);
+
 // The height of a chart row in whole centimetres, from its feet and inches
 // (2.54 cm an inch), a half rounded up: 4'10'' is 147, 6'3'' (190.5) is 191.
 int heightCentimetres(int row);
@@ -53,6 +63,9 @@ QString weightWithUnit(UnitSystem units, const QString &amount);
 // lightest weight in tenths of a kilogram that scores, "58.3 kg" (58.3 kg
 // rounds to 129 pounds, 58.2 kg to 128).
 QString chartLimitText(UnitSystem units, int row, const QLocale &locale = QLocale());
+
+// The same amount without its unit: "129", "58.3".
+QString chartLimitAmount(UnitSystem units, int row, const QLocale &locale = QLocale());
 
 // The chart limit of a row in tenths of a kilogram: the lightest weight of
 // whole tenths that scores.

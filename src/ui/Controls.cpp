@@ -27,7 +27,6 @@ namespace {
 // the designed size before it is fitted.
 constexpr char DesignedFont[] = "designedFont";
 
-// Fonts shrink in quarter points, and not below a size that stays readable.
 constexpr qreal ShrinkStep = 0.25;
 constexpr qreal SmallestPointSize = 6;
 
@@ -158,22 +157,35 @@ void sizeToText(QLabel *label)
     label->setGeometry(geometry);
 }
 
+std::optional<qreal> smallerPointSize(qreal pointSize)
+{
+    const qreal smaller = pointSize - ShrinkStep;
+    if (smaller < SmallestPointSize)
+        return std::nullopt;
+    return smaller;
+}
+
 void shrinkFontToFit(QWidget *control, int width, int margin)
 {
     const QString text = control->property("text").toString();
     QFont font = control->font();
-    while (QFontMetrics(font).horizontalAdvance(text) + margin > width &&
-           font.pointSizeF() - ShrinkStep >= SmallestPointSize)
-        font.setPointSizeF(font.pointSizeF() - ShrinkStep);
+    while (QFontMetrics(font).horizontalAdvance(text) + margin > width) {
+        const std::optional<qreal> smaller = smallerPointSize(font.pointSizeF());
+        if (!smaller)
+            break;
+        font.setPointSizeF(*smaller);
+    }
     control->setFont(font);
 }
 
 void shrinkWrappedFontToFit(QLabel *label)
 {
     QFont font = label->font();
-    while (label->heightForWidth(label->width()) > label->height() &&
-           font.pointSizeF() - ShrinkStep >= SmallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - ShrinkStep);
+    while (label->heightForWidth(label->width()) > label->height()) {
+        const std::optional<qreal> smaller = smallerPointSize(font.pointSizeF());
+        if (!smaller)
+            break;
+        font.setPointSizeF(*smaller);
         label->setFont(font);
     }
 }

@@ -80,6 +80,11 @@ QGroupBox *createFrame(QWidget *parent, const FrameRow &row);
 // label, the middle of a centred one, else the left edge.
 void sizeToText(QLabel *label);
 
+// Fonts that must shrink to fit do so in quarter points, and not below a
+// size that stays readable: the next size down from `pointSize`, or none
+// at the smallest.
+std::optional<qreal> smallerPointSize(qreal pointSize);
+
 // Where a substitute font is wider than the designed one, makes the
 // control's font smaller, a quarter point at a time, until its text (plus the
 // margin) fits the width. A text that fits keeps its designed size.

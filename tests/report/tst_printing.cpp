@@ -1,12 +1,15 @@
+#include "report/OnePage.h"
+#include "report/PdfFile.h"
 #include "report/Printing.h"
+#include "report/ResultPage.h"
 
 #include <QLibraryInfo>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 
+#include "support/Poppler.h"
 #include "support/Recorders.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -16,50 +19,57 @@ class PrintingTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void printOnto_onePageOfThePrintersPaper_data()
+    // The result page printed through the module to a PDF printer and saved
+    // as PDF: the same sheets with the same text.
+    void printOnto_givesThePagesSaveAsPdfGives_data()
     {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QPageSize::PageSizeId>("paper");
-        QTest::addColumn<int>("lines");
         QTest::addColumn<QString>("paperName");
-        QTest::newRow("letter") << QPageSize::Letter << 3 << u"(letter)"_s;
-        QTest::newRow("a4_threeSheetsLong") << QPageSize::A4 << 150 << u"(A4)"_s;
+        QTest::newRow("shortOnLetter") << u"Ann"_s << QPageSize::Letter << u"(letter)"_s;
+        QTest::newRow("longNameOnA4") << u"Ann Lee "_s.repeated(300) << QPageSize::A4 << u"(A4)"_s;
     }
 
-    void printOnto_onePageOfThePrintersPaper()
+    void printOnto_givesThePagesSaveAsPdfGives()
     {
+        QFETCH(QString, name);
         QFETCH(QPageSize::PageSizeId, paper);
-        QFETCH(int, lines);
         QFETCH(QString, paperName);
         const auto module =
             report::loadResultPrinter(report::printingModulePaths(u"" KELO_PROGRAM_DIR ""_s));
         QVERIFY2(module.printer, qPrintable(module.problem));
-        QStringList text;
-        for (int line = 1; line <= lines; ++line)
-            text << u"Line %1 of the result"_s.arg(line);
-        QTextDocument page(text.join(u'\n'));
-        page.setTextWidth(300);
-        const QSizeF shownSize = page.size();
+        risktest::RiskTestRun run = risktest::startRun(3, 150);
+        for (int question = 0; question < risktest::QuestionCount; ++question)
+            run.answers[question] = risktest::questions()[question].options.first();
+        const report::ResultRecord taken{name, run, risktest::calculateRisk(run),
+                                         QDateTime(QDate(2024, 2, 29), QTime(14, 5))};
         QTemporaryDir folder;
+        const QString saved = folder.filePath(u"saved.pdf"_s);
+        QCOMPARE(report::writeResultPdf(taken, saved, QPageSize(paper)), std::nullopt);
+        const std::unique_ptr<QTextDocument> page = report::resultPage(taken);
+        page->setTextWidth(300);
+        const QSizeF shownSize = page->size();
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFileName(folder.filePath(u"result.pdf"_s));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(u"printed.pdf"_s));
         printer.setPageSize(QPageSize(paper));
-        QCOMPARE(module.printer->printOnto(printer, page), report::PrintOutcome::Printed);
-        const auto poppler = [](const QString &tool, const QStringList &arguments) {
-            QProcess process;
-            process.start(tool, arguments);
-            process.waitForFinished();
-            return QString::fromUtf8(process.readAllStandardOutput());
-        };
-        const QString info = poppler(u"pdfinfo"_s, {printer.outputFileName()});
-        QVERIFY2(info.contains(QRegularExpression(u"Pages: +1\n"_s)) && info.contains(paperName),
-                 qPrintable(info));
-        const QString printed = poppler(u"pdftotext"_s, {printer.outputFileName(), u"-"_s});
-        QVERIFY2(printed.contains(text.first()) && printed.contains(text.last()),
-                 qPrintable(printed));
-        QCOMPARE(page.size(), shownSize);
+        report::setPageMargins(printer); // as the print dialog is given it
+
+        QCOMPARE(module.printer->printOnto(printer, *page), report::PrintOutcome::Printed);
+
+        const QString printed = printer.outputFileName();
+        QVERIFY2(support::pdfInfo(printed).contains(paperName),
+                 qPrintable(support::pdfInfo(printed)));
+        QCOMPARE(support::pdfPageCount(printed), 1);
+        QCOMPARE(support::pdfPageCount(saved), 1);
+        const QString text = support::pdfText(printed, {u"-layout"_s});
+        QVERIFY2(text.contains(name.simplified().left(80)), qPrintable(text));
+        QCOMPARE(text, support::pdfText(saved, {u"-layout"_s}));
+        // The page is left laid out as it was shown.
+        QCOMPARE(page->size(), shownSize);
     }
 
-    void printPage_withoutWorkingModule_saysWhy_data()
+    void printPage_withoutWorkingModule_tellsWhy_data()
     {
         QTest::addColumn<QString>("module");
         QTest::newRow("missing") << u"/nonexistent-folder/libkelo_printing.so"_s;
@@ -68,18 +78,18 @@ private Q_SLOTS:
             << QLibraryInfo::path(QLibraryInfo::PluginsPath) + u"/platforms/libqoffscreen.so"_s;
     }
 
-    void printPage_withoutWorkingModule_saysWhy()
+    void printPage_withoutWorkingModule_tellsWhy()
     {
         QFETCH(QString, module);
         MessageRecorder messages;
         QWidget window;
         QTextDocument page(u"Result"_s);
 
-        QCOMPARE(report::printPage(&window, page, {module}), report::PrintOutcome::Failed);
-        QCOMPARE(messages.requests.size(), 1u);
-        QCOMPARE(messages.requests[0].icon, platform::MessageIcon::Critical);
-        QCOMPARE(messages.requests[0].parent, &window);
-        QVERIFY2(messages.requests[0].text.contains(module), qPrintable(messages.requests[0].text));
+        const std::optional<QString> problem = report::printPage(&window, page, {module});
+        QVERIFY(problem);
+        QVERIFY2(problem->contains(module), qPrintable(*problem));
+        // The window that asked shows it.
+        QVERIFY(messages.requests.empty());
     }
 };
 

@@ -3,33 +3,35 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowPlacement.h"
+#include "report/ResultPage.h"
 #include "risktest/Scoring.h"
 #include "settings/SettingsStore.h"
 #include "ui/LinkLabel.h"
 #include "ui/about/frmAbout.h"
 #include "ui/main/frmMain.h"
-#include "ui/score/SheetTable.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTest>
-
-#include "support/Recorders.h"
-#include "support/ShownWindow.h"
-#include "support/WindowStates.h"
-#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
-#include <functional>
 #include <vector>
+
+#include "support/FileSizeLimit.h"
+#include "support/Recorders.h"
+#include "support/ScoreTables.h"
+#include "support/ShownWindow.h"
+#include "support/WindowStates.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -47,43 +49,6 @@ QList<bool> resultEntriesOn(const QWidget &main)
 {
     return {main.findChild<QAction *>(u"mnuPrint"_s)->isEnabled(),
             main.findChild<QAction *>(u"mnuSavePdf"_s)->isEnabled()};
-}
-
-// Hands the window How Is My Score Calculated opens to `look`, then closes it.
-void lookAtScoreWindow(QWidget &main, const std::function<void(QDialog &score)> &look)
-{
-    QTimer::singleShot(0, [&look] {
-        auto *score = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        look(*score);
-        score->reject();
-    });
-    main.findChild<QAction *>(u"mnuScore"_s)->trigger();
-}
-
-QString row(const QString &label, const QString &value, int marks)
-{
-    return label + u" | "_s + value + (marks == 3 ? u" *"_s : marks == 0 ? u""_s : u" !"_s);
-}
-
-// A table of the score window, a row a line: "label | value", with " *"
-// after the person's own: the pointer before its label, bold, and said to be
-// theirs to screen readers. A row with only some of these ends in " !".
-QStringList shownRows(const QDialog &score, const QString &name)
-{
-    const auto *table = score.findChild<QTableWidget *>(name);
-    QStringList rows;
-    for (int index = 0; index < table->rowCount(); ++index) {
-        const QTableWidgetItem *label = table->item(index, 0);
-        const QTableWidgetItem *value = table->item(index, 1); // none under a question
-        QString text = label->text();
-        const bool pointer = text.startsWith(ui::score::Marker);
-        text.remove(0, pointer ? ui::score::Marker.size() + 1 : 0);
-        const QString spoken = label->data(Qt::AccessibleTextRole).toString();
-        const bool bold = value && label->font().bold() && value->font().bold();
-        rows << row(text, value ? value->text() : QString(),
-                    int(pointer) + int(bold) + int(spoken.contains(text) && spoken != text));
-    }
-    return rows;
 }
 
 } // namespace
@@ -166,31 +131,44 @@ private Q_SLOTS:
                  std::vector<QString>{links::FullyBrandedPageAddress.toString()});
     }
 
-    // What the save dialog answers (%1 the folder), what is in that folder
-    // before, and the message shown (its start) or the file written.
-    void savePdf_writesTheFileChosenOrSaysWhy_data()
+    // The entry chosen, what the save dialog answers (%1 the folder), what is in that folder
+    // before, the largest file the program may write (0: no limit; a full disk to QSaveFile),
+    // and the message shown (its start) or the file written.
+    void printAndSave_writeTheFileChosenOrSayWhy_data()
     {
+        QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("fileSizeLimit");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("written");
-        const QString notSaved = u"Could not save \"%1\": "_s;
-        QTest::newRow("written") << u"%1/a.pdf"_s << QString() << QString() << u"a.pdf"_s;
-        QTest::newRow("suffixAdded") << u"%1/a"_s << QString() << QString() << u"a.pdf"_s;
-        QTest::newRow("cancelled") << QString() << QString() << QString() << QString();
+        const QString save = u"mnuSavePdf"_s, none, notSaved = u"Could not save \"%1\": "_s;
+        QTest::newRow("written") << save << u"%1/a.pdf"_s << none << 0 << none << u"a.pdf"_s;
+        QTest::newRow("suffixAdded") << save << u"%1/a"_s << none << 0 << none << u"a.pdf"_s;
+        QTest::newRow("suffixAfterTrailingDot")
+            << save << u"%1/a."_s << none << 0 << none << u"a.pdf"_s;
+        QTest::newRow("cancelled") << save << none << none << 0 << none << none;
         QTest::newRow("folderInTheWay")
-            << u"%1/a.pdf"_s << u"a.pdf/"_s
-            << notSaved.arg(u"%1/a.pdf"_s) + u"A folder of that name is in the way."_s << QString();
+            << save << u"%1/a.pdf"_s << u"a.pdf/"_s << 0
+            << notSaved.arg(u"%1/a.pdf"_s) + u"A folder of that name is in the way."_s << none;
         QTest::newRow("missingFolder")
-            << u"%1/none/a.pdf"_s << QString() << notSaved.arg(u"%1/none/a.pdf"_s) << QString();
+            << save << u"%1/none/a.pdf"_s << none << 0 << notSaved.arg(u"%1/none/a.pdf"_s) << none;
         QTest::newRow("suffixAddedOverAFileNotReplaced")
-            << u"%1/a"_s << u"a.pdf"_s << u"%1/a.pdf already exists."_s << QString();
+            << save << u"%1/a"_s << u"a.pdf"_s << 0 << u"%1/a.pdf already exists."_s << none;
+        QTest::newRow("diskFullAtCommit")
+            << save << u"%1/a.pdf"_s << none << 1024 << notSaved.arg(u"%1/a.pdf"_s) << none;
+        // The tests run without the printing module beside them.
+        QTest::newRow("printingModuleMissing")
+            << u"mnuPrint"_s << none << none << 0
+            << u"Printing is not available: its module was not found at:\n"_s << none;
     }
 
-    void savePdf_writesTheFileChosenOrSaysWhy()
+    void printAndSave_writeTheFileChosenOrSayWhy()
     {
+        QFETCH(QString, entry);
         QFETCH(QString, answer);
         QFETCH(QString, before);
+        QFETCH(int, fileSizeLimit);
         QFETCH(QString, message);
         QFETCH(QString, written);
         QTemporaryDir folder;
@@ -204,12 +182,11 @@ private Q_SLOTS:
         });
         MessageRecorder messages;
         const support::Window main = support::mainWindowAfter(u"150"_s, {0, 0, 0, 0, 0});
-
-        main->findChild<QAction *>(u"mnuSavePdf"_s)->trigger();
+        withFileSizeLimit(fileSizeLimit, [&] { main->findChild<QAction *>(entry)->trigger(); });
 
         QCOMPARE(messages.requests.size(), size_t(message.isEmpty() ? 0 : 1));
         if (!message.isEmpty()) {
-            QVERIFY2(messages.requests[0].text.startsWith(message.arg(folder.path())),
+            QVERIFY2(messages.requests[0].text.startsWith(message.replace(u"%1"_s, folder.path())),
                      qPrintable(messages.requests[0].text));
             QCOMPARE(messages.requests[0].parent, main.get());
         }
@@ -304,19 +281,31 @@ private Q_SLOTS:
         QCOMPARE(seen, u"frmScore of frmMain centred, closed"_s);
     }
 
-    // The scoring tables as they are, the person's own rows marked while a result shows.
+    // The scoring tables as they are, the person's own rows marked while a
+    // result shows, and the result's band as the score window, the result
+    // panel and the result page show it.
     void score_showsTheTablesAndMarksTheShownResult_data()
     {
         QTest::addColumn<int>("heightRow"); // -1: no run started
         QTest::addColumn<QString>("weight");
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<bool>("backToMainScreen");
-        QTest::newRow("noRun") << -1 << QString() << QList<int>{} << false;
-        QTest::newRow("midRun") << 5 << u"150"_s << QList<int>{1, 0} << false;
-        QTest::newRow("shortestVeryLow") << 0 << u"100"_s << QList<int>{0, 1, 0, 1, 1} << false;
-        QTest::newRow("belowLimitLow") << 6 << u"156"_s << QList<int>{1, 1, 0, 1, 1} << false;
-        QTest::newRow("tallestAtLimitHigh") << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << false;
-        QTest::newRow("backAtMainScreen") << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << true;
+        QTest::addColumn<QString>("band"); // scores | verdict
+        const QString none;
+        QTest::newRow("noRun") << -1 << none << QList<int>{} << false << none;
+        QTest::newRow("midRun") << 5 << u"150"_s << QList<int>{1, 0} << false << none;
+        QTest::newRow("shortestVeryLow")
+            << 0 << u"100"_s << QList<int>{0, 1, 0, 1, 1} << false
+            << u"0 to 2 | You are at a Very Low Risk of having Type 2 Diabetes now."_s;
+        QTest::newRow("belowLimitLow") << 6 << u"156"_s << QList<int>{1, 1, 0, 1, 1} << false
+                                       << u"3 to 9 | You are at a Low Risk of having Type 2 "
+                                          u"Diabetes now."_s;
+        QTest::newRow("tallestAtLimitHigh")
+            << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << false
+            << u"10 or more | You are at a High Risk of having Type 2 Diabetes now. Please "
+               u"consult your doctor."_s;
+        QTest::newRow("backAtMainScreen")
+            << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << true << none;
     }
 
     void score_showsTheTablesAndMarksTheShownResult()
@@ -325,6 +314,7 @@ private Q_SLOTS:
         QFETCH(QString, weight);
         QFETCH(QList<int>, answers);
         QFETCH(bool, backToMainScreen);
+        QFETCH(QString, band);
         const support::Window main =
             heightRow < 0
                 ? std::make_unique<frmMain>()
@@ -333,34 +323,37 @@ private Q_SLOTS:
         if (backToMainScreen)
             form.findChild<QPushButton *>(u"cmdMain"_s)->click();
         const auto &shown = form.result();
-        QCOMPARE(shown.has_value(), answers.size() == risktest::QuestionCount && !backToMainScreen);
 
-        QStringList answerRows, weightRows;
+        QStringList answerRows, weightRows, bandRows;
         for (std::size_t question = 0; question < risktest::QuestionCount; ++question) {
             const risktest::Question &asked = risktest::questions()[question];
-            answerRows << row(asked.text, {}, 0);
+            answerRows << shownRow(asked.text, {}, 0);
             for (qsizetype option = 0; option < asked.options.size(); ++option)
-                answerRows << row(
+                answerRows << shownRow(
                     asked.options[option], QString::number(asked.optionPoints[option]),
                     shown && shown->run.answers[question] == asked.options[option] ? 3 : 0);
         }
         for (int height = 0; height < risktest::HeightCount; ++height)
-            weightRows << row(risktest::WeightChart[height].heightLabel.toString(),
-                              QString::number(risktest::WeightChart[height].limit),
-                              shown && shown->run.heightRow == height ? 3 : 0);
-        // The bands from the lowest score a run can have, each with the
-        // verdict of its scores.
-        auto band = [&](const QString &scores, int lowest) {
-            const QString verdict = risktest::verdictFor(lowest);
-            return row(scores, verdict, shown && shown->result.verdict == verdict ? 3 : 0);
-        };
+            weightRows << shownRow(risktest::heightLabel(risktest::UnitSystem::Imperial, height),
+                                   QString::number(risktest::WeightChart[height].limit),
+                                   shown && shown->run.heightRow == height ? 3 : 0);
+        // The result's band as risktest, the score window, result page and panel give it.
+        const QString printed = shown ? report::resultPage(*shown)->toPlainText() : QString();
+        for (const risktest::RiskBand &each : risktest::riskBands()) {
+            const bool yours = shown && each.contains(shown->result.score);
+            QVERIFY(!shown || printed.contains(each.scores + u'\n' + each.verdict));
+            bandRows << shownRow(each.scores, each.verdict, yours ? 3 : 0);
+        }
+        QCOMPARE(bandRows.filter(u" *"_s),
+                 band.isEmpty() ? QStringList() : QStringList{band + u" *"_s});
         lookAtScoreWindow(form, [&](QDialog &score) {
             QCOMPARE(shownRows(score, u"tblAnswers"_s), answerRows);
             QCOMPARE(shownRows(score, u"tblWeight"_s), weightRows);
-            QCOMPARE(shownRows(score, u"tblBands"_s),
-                     (QStringList{band(u"0 to 2"_s, 0), band(u"3 to 9"_s, 3),
-                                  band(u"10 or more"_s, 10)}));
+            QCOMPARE(shownRows(score, u"tblBands"_s), bandRows);
         });
+        if (shown)
+            QCOMPARE(form.findChild<QLabel *>(u"lblResult(1)"_s)->text(),
+                     band.section(u" | "_s, 1));
     }
 
     void linkLabels_openTheirPages_data()

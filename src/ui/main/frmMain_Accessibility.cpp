@@ -15,13 +15,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// "5'8''" reads as "5 feet 8 inches".
-QString heightInWords(const QString &height)
+// A chart row's height in words: 5'8'' reads as "5 feet 8 inches".
+QString heightInWords(int row)
 {
-    const QStringList parts = height.split(u'\'', Qt::SkipEmptyParts);
-    if (parts.size() != 2)
-        return height;
-    return frmMain::tr("%1 feet %2 inches").arg(parts[0], parts[1]);
+    const risktest::FeetAndInches height = risktest::heightFeetAndInches(row);
+    return frmMain::tr("%1 feet %2 inches").arg(height.feet).arg(height.inches);
 }
 
 } // namespace
@@ -30,8 +28,7 @@ void frmMain::announceHeights()
 {
     // Said the same way by the closed list and the open one.
     if (userLocale.units == risktest::UnitSystem::Imperial) {
-        ui::announceChoices(cboHeight,
-                            [this](int row) { return heightInWords(cboHeight->itemText(row)); });
+        ui::announceChoices(cboHeight, heightInWords);
         return;
     }
     // "173 cm" reads as "173 centimetres", which speech says more plainly

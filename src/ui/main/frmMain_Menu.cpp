@@ -121,7 +121,8 @@ void frmMain::mnuPrint_Click()
     if (!shownResult)
         return;
     const std::unique_ptr<QTextDocument> page = report::resultPage(*shownResult, userLocale.locale);
-    report::printPage(this, *page);
+    if (const std::optional<QString> problem = report::printPage(this, *page))
+        platform::showMessage(this, *problem, platform::MessageIcon::Critical);
 }
 
 void frmMain::mnuSavePdf_Click()

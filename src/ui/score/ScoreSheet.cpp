@@ -2,37 +2,7 @@
 
 #include "risktest/Scoring.h"
 
-#include <QCoreApplication>
-
-#include <algorithm>
-
 namespace ui::score {
-
-namespace {
-
-QString scoreRange(int lowest, int highest)
-{
-    //: A range of scores, e.g. "3 to 9"
-    return QCoreApplication::translate("ScoreSheet", "%1 to %2").arg(lowest).arg(highest);
-}
-
-QString scoresFrom(int lowest)
-{
-    //: The scores from this one up, e.g. "10 or more"
-    return QCoreApplication::translate("ScoreSheet", "%1 or more").arg(lowest);
-}
-
-// The lowest score a run can have: each question's lowest option and a
-// weight below the chart.
-int lowestScore()
-{
-    int lowest = 0;
-    for (const risktest::Question &question : risktest::questions())
-        lowest += *std::ranges::min_element(question.optionPoints);
-    return lowest;
-}
-
-} // namespace
 
 Sheet answerRows(const ShownResult &shown)
 {
@@ -57,15 +27,10 @@ Sheet answerRows(const ShownResult &shown)
 
 Sheet weightRows(const ShownResult &shown, risktest::UnitSystem units)
 {
-    const QLocale locale;
     Sheet rows;
     for (int height = 0; height < risktest::HeightCount; ++height) {
-        const QString limit =
-            units == risktest::UnitSystem::Metric
-                ? locale.toString(risktest::chartLimitTenthsOfKilogram(height) / 10.0, 'f', 1)
-                : locale.toString(int(risktest::WeightChart[height].limit));
         rows.push_back({.label = risktest::heightLabel(units, height),
-                        .value = limit,
+                        .value = risktest::chartLimitAmount(units, height),
                         .yours = shown && shown->run.heightRow == height});
     }
     return rows;
@@ -73,20 +38,11 @@ Sheet weightRows(const ShownResult &shown, risktest::UnitSystem units)
 
 Sheet bandRows(const ShownResult &shown)
 {
-    const int highRiskMin = risktest::LowRiskMax + 1;
-    // Each band is named by the verdict of its highest score; the high band
-    // has no highest, so its lowest stands for it.
-    const Sheet bands{
-        {.label = scoreRange(lowestScore(), risktest::VeryLowRiskMax),
-         .value = risktest::verdictFor(risktest::VeryLowRiskMax)},
-        {.label = scoreRange(risktest::VeryLowRiskMax + 1, risktest::LowRiskMax),
-         .value = risktest::verdictFor(risktest::LowRiskMax)},
-        {.label = scoresFrom(highRiskMin), .value = risktest::verdictFor(highRiskMin)},
-    };
     Sheet rows;
-    for (SheetRow band : bands) {
-        band.yours = shown && shown->result.verdict == band.value;
-        rows.push_back(band);
+    for (const risktest::RiskBand &band : risktest::riskBands()) {
+        rows.push_back({.label = band.scores,
+                        .value = band.verdict,
+                        .yours = shown && band.contains(shown->result.score)});
     }
     return rows;
 }

@@ -1,6 +1,7 @@
 #include "SheetTable.h"
 
 #include "platform/Colours.h"
+#include "ui/Controls.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -14,10 +15,6 @@ namespace {
 
 constexpr int LabelColumn = 0;
 constexpr int ValueColumn = 1;
-
-// Fonts shrink in quarter points, and not below a size that stays readable.
-constexpr qreal ShrinkStep = 0.25;
-constexpr qreal SmallestPointSize = 6;
 
 QTableWidgetItem *createItem(const QString &text, const QFont &font, Qt::Alignment alignment)
 {
@@ -109,9 +106,11 @@ void fitRows(QTableWidget *table, std::optional<int> sizedColumn)
 {
     fitColumns(table, sizedColumn);
     table->resizeRowsToContents();
-    while (rowsHeight(table) > roomForRows(table) &&
-           table->font().pointSizeF() - ShrinkStep >= SmallestPointSize) {
-        setPointSize(table, table->font().pointSizeF() - ShrinkStep);
+    while (rowsHeight(table) > roomForRows(table)) {
+        const std::optional<qreal> smaller = ui::smallerPointSize(table->font().pointSizeF());
+        if (!smaller)
+            break;
+        setPointSize(table, *smaller);
         fitColumns(table, sizedColumn);
         table->resizeRowsToContents();
     }

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace printing {
+namespace report {
 namespace {
 
 // Lays a document out for another device for as long as it lives, then puts
@@ -44,7 +44,12 @@ private:
 
 } // namespace
 
-bool drawOnOnePage(QPagedPaintDevice &device, QTextDocument &page)
+void setPageMargins(QPagedPaintDevice &device)
+{
+    device.setPageMargins(PageMargins, QPageLayout::Millimeter);
+}
+
+bool printOnOnePage(QTextDocument &page, QPagedPaintDevice &device)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -64,4 +69,4 @@ bool drawOnOnePage(QPagedPaintDevice &device, QTextDocument &page)
     return painter.end();
 }
 
-} // namespace printing
+} // namespace report
