@@ -45,8 +45,8 @@ private Q_SLOTS:
                                          QDateTime(QDate(2024, 2, 29), QTime(14, 5))};
         QTemporaryDir folder;
         const QString saved = folder.filePath(u"saved.pdf"_s);
-        QCOMPARE(report::writeResultPdf(taken, saved, QPageSize(paper)), std::nullopt);
-        const std::unique_ptr<QTextDocument> page = report::resultPage(taken);
+        QCOMPARE(report::writeResultPdf(taken, saved, QPageSize(paper), QLocale::c()), std::nullopt);
+        const std::unique_ptr<QTextDocument> page = report::resultPage(taken, QLocale::c());
         page->setTextWidth(300);
         const QSizeF shownSize = page->size();
         QPrinter printer(QPrinter::HighResolution);

@@ -338,7 +338,7 @@ private Q_SLOTS:
                                    QString::number(risktest::WeightChart[height].limit),
                                    shown && shown->run.heightRow == height ? 3 : 0);
         // The result's band as risktest, the score window, result page and panel give it.
-        const QString printed = shown ? report::resultPage(*shown)->toPlainText() : QString();
+        const QString printed = shown ? report::resultPage(*shown, ui::UserLocale().locale)->toPlainText() : QString();
         for (const risktest::RiskBand &each : risktest::riskBands()) {
             const bool yours = shown && each.contains(shown->result.score);
             QVERIFY(!shown || printed.contains(each.scores + u'\n' + each.verdict));
