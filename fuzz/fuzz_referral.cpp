@@ -6,7 +6,7 @@
 #include "links/PageAddresses.h"
 #include "links/Referral.h"
 #include "links/UrlOpener.h"
-#include "platform/TrimSpaces.h"
+#include "text/TrimSpaces.h"
 
 #include <QStringList>
 #include <QUrl>
@@ -38,7 +38,7 @@ links::ReferralDetails detailsFrom(const QString &text)
 // surrogate, which arrives as U+FFFD.
 QString expectedValue(const QString &typed)
 {
-    return QString::fromUtf8(platform::trimSpaces(typed).toUtf8());
+    return QString::fromUtf8(text::trimSpaces(typed).toUtf8());
 }
 
 } // namespace

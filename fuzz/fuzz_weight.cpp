@@ -2,7 +2,7 @@
 // and as kilograms.
 
 #include "FuzzCheck.h"
-#include "platform/TrimSpaces.h"
+#include "text/TrimSpaces.h"
 #include "risktest/PersonalDetails.h"
 
 #include <QLocale>
@@ -54,7 +54,7 @@ void checkKilograms(const QString &text, const QLocale &locale)
         risktest::parseWeight(inLocaleDigits(text, locale), locale, UnitSystem::Metric) == weight);
     static const QRegularExpression plainDecimal(u"^[0-9]*[.,]?[0-9]*$"_s);
     static const QRegularExpression maybeThousands(u"^[0-9]{1,3}[.,][0-9]{3}$"_s);
-    const QString trimmed = platform::trimSpaces(text);
+    const QString trimmed = text::trimSpaces(text);
     if (!plainDecimal.match(trimmed).hasMatch())
         return;
     bool ok = false;

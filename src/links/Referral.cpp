@@ -1,13 +1,13 @@
 #include "Referral.h"
 
 #include "PageAddresses.h"
-#include "platform/TrimSpaces.h"
+#include "text/TrimSpaces.h"
 
 #include <QCoreApplication>
 #include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
-using platform::trimSpaces;
+using text::trimSpaces;
 
 namespace links {
 namespace {

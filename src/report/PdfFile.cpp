@@ -42,8 +42,8 @@ QString withPdfSuffix(const QString &path)
     return path + (path.endsWith(u'.') ? u"pdf"_s : u".pdf"_s);
 }
 
-std::optional<QString> writeResultPdf(const ResultRecord &record, const QString &path,
-                                      const QPageSize &paper, const QLocale &locale)
+std::optional<QString> writeResultPdf(QTextDocument &page, const QString &path,
+                                      const QPageSize &paper)
 {
     // QSaveFile refuses a folder as well, but says "Filename refers to a
     // directory".
@@ -58,9 +58,8 @@ std::optional<QString> writeResultPdf(const ResultRecord &record, const QString 
             QPageLayout(paper, QPageLayout::Portrait, PageMargins, QPageLayout::Millimeter));
         writer.setTitle(PdfFile::tr("Diabetes Risk Test Result"));
         writer.setCreator(app::WindowCaption.toString());
-        const std::unique_ptr<QTextDocument> page = resultPage(record, locale);
         // A device that does not finish leaves no file.
-        if (!printOnOnePage(*page, writer))
+        if (!printOnOnePage(page, writer))
             file.cancelWriting();
     }
     // A failed write is remembered and makes the commit fail, which then

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "ResultRecord.h"
-
 #include <QDate>
-#include <QLocale>
 #include <QPageSize>
 #include <QString>
 
 #include <optional>
+
+class QTextDocument;
 
 // Saving the result page as a PDF file. The file is written whole or not at
 // all: it goes to a temporary file beside the target, which takes the
@@ -24,9 +23,9 @@ QString suggestedPdfPath(QDate day);
 // The path with ".pdf" added when its file name has no suffix.
 QString withPdfSuffix(const QString &path);
 
-// Writes the result page, in the given locale (resultPage), to path on paper
-// of the given size; nothing, or why it could not.
-std::optional<QString> writeResultPdf(const ResultRecord &record, const QString &path,
-                                      const QPageSize &paper, const QLocale &locale);
+// Writes the result page (resultPage) to path on paper of the given size, on
+// one sheet; nothing, or why it could not.
+std::optional<QString> writeResultPdf(QTextDocument &page, const QString &path,
+                                      const QPageSize &paper);
 
 } // namespace report

@@ -1,10 +1,6 @@
 #include "ResultPage.h"
 
 #include "AppConstants.h"
-#include "platform/Colours.h"
-#include "platform/Fonts.h"
-
-#include <QColor>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTextDocument>
@@ -36,16 +32,11 @@ QString number(int value)
     return QString::number(value);
 }
 
-// Headings in the green of the main window.
-QString headingColour()
-{
-    return QColor(platform::colour::DarkGreen).name();
-}
-
+// Headings take their colour from the page's style sheet.
 QString heading(const QString &text)
 {
-    return u"<p style=\"font-size:12pt; font-weight:bold; color:%1; margin-top:14px; "
-           u"margin-bottom:4px\">%2</p>"_s.arg(headingColour(), escaped(text));
+    return u"<p class=\"heading\" style=\"font-size:12pt; font-weight:bold; margin-top:14px; "
+           u"margin-bottom:4px\">%1</p>"_s.arg(escaped(text));
 }
 
 // The chart row of the run's height; none for a row outside the chart.
@@ -64,9 +55,9 @@ QString takenAt(const QDateTime &when, const QLocale &locale)
 
 QString titleBlock(const ResultRecord &record, const QLocale &locale)
 {
-    return u"<p style=\"font-size:16pt; font-weight:bold; color:%1; margin-bottom:2px\">%2</p>"
-           u"<p style=\"margin-top:0px\">%3<br>%4</p>"_s.arg(
-               headingColour(), escaped(ResultPage::tr("Diabetes Risk Test Result")),
+    return u"<p class=\"heading\" style=\"font-size:16pt; font-weight:bold; "
+           u"margin-bottom:2px\">%1</p><p style=\"margin-top:0px\">%2<br>%3</p>"_s.arg(
+               escaped(ResultPage::tr("Diabetes Risk Test Result")),
                escaped(app::WindowCaption.toString()),
                escaped(ResultPage::tr("Taken on %1").arg(takenAt(record.takenAt, locale))));
 }
@@ -151,10 +142,12 @@ QString howTheScoreWorks()
 
 } // namespace
 
-std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLocale &locale)
+std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLocale &locale,
+                                          const PageLook &look)
 {
     auto page = std::make_unique<QTextDocument>();
-    QFont font = platform::verdana(BodyPointSize);
+    QFont font = look.font;
+    font.setPointSizeF(BodyPointSize);
     // Without ligatures: a PDF reader would find, copy and read aloud "ff"
     // in "suffering" as one odd character.
     font.setStyleStrategy(QFont::PreferNoShaping);
@@ -163,6 +156,7 @@ std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLoc
     page->setDocumentMargin(0);
     page->setMetaInformation(QTextDocument::DocumentTitle,
                              ResultPage::tr("Diabetes Risk Test Result"));
+    page->setDefaultStyleSheet(u"p.heading { color: %1 }"_s.arg(look.headingColour.name()));
     page->setHtml(titleBlock(record, locale) + detailsBlock(record) + pointsBlock(record, locale) +
                   resultBlock(record) + howTheScoreWorks());
     return page;

@@ -2,6 +2,9 @@
 
 #include "ResultRecord.h"
 
+#include <QColor>
+#include <QFont>
+
 #include <memory>
 
 class QLocale;
@@ -14,9 +17,18 @@ class QTextDocument;
 // page is saved as PDF and printed, on one sheet (OnePage.h).
 namespace report {
 
+// How the page looks: the typeface of its text and the colour of its
+// headings, as the windows choose them.
+struct PageLook
+{
+    QFont font;
+    QColor headingColour;
+};
+
 // The page as rich text, not yet laid out for any paper. Its date, time and
 // numbers are written as the locale writes them, which should be the locale of
 // the language the page's texts are shown in.
-std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLocale &locale);
+std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLocale &locale,
+                                          const PageLook &look);
 
 } // namespace report

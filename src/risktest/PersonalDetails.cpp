@@ -1,6 +1,6 @@
 #include "PersonalDetails.h"
 
-#include "platform/TrimSpaces.h"
+#include "text/TrimSpaces.h"
 
 #include <cmath>
 
@@ -90,7 +90,7 @@ std::optional<qint16> wholePoundsOfKilograms(double kilograms)
 
 std::optional<qint16> parseWeight(const QString &text, const QLocale &locale, UnitSystem units)
 {
-    const QString trimmed = platform::trimSpaces(text);
+    const QString trimmed = text::trimSpaces(text);
     bool ok = false;
     const double value = units == UnitSystem::Metric
                              ? QLocale::c().toDouble(readKilograms(trimmed, locale), &ok)

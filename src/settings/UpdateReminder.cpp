@@ -1,7 +1,7 @@
 #include "UpdateReminder.h"
 
 #include "SettingsStore.h"
-#include "platform/TrimSpaces.h"
+#include "text/TrimSpaces.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -25,7 +25,7 @@ const QString DateKey = u"Duration"_s;
 qint32 installCountFrom(const QString &text)
 {
     bool ok = false;
-    const double value = QLocale::c().toDouble(platform::trimSpaces(text), &ok);
+    const double value = QLocale::c().toDouble(text::trimSpaces(text), &ok);
     if (!ok || !std::isfinite(value))
         return 1;
     // std::nearbyint rounds in the current mode; round to nearest, ties to

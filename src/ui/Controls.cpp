@@ -5,7 +5,7 @@
 #include "LinkLabel.h"
 #include "accessibility/AccessibleInterfaces.h"
 #include "accessibility/FocusHandling.h"
-#include "platform/Colours.h"
+#include "ui/look/Colours.h"
 #include "platform/Translators.h"
 
 #include <QAbstractItemView>
@@ -46,9 +46,9 @@ void configureLabel(QLabel *label, const LabelRow &row)
     label->setProperty(DesignedFont, row.font);
     label->setAlignment(row.alignment | Qt::AlignTop);
     label->setGeometry(row.geometry);
-    platform::setTextColour(label, row.textColour);
+    ui::setTextColour(label, row.textColour);
     if (row.background)
-        platform::setBackgroundColour(label, *row.background);
+        ui::setBackgroundColour(label, *row.background);
     if (row.sizedToText) {
         sizeToText(label);
     } else {
@@ -96,7 +96,7 @@ QLineEdit *createTextBox(QWidget *parent, const TextBoxRow &row)
     textBox->setObjectName(row.name);
     textBox->setFont(row.font);
     textBox->setGeometry(row.geometry);
-    platform::setTextColour(textBox, row.textColour);
+    ui::setTextColour(textBox, row.textColour);
     AccessKeyTyping::suppressIn(textBox);
     announceFocusFirst(textBox);
     return textBox;
@@ -112,10 +112,10 @@ QComboBox *createDropDownList(QWidget *parent, const TextBoxRow &row)
     list->setEditable(false);
     list->setFont(row.font);
     list->setGeometry(row.geometry);
-    platform::setTextColour(list, row.textColour);
+    ui::setTextColour(list, row.textColour);
     // The open list is a window of its own, which takes the desktop's menu
     // colours unless it is given the closed box's.
-    platform::setListColours(list->view(), row.textColour);
+    ui::setListColours(list->view(), row.textColour);
     return list;
 }
 
@@ -125,7 +125,7 @@ QPushButton *createButton(QWidget *parent, const ButtonRow &row)
     button->setObjectName(row.name);
     button->setFont(row.font);
     button->setGeometry(row.geometry);
-    platform::setButtonColours(button, row.textColour, row.face);
+    ui::setButtonColours(button, row.textColour, row.face);
     // As on Windows, Enter presses the button that has the focus.
     button->setAutoDefault(true);
     return button;
@@ -137,7 +137,7 @@ QGroupBox *createFrame(QWidget *parent, const FrameRow &row)
     frame->setObjectName(row.name);
     frame->setFont(row.font);
     frame->setGeometry(row.geometry);
-    platform::setFrameColours(frame, row.textColour, row.background);
+    ui::setFrameColours(frame, row.textColour, row.background);
     return frame;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Colours.h"
+#include "ui/look/Colours.h"
 
 #include <QFont>
 #include <QRect>
@@ -52,8 +52,8 @@ struct ButtonRow
     QFont font = {};
     // Fixed, so that no desktop theme puts one button of a window on a dark
     // face and its neighbour on a light one.
-    QRgb textColour = platform::colour::PlainButtonText;
-    QRgb face = platform::colour::PlainButtonFace;
+    QRgb textColour = ui::colour::PlainButtonText;
+    QRgb face = ui::colour::PlainButtonFace;
 };
 
 struct FrameRow

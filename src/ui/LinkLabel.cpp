@@ -1,13 +1,13 @@
 #include "LinkLabel.h"
 
-#include "platform/HandCursor.h"
+#include "ui/look/HandCursor.h"
 
 #include <QMouseEvent>
 
 LinkLabel::LinkLabel(QWidget *parent)
     : QLabel(parent)
 {
-    setCursor(platform::handCursor());
+    setCursor(ui::handCursor());
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Fonts.h"
+#include "ui/look/Fonts.h"
 
 #include <QFont>
 
@@ -10,18 +10,18 @@ namespace ui {
 
 inline QFont windowFont()
 {
-    return platform::verdana(8.25);
+    return ui::verdana(8.25);
 }
 
 inline QFont boldFont()
 {
-    return platform::verdana(8.25, {.bold = true});
+    return ui::verdana(8.25, {.bold = true});
 }
 
 // Frame captions.
 inline QFont frameFont()
 {
-    return platform::verdana(9, {.bold = true});
+    return ui::verdana(9, {.bold = true});
 }
 
 } // namespace ui

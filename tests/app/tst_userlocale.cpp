@@ -1,5 +1,6 @@
 #include "app/LocaleDecision.h"
 #include "report/ResultPage.h"
+#include "ui/look/ResultPageLook.h"
 
 #include <QTest>
 #include <QTextDocument>
@@ -40,7 +41,7 @@ QString pageIn(const ui::UserLocale &decided)
                                       .run = {},
                                       .result = {},
                                       .takenAt = QDateTime(QDate(2026, 12, 7), QTime(14, 5))};
-    return report::resultPage(record, decided.locale)->toPlainText();
+    return report::resultPage(record, decided.locale, ui::resultPageLook())->toPlainText();
 }
 
 } // namespace

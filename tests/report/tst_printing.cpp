@@ -2,6 +2,7 @@
 #include "report/PdfFile.h"
 #include "report/Printing.h"
 #include "report/ResultPage.h"
+#include "ui/look/ResultPageLook.h"
 
 #include <QLibraryInfo>
 #include <QPrinter>
@@ -45,8 +46,9 @@ private Q_SLOTS:
                                          QDateTime(QDate(2024, 2, 29), QTime(14, 5))};
         QTemporaryDir folder;
         const QString saved = folder.filePath(u"saved.pdf"_s);
-        QCOMPARE(report::writeResultPdf(taken, saved, QPageSize(paper), QLocale::c()), std::nullopt);
-        const std::unique_ptr<QTextDocument> page = report::resultPage(taken, QLocale::c());
+        const std::unique_ptr<QTextDocument> page =
+            report::resultPage(taken, QLocale::c(), ui::resultPageLook());
+        QCOMPARE(report::writeResultPdf(*page, saved, QPageSize(paper)), std::nullopt);
         page->setTextWidth(300);
         const QSizeF shownSize = page->size();
         QPrinter printer(QPrinter::HighResolution);

@@ -1,7 +1,10 @@
 #include "AppConstants.h"
 #include "report/PdfFile.h"
+#include "report/ResultPage.h"
+#include "ui/look/ResultPageLook.h"
 
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTest>
 
 #include "support/Poppler.h"
@@ -22,7 +25,9 @@ QStringList savedLines(const report::ResultRecord &taken, QPageSize::PageSizeId 
     QTemporaryDir folder;
     const QString path = folder.filePath(u"result.pdf"_s);
     if (const std::optional<QString> problem =
-            report::writeResultPdf(taken, path, paper, QLocale(u"en_US"_s)))
+            report::writeResultPdf(
+                *report::resultPage(taken, QLocale(u"en_US"_s), ui::resultPageLook()), path,
+                paper))
         return {*problem};
     if (labelHeight)
         *labelHeight = support::wordHeight(path, u"Name:"_s);

@@ -1,4 +1,4 @@
-#include "platform/TrimSpaces.h"
+#include "text/TrimSpaces.h"
 #include "risktest/PersonalDetails.h"
 
 #include <QTest>
@@ -175,7 +175,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QString, trimmed);
-        QCOMPARE(platform::trimSpaces(text), trimmed);
+        QCOMPARE(text::trimSpaces(text), trimmed);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/WindowPlacement.h"
 #include "report/ResultPage.h"
+#include "ui/look/ResultPageLook.h"
 #include "risktest/Scoring.h"
 #include "settings/SettingsStore.h"
 #include "ui/LinkLabel.h"
@@ -338,7 +339,10 @@ private Q_SLOTS:
                                    QString::number(risktest::WeightChart[height].limit),
                                    shown && shown->run.heightRow == height ? 3 : 0);
         // The result's band as risktest, the score window, result page and panel give it.
-        const QString printed = shown ? report::resultPage(*shown, ui::UserLocale().locale)->toPlainText() : QString();
+        const QString printed =
+            shown ? report::resultPage(*shown, ui::UserLocale().locale, ui::resultPageLook())
+                        ->toPlainText()
+                  : QString();
         for (const risktest::RiskBand &each : risktest::riskBands()) {
             const bool yours = shown && each.contains(shown->result.score);
             QVERIFY(!shown || printed.contains(each.scores + u'\n' + each.verdict));

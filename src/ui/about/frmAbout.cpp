@@ -2,9 +2,9 @@
 
 #include "AppConstants.h"
 #include "links/PageOpeners.h"
-#include "platform/Colours.h"
-#include "platform/Fonts.h"
-#include "platform/Twips.h"
+#include "ui/look/Colours.h"
+#include "ui/look/Fonts.h"
+#include "ui/look/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
@@ -17,8 +17,8 @@
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
-using platform::twipsRect;
-namespace colour = platform::colour;
+using ui::twipsRect;
+namespace colour = ui::colour;
 using ui::windowFont;
 
 namespace {
@@ -28,7 +28,7 @@ constexpr int IconPixels = 32;
 
 QFont linkFont()
 {
-    return platform::verdana(8.25, {.underline = true});
+    return ui::verdana(8.25, {.underline = true});
 }
 
 } // namespace
@@ -52,9 +52,9 @@ void frmAbout::createWindow()
     // A title bar with the close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(platform::twipsSize(7035, 3285));
+    setFixedSize(ui::twipsSize(7035, 3285));
     setFont(windowFont());
-    platform::setBackgroundColour(this, colour::DarkGreen);
+    ui::setBackgroundColour(this, colour::DarkGreen);
 }
 
 void frmAbout::createControls()
@@ -67,7 +67,7 @@ void frmAbout::createControls()
     iconPicture->adjustSize();
     // The picture box paints the system's window background behind the icon
     // and can take the focus.
-    platform::setBackgroundColour(iconPicture,
+    ui::setBackgroundColour(iconPicture,
                                   QApplication::palette().color(QPalette::Window).rgb());
     iconPicture->setFocusPolicy(Qt::StrongFocus);
     // In the keyboard order, so it needs a name for screen readers.
@@ -76,7 +76,7 @@ void frmAbout::createControls()
     titleLabel = ui::createLabel(this, {.name = u"Label2"_s,
                                         .text = app::WindowCaption.toString(),
                                         .geometry = twipsRect(720, 195, 5580, 345),
-                                        .font = platform::verdana(14.25, {.bold = true}),
+                                        .font = ui::verdana(14.25, {.bold = true}),
                                         .textColour = Lavender,
                                         .sizedToText = true});
     description = ui::createLabel(
@@ -105,7 +105,7 @@ void frmAbout::createControls()
                                           "business and make money online. Get this software "
                                           "fully branded for your website."),
                                .geometry = twipsRect(120, 1920, 6885, 435),
-                               .font = platform::verdana(8.25, {.bold = true}),
+                               .font = ui::verdana(8.25, {.bold = true}),
                                .textColour = colour::BrightGreen});
     brandingDetailsLink = ui::createLinkLabel(this, {.name = u"lblCoBrand"_s,
                                                      .text = tr("Click here for more details."),
@@ -121,9 +121,9 @@ void frmAbout::createControls()
     // A rule 2 pixels thick across the whole width, from x = -15 to 7080.
     rule = new QFrame(this);
     rule->setObjectName(u"Line2"_s);
-    rule->setGeometry(platform::twipsToPixels(-15), platform::twipsToPixels(2760) - 1,
-                      platform::twipsToPixels(7080 + 15), 2);
-    platform::setBackgroundColour(rule, Lavender);
+    rule->setGeometry(ui::twipsToPixels(-15), ui::twipsToPixels(2760) - 1,
+                      ui::twipsToPixels(7080 + 15), 2);
+    ui::setBackgroundColour(rule, Lavender);
 
     okButton = ui::createButton(this, {.name = u"cmdOK"_s,
                                        .caption = tr("OK"),

@@ -1,7 +1,7 @@
 #include "PromptTextBox.h"
 
 #include "platform/MessageBox.h"
-#include "platform/TrimSpaces.h"
+#include "text/TrimSpaces.h"
 #include "ui/accessibility/FocusHandling.h"
 
 #include <QFocusEvent>
@@ -84,13 +84,13 @@ bool PromptTextBox::eventFilter(QObject *watched, QEvent *event)
 // takes it. The prompt is the box's name, so they say it all the same.
 void PromptTextBox::GotFocus()
 {
-    if (platform::trimSpaces(text()) == m_prompt)
+    if (text::trimSpaces(text()) == m_prompt)
         ui::changeUnannounced([this] { setText(QString()); });
 }
 
 void PromptTextBox::LostFocus()
 {
-    if (platform::trimSpaces(text()).isEmpty())
+    if (text::trimSpaces(text()).isEmpty())
         ui::changeUnannounced([this] { setText(m_prompt); });
 }
 

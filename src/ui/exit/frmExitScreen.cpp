@@ -4,10 +4,10 @@
 #include "ExitScreenTexts.h"
 #include "PromptTextBox.h"
 #include "links/Referral.h"
-#include "platform/Colours.h"
-#include "platform/Fonts.h"
-#include "platform/HandCursor.h"
-#include "platform/Twips.h"
+#include "ui/look/Colours.h"
+#include "ui/look/Fonts.h"
+#include "ui/look/HandCursor.h"
+#include "ui/look/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
@@ -20,8 +20,8 @@
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
-using platform::twipsRect;
-namespace colour = platform::colour;
+using ui::twipsRect;
+namespace colour = ui::colour;
 
 namespace {
 
@@ -33,11 +33,11 @@ constexpr QRgb Yellow = 0xFFFF00;
 // The system's dialog font.
 QFont defaultFont()
 {
-    return platform::msSansSerif(8.25);
+    return ui::msSansSerif(8.25);
 }
 QFont frameFont()
 {
-    return platform::verdana(9.75, {.bold = true});
+    return ui::verdana(9.75, {.bold = true});
 }
 
 QLineEdit *createPromptBox(QWidget *frame, const QString &name, QRect geometry)
@@ -70,9 +70,9 @@ void frmExitScreen::createWindow()
     // must be set before the window is first shown.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    setFixedSize(platform::twipsSize(11115, 4725));
+    setFixedSize(ui::twipsSize(11115, 4725));
     setFont(defaultFont());
-    platform::setBackgroundColour(this, colour::White);
+    ui::setBackgroundColour(this, colour::White);
 }
 
 void frmExitScreen::createSoftwarePanel()
@@ -87,13 +87,13 @@ void frmExitScreen::createSoftwarePanel()
         softwarePanel, {.name = u"lblGoToHome"_s,
                         .text = tr("Click Here To Visit Orvane Softwares"),
                         .geometry = twipsRect(75, 4250, 3585, 210),
-                        .font = platform::verdana(9, {.bold = true, .underline = true}),
+                        .font = ui::verdana(9, {.bold = true, .underline = true}),
                         .textColour = Yellow,
                         .sizedToText = true});
     promotionText = ui::createLabel(softwarePanel, {.name = u"Label3"_s,
                                                     .text = ui::exit::promotionText(),
                                                     .geometry = twipsRect(120, 360, 3495, 3855),
-                                                    .font = platform::verdana(9),
+                                                    .font = ui::verdana(9),
                                                     .textColour = colour::White});
 }
 
@@ -113,7 +113,7 @@ void frmExitScreen::createReferralPanel()
     txtMessage->setFont(defaultFont());
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
-    platform::setTextColour(txtMessage, Black);
+    ui::setTextColour(txtMessage, Black);
 
     txtFriendName =
         createPromptBox(referralPanel, u"txtFriendName"_s, twipsRect(85, 720, 3375, 285));
@@ -124,7 +124,7 @@ void frmExitScreen::createReferralPanel()
         ui::createButton(referralPanel, {.name = u"cmdSubmit"_s,
                                          .caption = tr("Refer A Friend &Now"),
                                          .geometry = twipsRect(1920, 1080, 3375, 285),
-                                         .font = platform::verdana(8.25, {.bold = true})});
+                                         .font = ui::verdana(8.25, {.bold = true})});
     txtName = createPromptBox(referralPanel, u"txtName"_s, twipsRect(85, 360, 3375, 285));
 
     using Spaces = PromptTextBox::Spaces;
@@ -164,7 +164,7 @@ void frmExitScreen::createWindowControls()
     visitForumButton = ui::createButton(this, {.name = u"Check1"_s,
                                                .caption = ui::exit::visitForumCaption(),
                                                .geometry = twipsRect(30, 2040, 7185, 555),
-                                               .font = platform::verdana(14.25),
+                                               .font = ui::verdana(14.25),
                                                .textColour = Blue,
                                                .face = colour::ButtonFace});
     visitForumButton->setCheckable(true);
@@ -172,7 +172,7 @@ void frmExitScreen::createWindowControls()
     constexpr int ButtonMargins = 12;
     ui::shrinkFontToFit(visitForumButton, visitForumButton->width(), ButtonMargins);
     visitForumButton->setAutoDefault(false);
-    visitForumButton->setCursor(platform::handCursor());
+    visitForumButton->setCursor(ui::handCursor());
 
     iconPicture = new QLabel(this);
     iconPicture->setObjectName(u"picExitScreenIcon"_s);
@@ -185,11 +185,11 @@ void frmExitScreen::createWindowControls()
     supportMessageLabel = ui::createLabel(this, {.name = u"Label2"_s,
                                                  .text = ui::exit::supportMessage(1),
                                                  .geometry = twipsRect(120, 840, 6975, 1095),
-                                                 .font = platform::verdana(9.75, {.bold = true}),
+                                                 .font = ui::verdana(9.75, {.bold = true}),
                                                  .textColour = Black});
     captionLabel = ui::createLabel(this, {.name = u"lblExitScreenCaption"_s,
                                           .geometry = twipsRect(1080, 240, 720, 435),
-                                          .font = platform::msSansSerif(18),
+                                          .font = ui::msSansSerif(18),
                                           .textColour = Black,
                                           .sizedToText = true});
 }

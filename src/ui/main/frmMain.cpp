@@ -1,9 +1,9 @@
 #include "frmMain.h"
 
 #include "AppConstants.h"
-#include "platform/Colours.h"
-#include "platform/Fonts.h"
-#include "platform/Twips.h"
+#include "ui/look/Colours.h"
+#include "ui/look/Fonts.h"
+#include "ui/look/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "ui/CloseOnce.h"
 #include "ui/Controls.h"
@@ -20,8 +20,8 @@
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
-using platform::twipsRect;
-namespace colour = platform::colour;
+using ui::twipsRect;
+namespace colour = ui::colour;
 using ui::boldFont;
 using ui::frameFont;
 using ui::windowFont;
@@ -30,11 +30,11 @@ namespace {
 
 QFont linkFont()
 {
-    return platform::verdana(8.25, {.bold = true, .underline = true});
+    return ui::verdana(8.25, {.bold = true, .underline = true});
 }
 QFont textBoxFont()
 {
-    return platform::verdana(9.75);
+    return ui::verdana(9.75);
 }
 
 // The three panels share one rectangle of the window.
@@ -51,10 +51,10 @@ frmMain::frmMain(const ui::UserLocale &locale, QWidget *parent)
     createMenuBar();
     auto *client = new QWidget(this);
     client->setObjectName(u"clientArea"_s);
-    client->setFixedSize(platform::twipsSize(7185, 5175));
+    client->setFixedSize(ui::twipsSize(7185, 5175));
     // The dark green is the client area's; the menu bar keeps the desktop's
     // colours.
-    platform::setBackgroundColour(client, colour::DarkGreen);
+    ui::setBackgroundColour(client, colour::DarkGreen);
     windowLayout->addWidget(client);
 
     createForumInvitation(client);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class LinkLabel;
@@ -20,6 +21,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QStackedWidget;
+class QTextDocument;
 class QVBoxLayout;
 
 // The main window leads the user through the risk test in three panels that
@@ -92,6 +94,7 @@ private:
     void createResultPanel();
     void createOfferLabels(QWidget *client);
     void connectMenuAndLinks();
+    std::unique_ptr<QTextDocument> resultPageShown() const;
 
     void Form_Load();
     void Form_Unload();

@@ -12,6 +12,7 @@
 #include "report/ResultPage.h"
 #include "ui/LinkLabel.h"
 #include "ui/about/frmAbout.h"
+#include "ui/look/ResultPageLook.h"
 #include "ui/score/frmScore.h"
 
 #include <QAction>
@@ -116,11 +117,17 @@ void frmMain::enableResultActions()
     mnuSavePdf->setEnabled(resultShows);
 }
 
+// The one page that is both printed and saved, for the result in front.
+std::unique_ptr<QTextDocument> frmMain::resultPageShown() const
+{
+    return report::resultPage(*shownResult, userLocale.locale, ui::resultPageLook());
+}
+
 void frmMain::mnuPrint_Click()
 {
     if (!shownResult)
         return;
-    const std::unique_ptr<QTextDocument> page = report::resultPage(*shownResult, userLocale.locale);
+    const std::unique_ptr<QTextDocument> page = resultPageShown();
     if (const std::optional<QString> problem = report::printPage(this, *page))
         platform::showMessage(this, *problem, platform::MessageIcon::Critical);
 }
@@ -143,8 +150,8 @@ void frmMain::mnuSavePdf_Click()
     const QString path = report::withPdfSuffix(chosen);
     if (path != chosen && !mayWrite(this, path))
         return;
-    if (const std::optional<QString> problem = report::writeResultPdf(
-            *shownResult, path, QPageSize(userLocale.paper), userLocale.locale)) {
+    if (const std::optional<QString> problem =
+            report::writeResultPdf(*resultPageShown(), path, QPageSize(userLocale.paper))) {
         platform::showMessage(
             this, tr("Could not save \"%1\": %2").arg(QDir::toNativeSeparators(path), *problem),
             platform::MessageIcon::Critical);

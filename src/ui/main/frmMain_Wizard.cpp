@@ -4,7 +4,7 @@
 #include "frmMain.h"
 
 #include "platform/MessageBox.h"
-#include "platform/TrimSpaces.h"
+#include "text/TrimSpaces.h"
 #include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
 #include "risktest/TestRun.h"
@@ -65,7 +65,7 @@ void frmMain::cmdNext_Click()
     if (!weight)
         return;
     testRun.start(cboHeight->currentIndex(), *weight, userLocale.units,
-                  platform::trimSpaces(txtWeight->text()));
+                  text::trimSpaces(txtWeight->text()));
     buildPanelOnce(QuestionsStep);
     ShowQuestion(*testRun.questionShown());
     BringToFront(QuestionsStep);

@@ -1,13 +1,13 @@
 #include "SheetTable.h"
 
-#include "platform/Colours.h"
+#include "ui/look/Colours.h"
 #include "ui/Controls.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
 
 using namespace Qt::Literals::StringLiterals;
-namespace colour = platform::colour;
+namespace colour = ui::colour;
 
 namespace ui::score {
 
@@ -136,7 +136,7 @@ QTableWidget *createSheetTable(QWidget *parent, const TableRow &row, const Sheet
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setWordWrap(true);
     // Navy on white like the program's lists, whatever the desktop's theme.
-    platform::setListColours(table, colour::Navy);
+    ui::setListColours(table, colour::Navy);
     fill(table, row, sheet);
     fitRows(table, row.sizedColumn);
     // No taller than its rows: below them its container shows, not an empty

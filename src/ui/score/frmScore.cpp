@@ -3,9 +3,9 @@
 #include "AppConstants.h"
 #include "ScoreSheet.h"
 #include "SheetTable.h"
-#include "platform/Colours.h"
-#include "platform/Fonts.h"
-#include "platform/Twips.h"
+#include "ui/look/Colours.h"
+#include "ui/look/Fonts.h"
+#include "ui/look/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "risktest/Scoring.h"
 #include "ui/Controls.h"
@@ -20,8 +20,8 @@
 #include <numeric>
 
 using namespace Qt::Literals::StringLiterals;
-using platform::twipsRect;
-namespace colour = platform::colour;
+using ui::twipsRect;
+namespace colour = ui::colour;
 using ui::boldFont;
 using ui::frameFont;
 using ui::windowFont;
@@ -75,9 +75,9 @@ void frmScore::createWindow()
     // A title bar with the close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(platform::twipsSize(10560, 8700));
+    setFixedSize(ui::twipsSize(10560, 8700));
     setFont(windowFont());
-    platform::setBackgroundColour(this, colour::DarkGreen);
+    ui::setBackgroundColour(this, colour::DarkGreen);
 
     introduction = ui::createLabel(
         this, {.name = u"lblIntro"_s,
@@ -167,7 +167,7 @@ void frmScore::createScoreLines(const std::optional<report::ResultRecord> &shown
     yourScore = ui::createLabel(this, {.name = u"lblYourScore"_s,
                                        .text = shown ? shown->result.scoreLine : QString(),
                                        .geometry = twipsRect(120, 8295, 3000, 240),
-                                       .font = platform::verdana(9.75, {.bold = true}),
+                                       .font = ui::verdana(9.75, {.bold = true}),
                                        .textColour = colour::BrightGreen});
     markerLegend = ui::createLabel(
         this, {.name = u"lblMarker"_s,

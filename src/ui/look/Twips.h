@@ -6,7 +6,7 @@
 // The window layouts are designed in twips, 1/1440 inch. At 96 dots per inch
 // 15 twips make one device-independent pixel; Qt scales from there for high
 // density screens. Layout code keeps the twips as designed and converts here.
-namespace platform {
+namespace ui {
 
 inline constexpr int TwipsPerPixel = 15;
 
@@ -28,4 +28,4 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
-} // namespace platform
+} // namespace ui

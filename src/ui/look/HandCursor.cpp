@@ -7,7 +7,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace platform {
+namespace ui {
 namespace {
 // Where the fingertip of resources/cursors/hand.png points.
 constexpr int HotSpotX = 8;
@@ -37,4 +37,4 @@ QCursor handCursor()
     return holder->cursor;
 }
 
-} // namespace platform
+} // namespace ui

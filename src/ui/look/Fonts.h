@@ -4,7 +4,7 @@
 
 // The windows are designed for Verdana and MS Sans Serif. Where a machine lacks
 // them, an installed family that looks alike stands in, chosen once.
-namespace platform {
+namespace ui {
 
 struct FontStyle
 {
@@ -23,4 +23,4 @@ QFont msSansSerif(qreal pointSize, FontStyle style = {});
 // it is missing nothing is started.
 void preloadFontconfig();
 
-} // namespace platform
+} // namespace ui

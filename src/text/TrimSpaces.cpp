@@ -1,6 +1,6 @@
 #include "TrimSpaces.h"
 
-namespace platform {
+namespace text {
 
 QString trimSpaces(const QString &text)
 {
@@ -13,4 +13,4 @@ QString trimSpaces(const QString &text)
     return text.sliced(first, last - first);
 }
 
-} // namespace platform
+} // namespace text

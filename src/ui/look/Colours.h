@@ -5,7 +5,7 @@
 class QWidget;
 
 // Colours as the layouts give them, #RRGGBB.
-namespace platform {
+namespace ui {
 
 namespace colour {
 inline constexpr QRgb White = 0xFFFFFF;
@@ -51,4 +51,4 @@ void setBackgroundColour(QWidget *widget, QRgb rgb);
 // text colours.
 void setFrameColours(QWidget *frame, QRgb text, QRgb background);
 
-} // namespace platform
+} // namespace ui

@@ -11,7 +11,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace platform {
+namespace ui {
 namespace {
 
 // The worker reading fontconfig's configuration, if one was started. Waiting
@@ -81,4 +81,4 @@ QFont msSansSerif(qreal pointSize, FontStyle style)
     return makeFont(family, pointSize, style);
 }
 
-} // namespace platform
+} // namespace ui

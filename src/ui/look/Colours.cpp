@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QWidget>
 
-namespace platform {
+namespace ui {
 
 void setTextColour(QWidget *control, QRgb rgb)
 {
@@ -53,4 +53,4 @@ void setFrameColours(QWidget *frame, QRgb text, QRgb background)
     frame->setAutoFillBackground(true);
 }
 
-} // namespace platform
+} // namespace ui
