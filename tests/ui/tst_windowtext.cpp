@@ -14,6 +14,8 @@
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
 
+#include "support/Contrast.h"
+#include "support/DrawnTexts.h"
 #include "support/WindowStates.h"
 
 #include <QAbstractItemView>
@@ -49,7 +51,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+using support::cells;
 using support::child;
+using support::contrast;
+using support::darkPalette;
+using support::DesktopPalette;
+using support::DrawnText;
+using support::drawnTexts;
+using support::neededContrast;
 using support::environmentLocale;
 using support::Window;
 using support::windowStates;
@@ -107,14 +116,6 @@ void checkButtons(QWidget *window, QStringList &problems)
         if (!room.contains(needed))
             problems << describe(button, button->text(), room, needed);
     }
-}
-
-// The cells of a table, but for those under a cell that spans them.
-QList<QTableWidgetItem *> cells(const QTableWidget *table)
-{
-    QList<QTableWidgetItem *> items = table->findItems(u""_s, Qt::MatchContains);
-    items.removeAll(nullptr);
-    return items;
 }
 
 // Tables: every cell's text within its cell, and the cell in sight.
@@ -196,85 +197,6 @@ void checkPeerSizes(QWidget *window, QStringList &problems)
     }
 }
 
-// WCAG 2.1 relative luminance and contrast ratio.
-double luminance(QColor colour)
-{
-    auto channel = [](double value) {
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-double contrast(QColor a, QColor b)
-{
-    const double first = luminance(a);
-    const double second = luminance(b);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
-}
-
-// The colour a label or frame caption stands on: the nearest container that
-// paints its own background, else the window.
-QColor groundOf(const QWidget *widget)
-{
-    while (!widget->isWindow() && !widget->autoFillBackground())
-        widget = widget->parentWidget();
-    return widget->palette().color(QPalette::Window);
-}
-
-struct DrawnText
-{
-    const QWidget *control;
-    QString text;
-    QColor colour;
-    QColor ground;
-};
-
-// Every text a window shows, with the colours it is drawn in.
-std::vector<DrawnText> drawnTexts(QWidget *window)
-{
-    std::vector<DrawnText> texts;
-    for (QWidget *widget : window->findChildren<QWidget *>()) {
-        if (!widget->isVisibleTo(window) || !widget->isEnabled())
-            continue;
-        const QPalette &palette = widget->palette();
-        if (auto *label = qobject_cast<QLabel *>(widget))
-            texts.push_back(
-                {label, label->text(), palette.color(QPalette::WindowText), groundOf(label)});
-        else if (auto *frame = qobject_cast<QGroupBox *>(widget))
-            texts.push_back(
-                {frame, frame->title(), palette.color(QPalette::WindowText), groundOf(frame)});
-        else if (auto *box = qobject_cast<QLineEdit *>(widget))
-            texts.push_back(
-                {box, box->text(), palette.color(QPalette::Text), palette.color(QPalette::Base)});
-        else if (auto *box = qobject_cast<QPlainTextEdit *>(widget))
-            texts.push_back({box, box->toPlainText(), palette.color(QPalette::Text),
-                             palette.color(QPalette::Base)});
-        else if (auto *list = qobject_cast<QComboBox *>(widget)) {
-            texts.push_back({list, list->currentText(), palette.color(QPalette::ButtonText),
-                             palette.color(QPalette::Button)});
-            // The open list draws its entries as menu entries, the chosen
-            // one highlighted, in the colours set on it and else a menu's.
-            const QPalette open = list->view()->palette().resolve(QApplication::palette("QMenu"));
-            for (int row = 0; row < list->count(); ++row) {
-                const bool chosen = row == list->currentIndex();
-                texts.push_back({list, list->itemText(row),
-                                 open.color(chosen ? QPalette::HighlightedText : QPalette::Text),
-                                 open.color(chosen ? QPalette::Highlight : QPalette::Window)});
-            }
-        } else if (auto *button = qobject_cast<QPushButton *>(widget))
-            texts.push_back({button, button->text(), palette.color(QPalette::ButtonText),
-                             palette.color(QPalette::Button)});
-        else if (auto *table = qobject_cast<QTableWidget *>(widget))
-            for (const QTableWidgetItem *item : cells(table)) // on their own ground or the table's
-                texts.push_back({table, item->text(), palette.color(QPalette::Text),
-                                 item->background().style() ? item->background().color()
-                                                            : palette.color(QPalette::Base)});
-    }
-    std::erase_if(texts, [](const DrawnText &drawn) { return drawn.text.isEmpty(); });
-    return texts;
-}
-
 // Every text of a window a user can read, with the control it is in: what
 // drawnTexts finds, and the menus (their own entries in the bar) and entries.
 QList<std::pair<const QObject *, QString>> readableTexts(QWidget *window)
@@ -302,50 +224,6 @@ bool sameInEveryLanguage(QString text)
 
 // Texts drawn smaller than this are hard to read.
 constexpr qreal SmallestReadablePointSize = 7;
-
-// Text of 18 points, or 14 points bold, counts as large and needs less.
-double neededContrast(const QFont &font)
-{
-    const bool large = font.pointSizeF() >= 18 || (font.bold() && font.pointSizeF() >= 14);
-    return large ? 3.0 : 4.5;
-}
-
-// A dark desktop theme, as dark colour schemes of Plasma and qt6ct set it.
-QPalette darkPalette()
-{
-    QPalette palette;
-    const QColor dark(0x35, 0x35, 0x35);
-    const QColor darker(0x2A, 0x2A, 0x2A);
-    const QColor light(0xE8, 0xE8, 0xE8);
-    for (const auto &[role, colour] : {std::pair{QPalette::Window, dark},
-                                       {QPalette::WindowText, light},
-                                       {QPalette::Base, darker},
-                                       {QPalette::AlternateBase, dark},
-                                       {QPalette::Text, light},
-                                       {QPalette::Button, dark},
-                                       {QPalette::ButtonText, light},
-                                       {QPalette::ToolTipBase, dark},
-                                       {QPalette::ToolTipText, light}})
-        palette.setColor(role, colour);
-    return palette;
-}
-
-// The desktop's palette for as long as it lives.
-class DesktopPalette
-{
-public:
-    explicit DesktopPalette(const QPalette &palette)
-        : m_previous(QApplication::palette())
-    {
-        QApplication::setPalette(palette);
-    }
-    ~DesktopPalette() { QApplication::setPalette(m_previous); }
-    DesktopPalette(const DesktopPalette &) = delete;
-    DesktopPalette &operator=(const DesktopPalette &) = delete;
-
-private:
-    QPalette m_previous;
-};
 
 } // namespace
 

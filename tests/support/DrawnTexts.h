@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+
+#include <vector>
+
+class QTableWidget;
+class QTableWidgetItem;
+class QWidget;
+
+// The texts a window draws, with the colours they are drawn in, for the
+// window text tests.
+namespace support {
+
+struct DrawnText
+{
+    const QWidget *control;
+    QString text;
+    QColor colour;
+    QColor ground;
+};
+
+// Every text a window shows, with the colours it is drawn in.
+std::vector<DrawnText> drawnTexts(QWidget *window);
+
+// The cells of a table, but for those under a cell that spans them.
+QList<QTableWidgetItem *> cells(const QTableWidget *table);
+
+} // namespace support
