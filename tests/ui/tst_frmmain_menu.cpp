@@ -3,12 +3,11 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowPlacement.h"
-#include "report/ResultPage.h"
-#include "ui/look/ResultPageLook.h"
 #include "risktest/Scoring.h"
 #include "settings/SettingsStore.h"
 #include "ui/LinkLabel.h"
 #include "ui/about/frmAbout.h"
+#include "ui/look/ResultPageLook.h"
 #include "ui/main/frmMain.h"
 
 #include <QAction>
@@ -19,7 +18,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -340,9 +338,7 @@ private Q_SLOTS:
                                    shown && shown->run.heightRow == height ? 3 : 0);
         // The result's band as risktest, the score window, result page and panel give it.
         const QString printed =
-            shown ? report::resultPage(*shown, ui::UserLocale().locale, ui::resultPageLook())
-                        ->toPlainText()
-                  : QString();
+            shown ? report::resultPage(*shown, {}, ui::resultPageLook())->toPlainText() : u""_s;
         for (const risktest::RiskBand &each : risktest::riskBands()) {
             const bool yours = shown && each.contains(shown->result.score);
             QVERIFY(!shown || printed.contains(each.scores + u'\n' + each.verdict));
