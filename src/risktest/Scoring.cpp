@@ -175,8 +175,15 @@ QString physicianNote()
 
 RiskResult calculateRisk(const RiskTestRun &run)
 {
+    // The score is a 16-bit number, as every number of the test is, and a
+    // sum outside its range is an overflow, which is not kept. The points of
+    // a run add up to 22 at most, so it never happens; the check stays
+    // because the test's arithmetic is designed with it.
     const Points points = runPoints(run.answers, run.weightPoints);
-    const auto score = static_cast<qint16>(points.total());
+    const int total = points.total();
+    const bool fits =
+        total >= std::numeric_limits<qint16>::min() && total <= std::numeric_limits<qint16>::max();
+    const qint16 score = fits ? static_cast<qint16>(total) : 0;
     return {score, scoreLine(score), verdictFor(score), points};
 }
 
