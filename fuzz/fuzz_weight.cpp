@@ -52,8 +52,11 @@ void checkKilograms(const QString &text, const QLocale &locale)
                     weight);
     KELO_FUZZ_CHECK(
         risktest::parseWeight(inLocaleDigits(text, locale), locale, UnitSystem::Metric) == weight);
-    static const QRegularExpression plainDecimal(u"^[0-9]*[.,]?[0-9]*$"_s);
-    static const QRegularExpression maybeThousands(u"^[0-9]{1,3}[.,][0-9]{3}$"_s);
+    // Anchored at the very end: "$" alone would let a line break through.
+    static const QRegularExpression plainDecimal(
+        QRegularExpression::anchoredPattern(u"[0-9]*[.,]?[0-9]*"_s));
+    static const QRegularExpression maybeThousands(
+        QRegularExpression::anchoredPattern(u"[0-9]{1,3}[.,][0-9]{3}"_s));
     const QString trimmed = text::trimSpaces(text);
     if (!plainDecimal.match(trimmed).hasMatch())
         return;
