@@ -15,7 +15,7 @@ sanitizer_stage() {
     cmake -S "$root" -B "$build-asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DKELO_SANITIZE=ON || return 1
     cmake --build "$build-asan" --parallel || return 1
-    (cd "$build-asan" && ctest --output-on-failure --timeout 300) || return 1
+    (cd "$build-asan" && ctest --output-on-failure --timeout 300 --parallel 2) || return 1
 }
 
 fuzz_stage() {
@@ -35,7 +35,9 @@ fi
 
 cd "$build"
 status=0
-ctest --output-on-failure --timeout 300 || status=$?
+# Two at a time: the end-to-end tests mostly wait on other processes, and
+# the reproducible-build test, which builds the program twice, starts first.
+ctest --output-on-failure --timeout 300 --parallel 2 || status=$?
 if [ -n "$failed" ] && [ "$status" -eq 0 ]; then
     status=1
 fi
