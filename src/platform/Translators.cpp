@@ -14,10 +14,12 @@ namespace {
 //: pt_BR. Never shown.
 constexpr char LanguageMarker[] = QT_TRANSLATE_NOOP("Translators", "LANGUAGE_CODE");
 
+// The .ts file names the language. Qt has some of its own by region
+// ("qtbase_pt_BR", "qtbase_zh_CN"), and load() drops the region where it has
+// none: "es_419" and "es" load "qtbase_es".
 QString languageOf(const QTranslator &translator)
 {
-    // The .ts file names the language; "es_419" and "es" load Qt's "qtbase_es".
-    return translator.language().section(u'_', 0, 0).section(u'-', 0, 0);
+    return translator.language().replace(u'-', u'_');
 }
 
 } // namespace

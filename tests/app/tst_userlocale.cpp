@@ -51,24 +51,48 @@ class UserLocaleTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Portugal's Portuguese is not Brazil's: it has none of its own and falls
+    // to the next language the user speaks, English at the end, unless the
+    // user lists Brazil's after it. Traditional Chinese readers get no
+    // Simplified Chinese either.
     void translationFile_firstLanguageSpokenWins_data()
     {
         QTest::addColumn<QStringList>("languages");
-        QTest::addColumn<bool>("spanish");
-        QTest::newRow("latinAmerica") << QStringList{u"es-419"_s} << true;
-        QTest::newRow("spanishAfterGerman") << QStringList{u"de-DE"_s, u"es-MX"_s} << true;
-        QTest::newRow("englishBeforeSpanish") << QStringList{u"en-GB"_s, u"es"_s} << false;
-        QTest::newRow("cLocale") << QStringList{u"C"_s, u"es"_s} << false;
-        QTest::newRow("unspoken") << QStringList{u"de-DE"_s, u"fr"_s} << false;
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QLocale::Language>("language");
+        const QString es = u":/i18n/kelo_es.qm"_s;
+        const QString pt = u":/i18n/kelo_pt_BR.qm"_s;
+        const QString zh = u":/i18n/kelo_zh_CN.qm"_s;
+        QTest::newRow("latinAmerica") << QStringList{u"es-419"_s} << es << QLocale::Spanish;
+        QTest::newRow("spanishAfterGerman")
+            << QStringList{u"de-DE"_s, u"es-MX"_s} << es << QLocale::Spanish;
+        QTest::newRow("englishBeforeSpanish")
+            << QStringList{u"en-GB"_s, u"es"_s} << QString() << QLocale::English;
+        QTest::newRow("cLocale") << QStringList{u"C"_s, u"es"_s} << QString() << QLocale::English;
+        QTest::newRow("unspoken")
+            << QStringList{u"de-DE"_s, u"it"_s} << QString() << QLocale::English;
+        QTest::newRow("france") << QStringList{u"fr_FR"_s} << u":/i18n/kelo_fr.qm"_s
+                                << QLocale::French;
+        QTest::newRow("canadianFrenchAfterGerman")
+            << QStringList{u"de"_s, u"fr-CA"_s} << u":/i18n/kelo_fr.qm"_s << QLocale::French;
+        QTest::newRow("brazil") << QStringList{u"pt_BR"_s} << pt << QLocale::Portuguese;
+        QTest::newRow("portugal") << QStringList{u"pt_PT"_s} << QString() << QLocale::English;
+        QTest::newRow("portugalThenSpanish")
+            << QStringList{u"pt_PT"_s, u"es"_s} << es << QLocale::Spanish;
+        QTest::newRow("portugalThenBrazil")
+            << QStringList{u"pt_PT"_s, u"pt_BR"_s} << pt << QLocale::Portuguese;
+        QTest::newRow("mainlandChina") << QStringList{u"zh_CN"_s} << zh << QLocale::Chinese;
+        QTest::newRow("taiwan") << QStringList{u"zh_TW"_s} << QString() << QLocale::English;
     }
 
     void translationFile_firstLanguageSpokenWins()
     {
         QFETCH(QStringList, languages);
-        QFETCH(bool, spanish);
+        QFETCH(QString, file);
+        QFETCH(QLocale::Language, language);
         const app::Translation translation = app::translationFor(languages);
-        QCOMPARE(translation.file, spanish ? u":/i18n/kelo_es.qm"_s : QString());
-        QCOMPARE(translation.language, spanish ? QLocale::Spanish : QLocale::English);
+        QCOMPARE(translation.file, file);
+        QCOMPARE(translation.language, language);
     }
 
     // Qt reports C and POSIX as metric; they keep feet, inches and pounds.

@@ -43,7 +43,12 @@ names Depends >"$PKG_TMP/depends"
 for dependency in libc6 libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6; do
     grep -qx "$dependency" "$PKG_TMP/depends" || fail "Depends lacks $dependency"
 done
-names Recommends | grep -qx qt6-wayland || fail "Recommends lacks qt6-wayland"
+# The Wayland platform plugin, and the fonts of the Chinese translation's
+# glyphs and of the scripts to come.
+names Recommends >"$PKG_TMP/recommends"
+for recommended in qt6-wayland fonts-noto-cjk fonts-noto-core; do
+    grep -qx "$recommended" "$PKG_TMP/recommends" || fail "Recommends lacks $recommended"
+done
 
 # dpkg-deb -c: mode owner size date time path. Every entry lies under /usr
 # (an absolute install destination would leak a build path) and is root's.

@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -26,6 +27,12 @@ QColor groundOf(const QWidget *widget)
 }
 
 } // namespace
+
+qreal smallestReadablePointSize(const QString &text)
+{
+    static const QRegularExpression denseScripts(u"[\\p{Han}\\p{Devanagari}\\p{Arabic}]"_s);
+    return text.contains(denseScripts) ? 8 : 7;
+}
 
 QList<QTableWidgetItem *> cells(const QTableWidget *table)
 {

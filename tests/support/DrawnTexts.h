@@ -25,6 +25,11 @@ struct DrawnText
 // Every text a window shows, with the colours it is drawn in.
 std::vector<DrawnText> drawnTexts(QWidget *window);
 
+// The smallest point size a text may be drawn in and stay readable: 7 for
+// Latin letters, 8 for Chinese characters and for Devanagari and Arabic
+// letters, whose strokes and marks run together sooner.
+qreal smallestReadablePointSize(const QString &text);
+
 // The cells of a table, but for those under a cell that spans them.
 QList<QTableWidgetItem *> cells(const QTableWidget *table);
 

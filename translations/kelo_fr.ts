@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation>Utilisation : %1 [options]</translation>
+        <translation>Utilisation&#x202f;: %1 [options]</translation>
     </message>
     <message>
         <source>Estimates the risk of type 2 diabetes from a short questionnaire.</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>argument inattendu « %1 ».</translation>
+        <translation>argument inattendu «&#x202f;%1&#x202f;».</translation>
     </message>
 </context>
 <context>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Si vous avez aimé ce logiciel, les autres logiciels Orvane Softwares vous intéresseront certainement. Partis d’un seul logiciel, nous sommes devenus la plus grande source de logiciels d’orvane au monde. Astrologie, voyance, tarot, numérologie ou ésotérisme : nous avons des logiciels dans tous les domaines, pour que chacun choisisse selon ses centres d’intérêt.</translation>
+        <translation>Si vous avez aimé ce logiciel, les autres logiciels Orvane Softwares vous intéresseront certainement. Partis d’un seul logiciel, nous sommes devenus la plus grande source de logiciels d’orvane au monde. Astrologie, voyance, tarot, numérologie ou ésotérisme&#x202f;: nous avons des logiciels dans tous les domaines, pour que chacun choisisse selon ses centres d’intérêt.</translation>
     </message>
     <message>
         <source>All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -76,22 +76,22 @@
     <message>
         <source>Printing is not available: its module was not found at:
 %1</source>
-        <translation>Impression impossible : son module est introuvable à l’emplacement :
+        <translation>Impression impossible&#x202f;: son module est introuvable à l’emplacement&#x202f;:
 %1</translation>
     </message>
     <message>
         <source>Printing is not available: its module could not be loaded.
 %1</source>
-        <translation>Impression impossible : son module n’a pas pu être chargé.
+        <translation>Impression impossible&#x202f;: son module n’a pas pu être chargé.
 %1</translation>
     </message>
     <message>
         <source>Printing is not available: %1 is not this program&apos;s printing module.</source>
-        <translation>Impression impossible : %1 n’est pas le module d’impression de ce logiciel.</translation>
+        <translation>Impression impossible&#x202f;: %1 n’est pas le module d’impression de ce logiciel.</translation>
     </message>
     <message>
         <source>The result could not be printed: the printer did not start or did not finish the page.</source>
-        <translation>Impossible d’imprimer le résultat : l’imprimante n’a pas démarré ou n’a pas terminé la page.</translation>
+        <translation>Impossible d’imprimer le résultat&#x202f;: l’imprimante n’a pas démarré ou n’a pas terminé la page.</translation>
     </message>
 </context>
 <context>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>This referral is too long to send. Please shorten your message, or another box, and press Refer A Friend Now again.</source>
-        <translation>Cette recommandation est trop longue pour être envoyée. Raccourcissez votre message ou un autre champ, puis cliquez de nouveau sur « Recommander maintenant ».</translation>
+        <translation>Cette recommandation est trop longue pour être envoyée. Raccourcissez votre message ou un autre champ, puis cliquez de nouveau sur «&#x202f;Recommander maintenant&#x202f;».</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -168,15 +168,15 @@
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#x202f;:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#x202f;:</translation>
     </message>
     <message>
         <source>Weight:</source>
-        <translation>Poids :</translation>
+        <translation>Poids&#x202f;:</translation>
     </message>
     <message>
         <source>Points</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Weight limit for a height of %1: %2</source>
-        <translation>Poids limite pour une taille de %1 : %2</translation>
+        <translation>Poids limite pour une taille de %1&#x202f;: %2</translation>
     </message>
     <message>
         <source>Weight limit</source>
@@ -211,37 +211,16 @@
         <translation>Résultat</translation>
     </message>
     <message>
-        <source>%1 to %2 points</source>
-        <translation>De %1 à %2 points</translation>
-    </message>
-    <message>
         <source>How the score works</source>
         <translation>Comment le score est calculé</translation>
     </message>
     <message>
         <source>Each answer adds the points shown beside it, and a weight at or above the limit for the height adds %1 points. The total falls in one of three bands:</source>
-        <translation>Chaque réponse ajoute les points indiqués à côté d’elle, et un poids égal ou supérieur à la limite pour la taille ajoute %1 points. Le total se situe dans l’une de ces trois tranches :</translation>
-    </message>
-    <message>
-        <source>%1 points or more</source>
-        <translation>%1 points ou plus</translation>
+        <translation>Chaque réponse ajoute les points indiqués à côté d’elle, et un poids égal ou supérieur à la limite pour la taille ajoute %1 points. Le total se situe dans l’une de ces trois tranches&#x202f;:</translation>
     </message>
     <message>
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
-        <translation>Le score est une aide au dépistage, pas un diagnostic : seul un médecin peut dire si vous avez un diabète.</translation>
-    </message>
-</context>
-<context>
-    <name>ScoreSheet</name>
-    <message>
-        <source>%1 to %2</source>
-        <extracomment>A range of scores, e.g. &quot;3 to 9&quot;</extracomment>
-        <translation>De %1 à %2</translation>
-    </message>
-    <message>
-        <source>%1 or more</source>
-        <extracomment>The scores from this one up, e.g. &quot;10 or more&quot;</extracomment>
-        <translation>%1 ou plus</translation>
+        <translation>Le score est une aide au dépistage, pas un diagnostic&#x202f;: seul un médecin peut dire si vous avez un diabète.</translation>
     </message>
 </context>
 <context>
@@ -270,43 +249,53 @@
     </message>
     <message>
         <source>1. What is your age?</source>
-        <translation>1. Quel âge avez-vous ?</translation>
+        <translation>1. Quel âge avez-vous&#x202f;?</translation>
     </message>
     <message>
         <source>2. Do you have any brother or sister suffering from diabetes?</source>
-        <translation>2. Avez-vous un frère ou une sœur qui a le diabète ?</translation>
+        <translation>2. Avez-vous un frère ou une sœur qui a le diabète&#x202f;?</translation>
     </message>
     <message>
         <source>3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?</source>
-        <translation>3. Faites-vous de l’exercice au moins 3 fois par semaine, pendant au moins 30 minutes par jour ?</translation>
+        <translation>3. Faites-vous de l’exercice au moins 3 fois par semaine, pendant au moins 30 minutes par jour&#x202f;?</translation>
     </message>
     <message>
         <source>4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?</source>
-        <translation>4. Êtes-vous une femme ayant eu un bébé de 9 livres (environ 4 kg) ou plus à la naissance ?</translation>
+        <translation>4. Êtes-vous une femme ayant eu un bébé de 9&#xa0;livres (environ 4&#xa0;kg) ou plus à la naissance&#x202f;?</translation>
     </message>
     <message>
         <source>5. Do you have any parent (father or mother) suffering from diabetes?</source>
-        <translation>5. L’un de vos parents (père ou mère) a-t-il le diabète ?</translation>
+        <translation>5. L’un de vos parents (père ou mère) a-t-il le diabète&#x202f;?</translation>
     </message>
     <message>
         <source>You are at a Very Low Risk of having Type 2 Diabetes now.</source>
-        <translation>Vous avez actuellement un risque très faible d’avoir un diabète de type 2.</translation>
+        <translation>Vous avez actuellement un risque très faible d’avoir un diabète de type&#xa0;2.</translation>
     </message>
     <message>
         <source>You are at a Low Risk of having Type 2 Diabetes now.</source>
-        <translation>Vous avez actuellement un risque faible d’avoir un diabète de type 2.</translation>
+        <translation>Vous avez actuellement un risque faible d’avoir un diabète de type&#xa0;2.</translation>
     </message>
     <message>
         <source>You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor.</source>
-        <translation>Vous avez actuellement un risque élevé d’avoir un diabète de type 2. Consultez votre médecin.</translation>
+        <translation>Vous avez actuellement un risque élevé d’avoir un diabète de type&#xa0;2. Consultez votre médecin.</translation>
     </message>
     <message>
         <source>Your Score is: %1</source>
-        <translation>Votre score : %1</translation>
+        <translation>Votre score&#x202f;: %1</translation>
     </message>
     <message>
         <source>P. S: Kindly consult your physician before taking any drastic steps.</source>
-        <translation>P.-S. : consultez votre médecin avant de prendre toute mesure radicale.</translation>
+        <translation>P.-S.&#x202f;: consultez votre médecin avant de prendre toute mesure radicale.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of scores, e.g. &quot;3 to 9&quot;</extracomment>
+        <translation>De %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <extracomment>The scores from this one up, e.g. &quot;10 or more&quot;</extracomment>
+        <translation>%1 ou plus</translation>
     </message>
 </context>
 <context>
@@ -323,7 +312,7 @@
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
         <translation>Une mise à jour de ce logiciel est peut-être disponible.
-Voulez-vous rechercher les mises à jour ?</translation>
+Voulez-vous rechercher les mises à jour&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -381,7 +370,7 @@ Voulez-vous rechercher les mises à jour ?</translation>
     </message>
     <message>
         <source>%1: Exit Screen</source>
-        <translation>%1 : écran de sortie</translation>
+        <translation>%1&#x202f;: écran de sortie</translation>
     </message>
 </context>
 <context>
@@ -396,7 +385,7 @@ Voulez-vous rechercher les mises à jour ?</translation>
     </message>
     <message>
         <source>Diabetes is a very serious disease that can lead to a lot of complications if left untreated. This can lead to heart disease, strokes, kidney failure and amputations.</source>
-        <translation>Le diabète est une maladie très grave. Non traité, il peut entraîner de nombreuses complications : maladies cardiaques, AVC, insuffisance rénale et amputations.</translation>
+        <translation>Le diabète est une maladie très grave. Non traité, il peut entraîner de nombreuses complications&#x202f;: maladies cardiaques, AVC, insuffisance rénale et amputations.</translation>
     </message>
     <message>
         <source>Kelo Diabetes Risk Calculator helps you understand this disease better and take precaution on time.</source>
@@ -444,7 +433,7 @@ Voulez-vous rechercher les mises à jour ?</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Mettez ce logiciel aux couleurs de votre site et gagnez en fidélité et en trafic. Placez ici le nom et le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Mettez ce logiciel aux couleurs de votre site et gagnez en fidélité et en trafic. Placez ici le nom et le lien de votre site. Voir «&#x202f;Aide&#x202f;». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -488,7 +477,7 @@ Voulez-vous rechercher les mises à jour ?</translation>
     </message>
     <message>
         <source>How Is My Score &amp;Calculated?</source>
-        <translation>Comment mon score est-il &amp;calculé ?</translation>
+        <translation>Comment mon score est-il &amp;calculé&#x202f;?</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -534,7 +523,7 @@ Voulez-vous rechercher les mises à jour ?</translation>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#x202f;?</translation>
     </message>
     <message>
         <source>Save Result as PDF</source>
@@ -546,18 +535,19 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Impossible d’enregistrer « %1 » : %2</translation>
+        <translation>Impossible d’enregistrer «&#x202f;%1&#x202f;»&#x202f;: %2</translation>
     </message>
     <message>
-        <source>Please enter a valid weight in kilograms</source>
-        <translation>Saisissez un poids valide en kilogrammes</translation>
+        <source>Please enter a valid weight in kilograms, e.g. %1</source>
+        <extracomment>%1 is 80.5 as the language writes it: &quot;80,5&quot;, &quot;٨٠٫٥&quot;</extracomment>
+        <translation>Saisissez un poids valide en kilogrammes, par ex. %1</translation>
     </message>
 </context>
 <context>
     <name>frmScore</name>
     <message>
         <source>How Is My Score Calculated?</source>
-        <translation>Comment mon score est-il calculé ?</translation>
+        <translation>Comment mon score est-il calculé&#x202f;?</translation>
     </message>
     <message>
         <source>Your score adds up the points of your answers and of your weight. The higher the score, the higher the risk.</source>
@@ -581,7 +571,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Your answers: %1 points</source>
-        <translation>Vos réponses : %1 points</translation>
+        <translation>Vos réponses&#x202f;: %1 points</translation>
     </message>
     <message>
         <source>Points for Weight</source>
@@ -589,7 +579,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>At or above this weight: %1 points</source>
-        <translation>À partir de ce poids : %1 points</translation>
+        <translation>À partir de ce poids&#x202f;: %1 points</translation>
     </message>
     <message>
         <source>Height</source>
@@ -609,7 +599,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Your weight: %1, %2 points</source>
-        <translation>Votre poids : %1, %2 points</translation>
+        <translation>Votre poids&#x202f;: %1, %2 points</translation>
     </message>
     <message>
         <source>Risk by Score</source>
@@ -648,17 +638,17 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>%1 cm</source>
         <extracomment>An entry of the height list: %1 is whole centimetres.</extracomment>
-        <translation>%1 cm</translation>
+        <translation>%1&#xa0;cm</translation>
     </message>
     <message>
         <source>%1 kg</source>
         <extracomment>A weight as entered: %1 is the number of kilograms as typed.</extracomment>
-        <translation>%1 kg</translation>
+        <translation>%1&#xa0;kg</translation>
     </message>
     <message>
         <source>%1 pounds</source>
         <extracomment>A weight as entered: %1 is the number of pounds as typed.</extracomment>
-        <translation>%1 livres</translation>
+        <translation>%1&#xa0;livres</translation>
     </message>
 </context>
 </TS>

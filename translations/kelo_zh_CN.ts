@@ -1,58 +1,58 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="pt_BR">
+<TS version="2.1" language="zh_CN">
 <context>
     <name>CommandLine</name>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation>Uso: %1 [opções]</translation>
+        <translation>用法：%1 [选项]</translation>
     </message>
     <message>
         <source>Estimates the risk of type 2 diabetes from a short questionnaire.</source>
-        <translation>Estima o risco de diabetes tipo 2 a partir de um questionário curto.</translation>
+        <translation>通过一份简短的问卷估计患2型糖尿病的风险。</translation>
     </message>
     <message>
         <source>Displays this help and exits.</source>
-        <translation>Mostra esta ajuda e sai.</translation>
+        <translation>显示此帮助并退出。</translation>
     </message>
     <message>
         <source>Displays version information and exits.</source>
-        <translation>Mostra as informações da versão e sai.</translation>
+        <translation>显示版本信息并退出。</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation>argumento inesperado “%1”.</translation>
+        <translation>意外的参数“%1”。</translation>
     </message>
 </context>
 <context>
     <name>ExitScreenTexts</name>
     <message>
         <source>Orvane Softwares, such as this can be created and maintained only with your support. The best way to support Orvane Board is to visit %1 regularly and take part in the discussions and other activities on the board.</source>
-        <translation>Programas da Orvane Softwares como este só podem ser criados e mantidos com o seu apoio. A melhor forma de apoiar o Orvane Board é visitar %1 com regularidade e participar das discussões e das outras atividades do fórum.</translation>
+        <translation>像本软件这样的 Orvane Softwares 程序，只有在您的支持下才能开发和维护。支持 Orvane Board 的最好方式，就是经常访问 %1，参与论坛上的讨论和其他活动。</translation>
     </message>
     <message>
         <source>Visit %1 regularly. Support %1 by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting %1</source>
-        <translation>Visite %1 com regularidade. Apoie %1 participando das discussões e atividades. Sem as suas visitas a %1, estes programas não podem ter suporte nem ser mantidos.</translation>
+        <translation>请经常访问 %1。参与讨论和其他活动，就是对 %1 的支持。没有您经常访问 %1，这些软件就无法得到支持和维护。</translation>
     </message>
     <message>
         <source>%1 is a FREE online discussion forum for all things orvane. To help %1 develop and maintain this software visit Pellora regularly.</source>
-        <translation>%1 é um fórum de discussão on-line GRATUITO sobre tudo o que se refere a orvane. Para ajudar %1 a desenvolver e manter este programa, visite Pellora com regularidade.</translation>
+        <translation>%1 是一个免费的在线论坛，讨论与 orvane 有关的一切。为帮助 %1 开发和维护本软件，请经常访问 Pellora。</translation>
     </message>
     <message>
         <source>%1 needs your help. All you need to do is visit %1 regularly and take part in the various discussions and activites to help us maintain and develop more Orvane Softwares.</source>
-        <translation>%1 precisa da sua ajuda. Basta visitar %1 com regularidade e participar das discussões e atividades para nos ajudar a manter e criar mais programas da Orvane Softwares.</translation>
+        <translation>%1 需要您的帮助。您只需经常访问 %1，参与各种讨论和活动，就能帮助我们维护和开发更多 Orvane Softwares 程序。</translation>
     </message>
     <message>
         <source>Click Here To Visit www.%1 Now</source>
-        <translation>Clique aqui para visitar www.%1</translation>
+        <translation>点击此处立即访问 www.%1</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Se você gostou deste programa, com certeza vai se interessar pelos outros programas da Orvane Softwares. De um único programa, crescemos até nos tornar a maior fonte de programas de orvane do mundo. Astrologia, vidência, tarô, numerologia ou ocultismo: temos programas em todas as áreas, para que nossos usuários escolham conforme os seus interesses.</translation>
+        <translation>如果您喜欢本软件，一定也会对我们的其他 Orvane Softwares 程序感兴趣。我们从一款软件起步，如今已成为全球最大的 orvane 软件资源库。占星、通灵、塔罗、数字命理、神秘学，各个领域都有我们的程序，用户可以按自己的兴趣广泛选择。</translation>
     </message>
     <message>
         <source>All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Todos os programas da coleção Orvane Softwares são simples e fáceis de usar. Além de divertidos, são muito informativos. Experimente-os hoje mesmo e compartilhe sua experiência com seus amigos e familiares. </translation>
+        <translation>Orvane Softwares 系列的所有程序都简单易用，不仅有趣，而且内容丰富。今天就来试试，并与亲友分享您的体验吧。 </translation>
     </message>
 </context>
 <context>
@@ -60,15 +60,15 @@
     <message>
         <source>Diabetes risk result %1.pdf</source>
         <extracomment>The file name the result is first offered under; %1 is the date, 2024-05-31.</extracomment>
-        <translation>Resultado do risco de diabetes %1.pdf</translation>
+        <translation>糖尿病风险测试结果 %1.pdf</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation>Já existe uma pasta com esse nome.</translation>
+        <translation>已有同名的文件夹。</translation>
     </message>
     <message>
         <source>Diabetes Risk Test Result</source>
-        <translation>Resultado do teste de risco de diabetes</translation>
+        <translation>糖尿病风险测试结果</translation>
     </message>
 </context>
 <context>
@@ -76,172 +76,151 @@
     <message>
         <source>Printing is not available: its module was not found at:
 %1</source>
-        <translation>Não é possível imprimir: o módulo de impressão não foi encontrado em:
+        <translation>无法打印：在以下位置找不到打印模块：
 %1</translation>
     </message>
     <message>
         <source>Printing is not available: its module could not be loaded.
 %1</source>
-        <translation>Não é possível imprimir: não foi possível carregar o módulo de impressão.
+        <translation>无法打印：打印模块无法加载。
 %1</translation>
     </message>
     <message>
         <source>Printing is not available: %1 is not this program&apos;s printing module.</source>
-        <translation>Não é possível imprimir: %1 não é o módulo de impressão deste programa.</translation>
+        <translation>无法打印：%1 不是本程序的打印模块。</translation>
     </message>
     <message>
         <source>The result could not be printed: the printer did not start or did not finish the page.</source>
-        <translation>Não foi possível imprimir o resultado: a impressora não começou ou não terminou a página.</translation>
+        <translation>无法打印结果：打印机没有开始打印，或没有打完这一页。</translation>
     </message>
 </context>
 <context>
     <name>PromptTextBox</name>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>O endereço de e-mail não pode conter espaços</translation>
+        <translation>电子邮件地址不能包含空格</translation>
     </message>
 </context>
 <context>
     <name>Referral</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Digite dois endereços de e-mail diferentes</translation>
+        <translation>请输入两个不同的电子邮件地址</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Digite um endereço de e-mail válido</translation>
+        <translation>请输入有效的电子邮件地址</translation>
     </message>
     <message>
         <source>This referral is too long to send. Please shorten your message, or another box, and press Refer A Friend Now again.</source>
-        <translation>Esta indicação é longa demais para ser enviada. Encurte sua mensagem ou outro campo e clique de novo em “Indicar agora”.</translation>
+        <translation>推荐内容太长，无法发送。请缩短您的留言或其他某一栏，然后再次点击“立即推荐”。</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation>Seu nome</translation>
+        <translation>您的姓名</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Digite seu nome</translation>
+        <translation>请输入您的姓名</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation>Seu e-mail</translation>
+        <translation>您的电子邮件地址</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation>Digite seu e-mail</translation>
+        <translation>请输入您的电子邮件地址</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation>Sua mensagem</translation>
+        <translation>您的留言</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation>Digite sua mensagem</translation>
+        <translation>请输入您的留言</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Nome do seu amigo</translation>
+        <translation>朋友的姓名</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Digite o nome do seu amigo</translation>
+        <translation>请输入朋友的姓名</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>E-mail do seu amigo</translation>
+        <translation>朋友的电子邮件地址</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Digite o e-mail do seu amigo</translation>
+        <translation>请输入朋友的电子邮件地址</translation>
     </message>
 </context>
 <context>
     <name>ResultPage</name>
     <message>
         <source>Diabetes Risk Test Result</source>
-        <translation>Resultado do teste de risco de diabetes</translation>
+        <translation>糖尿病风险测试结果</translation>
     </message>
     <message>
         <source>Taken on %1</source>
-        <translation>Realizado em %1</translation>
+        <translation>测试时间：%1</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nome:</translation>
+        <translation>姓名：</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation>Altura:</translation>
+        <translation>身高：</translation>
     </message>
     <message>
         <source>Weight:</source>
-        <translation>Peso:</translation>
+        <translation>体重：</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation>Pontos</translation>
+        <translation>得分</translation>
     </message>
     <message>
         <source>Weight limit for a height of %1: %2</source>
-        <translation>Peso limite para a altura de %1: %2</translation>
+        <translation>身高 %1 的体重上限：%2</translation>
     </message>
     <message>
         <source>Weight limit</source>
-        <translation>Peso limite</translation>
+        <translation>体重上限</translation>
     </message>
     <message>
         <source>At or above the limit</source>
-        <translation>Igual ou acima do limite</translation>
+        <translation>达到或超过上限</translation>
     </message>
     <message>
         <source>Below the limit</source>
-        <translation>Abaixo do limite</translation>
+        <translation>低于上限</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation>Total</translation>
+        <translation>总分</translation>
     </message>
     <message>
         <source>Your answers</source>
-        <translation>Suas respostas</translation>
+        <translation>您的回答</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation>Resultado</translation>
-    </message>
-    <message>
-        <source>%1 to %2 points</source>
-        <translation>De %1 a %2 pontos</translation>
+        <translation>结果</translation>
     </message>
     <message>
         <source>How the score works</source>
-        <translation>Como a pontuação é calculada</translation>
+        <translation>计分方法</translation>
     </message>
     <message>
         <source>Each answer adds the points shown beside it, and a weight at or above the limit for the height adds %1 points. The total falls in one of three bands:</source>
-        <translation>Cada resposta soma os pontos indicados ao lado dela, e um peso igual ou acima do limite para a altura soma %1 pontos. O total fica em uma destas três faixas:</translation>
-    </message>
-    <message>
-        <source>%1 points or more</source>
-        <translation>%1 pontos ou mais</translation>
+        <translation>每个回答计入旁边所示的分值；体重达到或超过该身高的上限时，再加%1分。总分属于以下三个区间之一：</translation>
     </message>
     <message>
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
-        <translation>A pontuação ajuda no rastreamento, mas não é um diagnóstico: só um médico pode dizer se você tem diabetes.</translation>
-    </message>
-</context>
-<context>
-    <name>ScoreSheet</name>
-    <message>
-        <source>%1 to %2</source>
-        <extracomment>A range of scores, e.g. &quot;3 to 9&quot;</extracomment>
-        <translation>De %1 a %2</translation>
-    </message>
-    <message>
-        <source>%1 or more</source>
-        <extracomment>The scores from this one up, e.g. &quot;10 or more&quot;</extracomment>
-        <translation>%1 ou mais</translation>
+        <translation>本得分是筛查的辅助手段，不是诊断：只有医生才能判断您是否患有糖尿病。</translation>
     </message>
 </context>
 <context>
@@ -249,64 +228,74 @@
     <message>
         <source>Yes</source>
         <extracomment>An answer to a question of the risk test</extracomment>
-        <translation>Sim</translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
         <extracomment>An answer to a question of the risk test</extracomment>
-        <translation>Não</translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>Less than 45 years old</source>
-        <translation>Menos de 45 anos</translation>
+        <translation>未满45岁</translation>
     </message>
     <message>
         <source>Between 45 to 64 years old</source>
-        <translation>Entre 45 e 64 anos</translation>
+        <translation>45至64岁</translation>
     </message>
     <message>
         <source>65 years old or more</source>
-        <translation>65 anos ou mais</translation>
+        <translation>65岁及以上</translation>
     </message>
     <message>
         <source>1. What is your age?</source>
-        <translation>1. Qual é a sua idade?</translation>
+        <translation>1. 您的年龄是多少？</translation>
     </message>
     <message>
         <source>2. Do you have any brother or sister suffering from diabetes?</source>
-        <translation>2. Você tem algum irmão ou irmã com diabetes?</translation>
+        <translation>2. 您的兄弟姐妹中有人患糖尿病吗？</translation>
     </message>
     <message>
         <source>3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?</source>
-        <translation>3. Você pratica exercícios pelo menos 3 vezes por semana, por pelo menos 30 minutos por dia?</translation>
+        <translation>3. 您是否每周至少运动3天，每天至少30分钟？</translation>
     </message>
     <message>
         <source>4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?</source>
-        <translation>4. Você é uma mulher que teve um bebê que pesou 9 libras (cerca de 4 kg) ou mais ao nascer?</translation>
+        <translation>4. 您是否为曾生下出生体重9磅（约4.1千克）或以上婴儿的女性？</translation>
     </message>
     <message>
         <source>5. Do you have any parent (father or mother) suffering from diabetes?</source>
-        <translation>5. Seu pai ou sua mãe tem diabetes?</translation>
+        <translation>5. 您的父母（父亲或母亲）中有人患糖尿病吗？</translation>
     </message>
     <message>
         <source>You are at a Very Low Risk of having Type 2 Diabetes now.</source>
-        <translation>Neste momento, você tem risco muito baixo de ter diabetes tipo 2.</translation>
+        <translation>您目前患2型糖尿病的风险很低。</translation>
     </message>
     <message>
         <source>You are at a Low Risk of having Type 2 Diabetes now.</source>
-        <translation>Neste momento, você tem risco baixo de ter diabetes tipo 2.</translation>
+        <translation>您目前患2型糖尿病的风险低。</translation>
     </message>
     <message>
         <source>You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor.</source>
-        <translation>Neste momento, você tem risco alto de ter diabetes tipo 2. Consulte seu médico.</translation>
+        <translation>您目前患2型糖尿病的风险高。请咨询您的医生。</translation>
     </message>
     <message>
         <source>Your Score is: %1</source>
-        <translation>Sua pontuação é: %1</translation>
+        <translation>您的得分：%1</translation>
     </message>
     <message>
         <source>P. S: Kindly consult your physician before taking any drastic steps.</source>
-        <translation>P.S.: consulte seu médico antes de tomar qualquer medida drástica.</translation>
+        <translation>附言：采取任何重大措施之前，请先咨询您的医生。</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of scores, e.g. &quot;3 to 9&quot;</extracomment>
+        <translation>%1至%2</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <extracomment>The scores from this one up, e.g. &quot;10 or more&quot;</extracomment>
+        <translation>%1及以上</translation>
     </message>
 </context>
 <context>
@@ -314,7 +303,7 @@
     <message>
         <source>LANGUAGE_CODE</source>
         <extracomment>The code of this translation&apos;s language, as in its file name: es, de, pt_BR. Never shown.</extracomment>
-        <translation>pt_BR</translation>
+        <translation>zh_CN</translation>
     </message>
 </context>
 <context>
@@ -322,325 +311,326 @@
     <message>
         <source>There maybe an update to this software available
 Do you want to check for an update?</source>
-        <translation>Pode haver uma atualização disponível para este programa.
-Deseja verificar se há atualizações?</translation>
+        <translation>本软件可能有可用的更新。
+是否检查更新？</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>%1 icon</source>
-        <translation>Ícone do %1</translation>
+        <translation>%1 图标</translation>
     </message>
     <message>
         <source>Kelo Diabetes Risk Calculator is a simple health tool that helps one know if they are prone to diabetes which is a very serious disease if left untreated. This software acts as a guideline so that you can take necessary action before it is too late. All rights to this software are held by Orvane Softwares.</source>
-        <translation>O Kelo Diabetes Risk Calculator é uma ferramenta de saúde simples que ajuda você a saber se tem risco de diabetes, uma doença muito grave se não for tratada. Este programa é um guia para que você possa agir antes que seja tarde demais. Todos os direitos deste programa pertencem à Orvane Softwares.</translation>
+        <translation>Kelo Diabetes Risk Calculator 是一款简单的健康工具，帮助您了解自己是否容易患糖尿病。糖尿病如不治疗，是一种非常严重的疾病。本软件可作为参考，帮您在为时已晚之前采取必要的行动。本软件的一切权利归 Orvane Softwares 所有。</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation>Clique aqui para visitar %1</translation>
+        <translation>点击此处访问 %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Oportunidade de negócio em casa. Crie seu próprio negócio na internet e ganhe dinheiro on-line. Tenha este programa com a marca do seu site.</translation>
+        <translation>居家创业机会。创办您自己的互联网事业，在线赚钱。获取完全冠以您网站品牌的本软件。</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Clique aqui para saber mais.</translation>
+        <translation>点击此处了解详情。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>frmExitScreen</name>
     <message>
         <source>Download Orvane Softwares</source>
-        <translation>Downloads da Orvane Softwares</translation>
+        <translation>下载 Orvane Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Orvane Softwares</source>
-        <translation>Visite a Orvane Softwares</translation>
+        <translation>点击此处访问 Orvane Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation>Indique a um amigo</translation>
+        <translation>推荐给朋友</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>Indicar &amp;agora</translation>
+        <translation>立即推荐(&amp;N)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Sair</translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>%1 icon</source>
-        <translation>Ícone do %1</translation>
+        <translation>%1 图标</translation>
     </message>
     <message>
         <source>%1: Exit Screen</source>
-        <translation>%1: tela de saída</translation>
+        <translation>%1：退出界面</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Orvane Discussion Forum. Click Here To Visit %1 Now.</source>
-        <translation>O fórum on-line mais popular sobre orvane. Clique aqui para visitar %1.</translation>
+        <translation>最受欢迎的 orvane 论坛，点击访问 %1</translation>
     </message>
     <message>
         <source>Personal Details</source>
-        <translation>Dados pessoais</translation>
+        <translation>个人信息</translation>
     </message>
     <message>
         <source>Diabetes is a very serious disease that can lead to a lot of complications if left untreated. This can lead to heart disease, strokes, kidney failure and amputations.</source>
-        <translation>O diabetes é uma doença muito grave. Sem tratamento, pode causar muitas complicações, como doenças do coração, AVC, insuficiência renal e amputações.</translation>
+        <translation>糖尿病是一种非常严重的疾病，如不治疗，会引起许多并发症，如心脏病、中风、肾衰竭和截肢。</translation>
     </message>
     <message>
         <source>Kelo Diabetes Risk Calculator helps you understand this disease better and take precaution on time.</source>
-        <translation>O Kelo Diabetes Risk Calculator ajuda você a entender melhor esta doença e a se prevenir a tempo.</translation>
+        <translation>Kelo Diabetes Risk Calculator 帮您更好地了解糖尿病，及时预防。</translation>
     </message>
     <message>
         <source>Enter Name</source>
-        <translation>Nome</translation>
+        <translation>姓名</translation>
     </message>
     <message>
         <source>Enter Height</source>
-        <translation>Altura</translation>
+        <translation>身高</translation>
     </message>
     <message>
         <source>feet/inches</source>
-        <translation>pés/polegadas</translation>
+        <translation>英尺/英寸</translation>
     </message>
     <message>
         <source>Enter Weight</source>
-        <translation>Peso</translation>
+        <translation>体重</translation>
     </message>
     <message>
         <source>pounds</source>
-        <translation>libras</translation>
+        <translation>磅</translation>
     </message>
     <message>
         <source>&amp;Take the Diabetes Risk Test</source>
-        <translation>&amp;Fazer o teste de risco</translation>
+        <translation>开始糖尿病风险测试(&amp;T)</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation>Perguntas</translation>
+        <translation>问题</translation>
     </message>
     <message>
         <source>Next &amp;Question</source>
-        <translation>&amp;Próxima</translation>
+        <translation>下一题(&amp;Q)</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation>Resultado</translation>
+        <translation>结果</translation>
     </message>
     <message>
         <source>&amp;Main Screen</source>
-        <translation>&amp;Início</translation>
+        <translation>返回首页(&amp;M)</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Coloque a marca do seu site neste programa e ganhe fidelidade e tráfego. Inclua aqui o nome e o link do seu site. Veja “Ajuda”. Clique aqui para saber mais sobre a marca compartilhada.</translation>
+        <translation>为您的网站定制联合品牌版本的本软件，提高用户的忠诚度和网站访问量。在此处放上您网站的名称和链接，详见“帮助”。点击此处了解联合品牌的更多信息。</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Oportunidade de negócio em casa. Crie seu próprio negócio na internet e ganhe dinheiro on-line. Tenha este programa com a marca do seu site. Clique aqui para saber mais.</translation>
+        <translation>居家创业机会。创办您自己的互联网事业，在线赚钱。获取完全冠以您网站品牌的本软件。点击此处了解详情。</translation>
     </message>
     <message>
         <source>%1 feet %2 inches</source>
-        <translation>%1 pés e %2 polegadas</translation>
+        <translation>%1英尺%2英寸</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Arquivo</translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Print Result...</source>
-        <translation>&amp;Imprimir resultado...</translation>
+        <translation>打印结果(&amp;P)...</translation>
     </message>
     <message>
         <source>Save Result as P&amp;DF...</source>
-        <translation>Salvar resultado como P&amp;DF...</translation>
+        <translation>将结果保存为 PDF(&amp;D)...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Sair</translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Aj&amp;uda</translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation>Ajuda &amp;on-line</translation>
+        <translation>在线帮助(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>访问我们的网站(&amp;V)</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>Verificar &amp;atualizações</translation>
+        <translation>检查软件更新(&amp;U)</translation>
     </message>
     <message>
         <source>How Is My Score &amp;Calculated?</source>
-        <translation>Como é &amp;calculada minha pontuação?</translation>
+        <translation>我的得分如何计算(&amp;C)？</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>&amp;Sobre o programa</translation>
+        <translation>关于本软件(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>&amp;Doar</translation>
+        <translation>捐赠(&amp;D)</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Ganhar dinheiro &amp;on-line</translation>
+        <translation>在线赚钱(&amp;O)</translation>
     </message>
     <message>
         <source>Please enter your name</source>
-        <translation>Digite seu nome</translation>
+        <translation>请输入您的姓名</translation>
     </message>
     <message>
         <source>Please enter your weight</source>
-        <translation>Digite seu peso</translation>
+        <translation>请输入您的体重</translation>
     </message>
     <message>
         <source>Please enter a valid weight in pounds</source>
-        <translation>Digite um peso válido em libras</translation>
+        <translation>请输入以磅为单位的有效体重</translation>
     </message>
     <message>
         <source>Question %1 of %2</source>
-        <translation>Pergunta %1 de %2</translation>
+        <translation>第%1题，共%2题</translation>
     </message>
     <message>
         <source>centimetres</source>
-        <translation>centímetros</translation>
+        <translation>厘米</translation>
     </message>
     <message>
         <source>kilograms</source>
-        <translation>quilogramas</translation>
+        <translation>千克</translation>
     </message>
     <message>
         <source>%1 centimetres</source>
-        <translation>%1 centímetros</translation>
+        <translation>%1厘米</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation>%1 já existe.
-Deseja substituí-lo?</translation>
+        <translation>%1 已存在。
+是否替换？</translation>
     </message>
     <message>
         <source>Save Result as PDF</source>
-        <translation>Salvar resultado como PDF</translation>
+        <translation>将结果保存为 PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation>Arquivos PDF (*.pdf)</translation>
+        <translation>PDF 文件 (*.pdf)</translation>
     </message>
     <message>
         <source>Could not save &quot;%1&quot;: %2</source>
-        <translation>Não foi possível salvar “%1”: %2</translation>
+        <translation>无法保存“%1”：%2</translation>
     </message>
     <message>
-        <source>Please enter a valid weight in kilograms</source>
-        <translation>Digite um peso válido em quilogramas</translation>
+        <source>Please enter a valid weight in kilograms, e.g. %1</source>
+        <extracomment>%1 is 80.5 as the language writes it: &quot;80,5&quot;, &quot;٨٠٫٥&quot;</extracomment>
+        <translation>请输入以千克为单位的有效体重，例如 %1</translation>
     </message>
 </context>
 <context>
     <name>frmScore</name>
     <message>
         <source>How Is My Score Calculated?</source>
-        <translation>Como é calculada minha pontuação?</translation>
+        <translation>我的得分如何计算？</translation>
     </message>
     <message>
         <source>Your score adds up the points of your answers and of your weight. The higher the score, the higher the risk.</source>
-        <translation>Sua pontuação soma os pontos das suas respostas e do seu peso. Quanto maior a pontuação, maior o risco.</translation>
+        <translation>您的得分是各项回答的分值与体重分值之和。得分越高，风险越高。</translation>
     </message>
     <message>
         <source>Points for Each Answer</source>
-        <translation>Pontos de cada resposta</translation>
+        <translation>各项回答的分值</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation>Resposta</translation>
+        <translation>回答</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation>Pontos</translation>
+        <translation>分值</translation>
     </message>
     <message>
         <source>%1, your answer</source>
-        <translation>%1, sua resposta</translation>
+        <translation>%1，您的回答</translation>
     </message>
     <message>
         <source>Your answers: %1 points</source>
-        <translation>Suas respostas: %1 pontos</translation>
+        <translation>您的回答：%1分</translation>
     </message>
     <message>
         <source>Points for Weight</source>
-        <translation>Pontos pelo peso</translation>
+        <translation>体重的分值</translation>
     </message>
     <message>
         <source>At or above this weight: %1 points</source>
-        <translation>A partir deste peso: %1 pontos</translation>
+        <translation>达到或超过此体重：%1分</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation>Altura</translation>
+        <translation>身高</translation>
     </message>
     <message>
         <source>Kilograms</source>
-        <translation>Quilogramas</translation>
+        <translation>千克</translation>
     </message>
     <message>
         <source>Pounds</source>
-        <translation>Libras</translation>
+        <translation>磅</translation>
     </message>
     <message>
         <source>%1, your height</source>
-        <translation>%1, sua altura</translation>
+        <translation>%1，您的身高</translation>
     </message>
     <message>
         <source>Your weight: %1, %2 points</source>
-        <translation>Seu peso: %1, %2 pontos</translation>
+        <translation>您的体重：%1，%2分</translation>
     </message>
     <message>
         <source>Risk by Score</source>
-        <translation>Risco pela pontuação</translation>
+        <translation>得分与风险</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation>Pontuação</translation>
+        <translation>得分</translation>
     </message>
     <message>
         <source>Risk</source>
-        <translation>Risco</translation>
+        <translation>风险</translation>
     </message>
     <message>
         <source>%1, your score</source>
-        <translation>%1, sua pontuação</translation>
+        <translation>%1，您的得分</translation>
     </message>
     <message>
         <source>%1 marks your answers, height and score.</source>
-        <translation>%1 marca suas respostas, sua altura e sua pontuação.</translation>
+        <translation>%1 标出您的回答、身高和得分。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>frmStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation>O programa já está em execução</translation>
+        <translation>程序已在运行</translation>
     </message>
 </context>
 <context>
@@ -658,7 +648,7 @@ Deseja substituí-lo?</translation>
     <message>
         <source>%1 pounds</source>
         <extracomment>A weight as entered: %1 is the number of pounds as typed.</extracomment>
-        <translation>%1 libras</translation>
+        <translation>%1磅</translation>
     </message>
 </context>
 </TS>
