@@ -27,8 +27,7 @@ program_packages="
 # X display and window manager, keys and the accessibility tree, Orca on a
 # silent speech-dispatcher, a headless Wayland desktop, the fake clock and
 # the tracer, the package validators, clang and its sanitizer runtime for
-# the fuzz targets, pdftotext, the X libraries of the benchmark, and the
-# Chinese fonts the Simplified Chinese window text test draws with.
+# the fuzz targets, pdftotext and the X libraries of the benchmark.
 test_packages="
   libxcb1-dev
   libxcb-damage0-dev
@@ -59,13 +58,12 @@ test_packages="
   clang
   libclang-rt-14-dev
   poppler-utils
-  fonts-noto-cjk
   locales
 "
 
 # The locales the tests start the program in: English, Spanish with metric
-# and with US units, French, Brazilian Portuguese and Simplified Chinese.
-test_locales="en_US.UTF-8 es_ES.UTF-8 es_US.UTF-8 fr_FR.UTF-8 pt_BR.UTF-8 zh_CN.UTF-8"
+# and with US units, French and Brazilian Portuguese.
+test_locales="en_US.UTF-8 es_ES.UTF-8 es_US.UTF-8 fr_FR.UTF-8 pt_BR.UTF-8"
 
 case "${1:-}" in
     "")
