@@ -2,8 +2,8 @@
 // and as kilograms.
 
 #include "FuzzCheck.h"
-#include "text/TrimSpaces.h"
 #include "risktest/PersonalDetails.h"
+#include "text/TrimSpaces.h"
 
 #include <QLocale>
 #include <QRegularExpression>

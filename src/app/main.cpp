@@ -3,8 +3,8 @@
 #include "app/LocaleDecision.h"
 #include "app/PlatformChoice.h"
 #include "app/frmStartup.h"
-#include "ui/look/Fonts.h"
 #include "platform/Translators.h"
+#include "ui/look/Fonts.h"
 
 #include <QApplication>
 

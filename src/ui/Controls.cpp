@@ -5,8 +5,8 @@
 #include "LinkLabel.h"
 #include "accessibility/AccessibleInterfaces.h"
 #include "accessibility/FocusHandling.h"
-#include "ui/look/Colours.h"
 #include "platform/Translators.h"
+#include "ui/look/Colours.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -2,13 +2,13 @@
 
 #include "AppConstants.h"
 #include "links/PageOpeners.h"
-#include "ui/look/Colours.h"
-#include "ui/look/Fonts.h"
-#include "ui/look/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 #include "ui/WindowFonts.h"
+#include "ui/look/Colours.h"
+#include "ui/look/Fonts.h"
+#include "ui/look/Twips.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -67,8 +67,7 @@ void frmAbout::createControls()
     iconPicture->adjustSize();
     // The picture box paints the system's window background behind the icon
     // and can take the focus.
-    ui::setBackgroundColour(iconPicture,
-                                  QApplication::palette().color(QPalette::Window).rgb());
+    ui::setBackgroundColour(iconPicture, QApplication::palette().color(QPalette::Window).rgb());
     iconPicture->setFocusPolicy(Qt::StrongFocus);
     // In the keyboard order, so it needs a name for screen readers.
     iconPicture->setAccessibleName(tr("%1 icon").arg(app::ApplicationTitle));

@@ -4,14 +4,14 @@
 #include "ExitScreenTexts.h"
 #include "PromptTextBox.h"
 #include "links/Referral.h"
-#include "ui/look/Colours.h"
-#include "ui/look/Fonts.h"
-#include "ui/look/HandCursor.h"
-#include "ui/look/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
+#include "ui/look/Colours.h"
+#include "ui/look/Fonts.h"
+#include "ui/look/HandCursor.h"
+#include "ui/look/Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -83,13 +83,13 @@ void frmExitScreen::createSoftwarePanel()
                                            .font = frameFont(),
                                            .textColour = colour::White,
                                            .background = NavyBlue});
-    softwaresLink = ui::createLinkLabel(
-        softwarePanel, {.name = u"lblGoToHome"_s,
-                        .text = tr("Click Here To Visit Orvane Softwares"),
-                        .geometry = twipsRect(75, 4250, 3585, 210),
-                        .font = ui::verdana(9, {.bold = true, .underline = true}),
-                        .textColour = Yellow,
-                        .sizedToText = true});
+    softwaresLink = ui::createLinkLabel(softwarePanel,
+                                        {.name = u"lblGoToHome"_s,
+                                         .text = tr("Click Here To Visit Orvane Softwares"),
+                                         .geometry = twipsRect(75, 4250, 3585, 210),
+                                         .font = ui::verdana(9, {.bold = true, .underline = true}),
+                                         .textColour = Yellow,
+                                         .sizedToText = true});
     promotionText = ui::createLabel(softwarePanel, {.name = u"Label3"_s,
                                                     .text = ui::exit::promotionText(),
                                                     .geometry = twipsRect(120, 360, 3495, 3855),
@@ -120,11 +120,10 @@ void frmExitScreen::createReferralPanel()
     txtFriendEmail =
         createPromptBox(referralPanel, u"txtFriendEmail"_s, twipsRect(3600, 720, 3375, 285));
     txtEmail = createPromptBox(referralPanel, u"txtEmail"_s, twipsRect(3600, 360, 3375, 285));
-    referButton =
-        ui::createButton(referralPanel, {.name = u"cmdSubmit"_s,
-                                         .caption = tr("Refer A Friend &Now"),
-                                         .geometry = twipsRect(1920, 1080, 3375, 285),
-                                         .font = ui::verdana(8.25, {.bold = true})});
+    referButton = ui::createButton(referralPanel, {.name = u"cmdSubmit"_s,
+                                                   .caption = tr("Refer A Friend &Now"),
+                                                   .geometry = twipsRect(1920, 1080, 3375, 285),
+                                                   .font = ui::verdana(8.25, {.bold = true})});
     txtName = createPromptBox(referralPanel, u"txtName"_s, twipsRect(85, 360, 3375, 285));
 
     using Spaces = PromptTextBox::Spaces;

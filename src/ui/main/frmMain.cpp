@@ -1,15 +1,15 @@
 #include "frmMain.h"
 
 #include "AppConstants.h"
-#include "ui/look/Colours.h"
-#include "ui/look/Fonts.h"
-#include "ui/look/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "ui/CloseOnce.h"
 #include "ui/Controls.h"
 #include "ui/LinkLabel.h"
 #include "ui/WindowFonts.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
+#include "ui/look/Colours.h"
+#include "ui/look/Fonts.h"
+#include "ui/look/Twips.h"
 
 #include <QComboBox>
 #include <QGroupBox>

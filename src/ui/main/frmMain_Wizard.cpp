@@ -4,10 +4,10 @@
 #include "frmMain.h"
 
 #include "platform/MessageBox.h"
-#include "text/TrimSpaces.h"
 #include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
 #include "risktest/TestRun.h"
+#include "text/TrimSpaces.h"
 #include "ui/Controls.h"
 #include "ui/accessibility/FocusHandling.h"
 

@@ -1,7 +1,7 @@
 #include "SheetTable.h"
 
-#include "ui/look/Colours.h"
 #include "ui/Controls.h"
+#include "ui/look/Colours.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
