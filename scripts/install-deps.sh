@@ -27,7 +27,8 @@ program_packages="
 # X display and window manager, keys and the accessibility tree, Orca on a
 # silent speech-dispatcher, a headless Wayland desktop, the fake clock and
 # the tracer, the package validators, clang and its sanitizer runtime for
-# the fuzz targets, pdftotext and the X libraries of the benchmark.
+# the fuzz targets, pdftotext, the X libraries of the benchmark, and the
+# Chinese, Devanagari and Arabic fonts the translated windows are drawn in.
 test_packages="
   libxcb1-dev
   libxcb-damage0-dev
@@ -59,11 +60,14 @@ test_packages="
   libclang-rt-14-dev
   poppler-utils
   locales
+  fonts-noto-cjk
+  fonts-noto-core
 "
 
 # The locales the tests start the program in: English, Spanish with metric
-# and with US units, French and Brazilian Portuguese.
-test_locales="en_US.UTF-8 es_ES.UTF-8 es_US.UTF-8 fr_FR.UTF-8 pt_BR.UTF-8"
+# and with US units, French, Brazilian Portuguese, Simplified Chinese, Hindi
+# and Egyptian Arabic.
+test_locales="en_US.UTF-8 es_ES.UTF-8 es_US.UTF-8 fr_FR.UTF-8 pt_BR.UTF-8 zh_CN.UTF-8 hi_IN.UTF-8 ar_EG.UTF-8"
 
 case "${1:-}" in
     "")
