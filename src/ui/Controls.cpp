@@ -230,6 +230,29 @@ void fitPeers(std::initializer_list<QLabel *> peers)
     }
 }
 
+QRect grownToHeight(QRect designed, int needed, VerticalRoom room)
+{
+    const int height = std::min(needed, room.bottom - room.top + 1);
+    if (height <= designed.height())
+        return designed;
+    QRect grown = designed;
+    grown.setTop(designed.top() - (height - designed.height()) / 2);
+    grown.setHeight(height);
+    if (grown.top() < room.top)
+        grown.moveTop(room.top);
+    if (grown.bottom() > room.bottom)
+        grown.moveBottom(room.bottom);
+    return grown;
+}
+
+void growLabelToText(QLabel *label, VerticalRoom room)
+{
+    label->setFont(designedFont(label));
+    label->setGeometry(
+        grownToHeight(label->geometry(), label->heightForWidth(label->width()), room));
+    shrinkWrappedFontToFit(label);
+}
+
 QString arrayMemberName(const QString &arrayName, int index)
 {
     return arrayName + u'(' + QString::number(index) + u')';

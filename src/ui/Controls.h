@@ -107,6 +107,27 @@ void setFittedText(QLabel *label, const QString &text);
 // designed, pixel for pixel.
 void fitPeers(std::initializer_list<QLabel *> peers);
 
+// The pixel rows of its container a control may grow into, both included.
+struct VerticalRoom
+{
+    int top = 0;
+    int bottom = 0;
+};
+
+// The rectangle a row of a layout table takes to show what needs `needed`
+// pixels in height: Chinese glyphs come from fallback fonts whose lines are
+// taller than the Latin line the row was drawn for. A row high enough keeps
+// its designed rectangle, pixel for pixel; a lower one grows about its
+// middle, and where the room stops it on one side, towards the other, never
+// beyond the room.
+QRect grownToHeight(QRect designed, int needed, VerticalRoom room);
+
+// Gives a wrapped label of a layout table the height its text needs at its
+// designed font, as grownToHeight grows it within `room`, and fits the text
+// there as the label was built. A text that fits the designed height keeps
+// the label as designed.
+void growLabelToText(QLabel *label, VerticalRoom room);
+
 // The name of member `index` of a control array, e.g. "lblResult(0)".
 QString arrayMemberName(const QString &arrayName, int index);
 

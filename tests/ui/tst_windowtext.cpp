@@ -11,6 +11,7 @@
 #include "AppConstants.h"
 #include "platform/Random.h"
 #include "platform/Translators.h"
+#include "ui/Controls.h"
 #include "ui/about/frmAbout.h"
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
@@ -95,6 +96,14 @@ void checkLabels(QWidget *window, QStringList &problems)
         const QWidget *container = label->parentWidget();
         if (!container->rect().contains(label->geometry()))
             problems << describe(label, label->text(), container->rect(), label->geometry());
+        // Nor into a control beside it (the offers' labels lie on one
+        // another by design, one raised at a time).
+        for (const QWidget *other :
+             container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!qobject_cast<const QLabel *>(other) && other->isVisibleTo(window) &&
+                other->geometry().intersects(label->geometry()))
+                problems << describe(label, label->text(), other->geometry(), label->geometry());
+        }
     }
 }
 
@@ -273,6 +282,33 @@ private Q_SLOTS:
                 tooSmall << drawn.text.left(40) + u": below %1 pt"_s.arg(floor);
         }
         QVERIFY2(tooSmall.isEmpty(), qPrintable(tooSmall.join(u"\n"_s)));
+    }
+
+    // A row drawn for a Latin line grows for a taller one within the room
+    // its neighbours leave it: about its middle, else away from the side
+    // that stops it. Rows: y, height, needed, room top and bottom; y, height.
+    void row_growsWithinItsRoom_data()
+    {
+        for (const char *column : {"y", "height", "needed", "top", "bottom", "grownY", "grown"})
+            QTest::addColumn<int>(column);
+        QTest::newRow("fits") << 380 << 13 << 13 << 373 << 398 << 380 << 13;
+        QTest::newRow("aboutItsMiddle") << 380 << 13 << 16 << 373 << 398 << 379 << 16;
+        QTest::newRow("downFromTheTop") << 20 << 13 << 16 << 20 << 398 << 20 << 16;
+        QTest::newRow("upFromTheBottom") << 385 << 13 << 16 << 373 << 397 << 382 << 16;
+        QTest::newRow("noMoreThanTheRoom") << 20 << 13 << 30 << 20 << 34 << 20 << 15;
+    }
+
+    void row_growsWithinItsRoom()
+    {
+        QFETCH(int, y);
+        QFETCH(int, height);
+        QFETCH(int, needed);
+        QFETCH(int, top);
+        QFETCH(int, bottom);
+        QFETCH(int, grownY);
+        QFETCH(int, grown);
+        QCOMPARE(ui::grownToHeight(QRect(8, y, 256, height), needed, {top, bottom}),
+                 QRect(8, grownY, 256, grown));
     }
 
     void everyText_isTranslated_data() { everyText_showsWholeInItsControl_data(); }

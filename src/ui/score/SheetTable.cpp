@@ -102,10 +102,16 @@ void setPointSize(QTableWidget *table, qreal pointSize)
     }
 }
 
-void fitRows(QTableWidget *table, std::optional<int> sizedColumn)
+void fitRows(QTableWidget *table, const TableRow &layout)
 {
+    const std::optional<int> sizedColumn = layout.sizedColumn;
     fitColumns(table, sizedColumn);
     table->resizeRowsToContents();
+    if (layout.roomBottom) {
+        const int needed = table->height() + rowsHeight(table) - roomForRows(table);
+        table->setGeometry(ui::grownToHeight(table->geometry(), needed,
+                                             {.top = table->y(), .bottom = *layout.roomBottom}));
+    }
     while (rowsHeight(table) > roomForRows(table)) {
         const std::optional<qreal> smaller = ui::smallerPointSize(table->font().pointSizeF());
         if (!smaller)
@@ -138,7 +144,7 @@ QTableWidget *createSheetTable(QWidget *parent, const TableRow &row, const Sheet
     // Navy on white like the program's lists, whatever the desktop's theme.
     ui::setListColours(table, colour::Navy);
     fill(table, row, sheet);
-    fitRows(table, row.sizedColumn);
+    fitRows(table, row);
     // No taller than its rows: below them its container shows, not an empty
     // white box.
     const int spare = roomForRows(table) - rowsHeight(table);

@@ -16,7 +16,8 @@ class QWidget;
 // arrows move within it, so a screen reader reads it cell by cell with the
 // column's heading. It shows every row: rows are as tall as their text, and
 // where that needs more room than the table has (a longer translation, a
-// wider substitute font) the font shrinks, as the labels' fonts do.
+// wider substitute font) the table grows into the room its container leaves
+// it, then the font shrinks, as the labels' fonts do.
 namespace ui::score {
 
 // Stands before the label of the person's own row, so that it is marked
@@ -38,6 +39,10 @@ struct TableRow
     std::optional<int> sizedColumn = {};
     // What a screen reader says of the person's own row: "%1" is its label.
     QString yoursSpoken = {};
+    // The lowest pixel row of its container the table may grow down to where
+    // its rows need more than its designed height at the designed font (the
+    // taller lines of Chinese); without it, the font shrinks at once.
+    std::optional<int> roomBottom = {};
 };
 
 QTableWidget *createSheetTable(QWidget *parent, const TableRow &row, const Sheet &sheet);

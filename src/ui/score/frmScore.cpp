@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <numeric>
 
 using namespace Qt::Literals::StringLiterals;
@@ -86,6 +87,8 @@ void frmScore::createWindow()
                .geometry = twipsRect(120, 90, 10320, 390),
                .font = boldFont(),
                .textColour = colour::PaleGreen});
+    // Above the frames, which start 540 twips down.
+    ui::growLabelToText(introduction, {.top = 0, .bottom = ui::twipsToPixels(540) - 1});
 }
 
 void frmScore::createAnswersFrame(const std::optional<report::ResultRecord> &shown)
@@ -111,28 +114,39 @@ void frmScore::createAnswersFrame(const std::optional<report::ResultRecord> &sho
          .geometry = twipsRect(120, 5700, 5880, 195),
          .font = boldFont(),
          .textColour = colour::BrightGreen});
+    ui::growLabelToText(yourAnswers, {.top = answersTable->geometry().bottom() + 1,
+                                      .bottom = answersFrame->contentsRect().bottom()});
 }
 
 void frmScore::createWeightFrame(const std::optional<report::ResultRecord> &shown)
 {
     weightFrame = ui::createFrame(
         this, frameRow(u"fraWeight"_s, tr("Points for Weight"), twipsRect(6360, 540, 4080, 6030)));
+    const QRect contents = weightFrame->contentsRect();
+    const QRect yourWeightGeometry = twipsRect(120, 5700, 3840, 195);
     weightRule = ui::createLabel(
         weightFrame, {.name = u"lblWeightRule"_s,
                       .text = tr("At or above this weight: %1 points").arg(risktest::WeightScore),
                       .geometry = twipsRect(120, 300, 3840, 195),
                       .font = windowFont(),
                       .textColour = colour::White});
+    // The rule sits at the top of the frame with the table just below: a rule
+    // grown for a taller script takes the table down with it, and the table
+    // may grow down to leave the line below its designed height.
+    ui::growLabelToText(weightRule, {.top = contents.top(), .bottom = contents.bottom()});
+    QRect tableGeometry = twipsRect(120, 525, 3840, 5160);
+    tableGeometry.moveTop(std::max(tableGeometry.top(), weightRule->geometry().bottom() + 1));
     weightTable = ui::score::createSheetTable(
         weightFrame,
         {.name = u"tblWeight"_s,
          .accessibleName = weightFrame->title(),
          .headings = {tr("Height"),
                       unitSystem == risktest::UnitSystem::Metric ? tr("Kilograms") : tr("Pounds")},
-         .geometry = twipsRect(120, 525, 3840, 5160),
+         .geometry = tableGeometry,
          .font = windowFont(),
          .labelAlignment = Qt::AlignHCenter,
-         .yoursSpoken = tr("%1, your height")},
+         .yoursSpoken = tr("%1, your height"),
+         .roomBottom = contents.bottom() - yourWeightGeometry.height()},
         ui::score::weightRows(shown, unitSystem));
     yourWeight =
         ui::createLabel(weightFrame, {.name = u"lblYourWeight"_s,
@@ -140,9 +154,11 @@ void frmScore::createWeightFrame(const std::optional<report::ResultRecord> &show
                                                           .arg(report::weightAsEntered(shown->run))
                                                           .arg(shown->result.points.weight)
                                                     : QString(),
-                                      .geometry = twipsRect(120, 5700, 3840, 195),
+                                      .geometry = yourWeightGeometry,
                                       .font = boldFont(),
                                       .textColour = colour::BrightGreen});
+    ui::growLabelToText(yourWeight,
+                        {.top = weightTable->geometry().bottom() + 1, .bottom = contents.bottom()});
 }
 
 void frmScore::createBandsFrame(const std::optional<report::ResultRecord> &shown)
@@ -158,7 +174,8 @@ void frmScore::createBandsFrame(const std::optional<report::ResultRecord> &shown
                                               .labelAlignment = Qt::AlignHCenter,
                                               .valueAlignment = Qt::AlignLeft,
                                               .sizedColumn = 0,
-                                              .yoursSpoken = tr("%1, your score")},
+                                              .yoursSpoken = tr("%1, your score"),
+                                              .roomBottom = bandsFrame->contentsRect().bottom()},
                                              ui::score::bandRows(shown));
 }
 
@@ -177,6 +194,11 @@ void frmScore::createScoreLines(const std::optional<report::ResultRecord> &shown
                .font = windowFont(),
                .textColour = colour::White,
                .alignment = Qt::AlignRight});
+    // Below the bands, the window's bottom edge.
+    const ui::VerticalRoom belowBands{.top = bandsFrame->geometry().bottom() + 1,
+                                      .bottom = height() - 1};
+    ui::growLabelToText(yourScore, belowBands);
+    ui::growLabelToText(markerLegend, belowBands);
 
     okButton = ui::createButton(this, {.name = u"cmdOK"_s,
                                        .caption = tr("OK"),
