@@ -39,9 +39,11 @@ check --no-such-option 2 err "KeloFreeDiabetesRiskCalculator: Unknown option 'no
 export LANG=es_ES.UTF-8
 check --help 0 out 'Uso: KeloFreeDiabetesRiskCalculator [opciones]'
 check --no-such-option 2 err "KeloFreeDiabetesRiskCalculator: Opción desconocida «no-such-option»."
-# Qt's translations by region: Brazil's.
+# Qt's translations by region: Brazil's and mainland China's.
 export LANG=pt_BR.UTF-8
 check --no-such-option 2 err "KeloFreeDiabetesRiskCalculator: Opção desconhecida 'no-such-option'."
+export LANG=zh_CN.UTF-8
+check --no-such-option 2 err "KeloFreeDiabetesRiskCalculator: 未知选项“no-such-option”。"
 # The C locale shows the texts as written, whatever LANGUAGE lists.
 export LANG=C.UTF-8 LANGUAGE=es
 check --help 0 out 'Usage: KeloFreeDiabetesRiskCalculator [options]'

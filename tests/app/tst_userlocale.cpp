@@ -53,7 +53,8 @@ class UserLocaleTest : public QObject
 private Q_SLOTS:
     // Portugal's Portuguese is not Brazil's: it has none of its own and falls
     // to the next language the user speaks, English at the end, unless the
-    // user lists Brazil's after it.
+    // user lists Brazil's after it. Traditional Chinese readers get no
+    // Simplified Chinese either.
     void translationFile_firstLanguageSpokenWins_data()
     {
         QTest::addColumn<QStringList>("languages");
@@ -61,6 +62,7 @@ private Q_SLOTS:
         QTest::addColumn<QLocale::Language>("language");
         const QString es = u":/i18n/kelo_es.qm"_s;
         const QString pt = u":/i18n/kelo_pt_BR.qm"_s;
+        const QString zh = u":/i18n/kelo_zh_CN.qm"_s;
         QTest::newRow("latinAmerica") << QStringList{u"es-419"_s} << es << QLocale::Spanish;
         QTest::newRow("spanishAfterGerman")
             << QStringList{u"de-DE"_s, u"es-MX"_s} << es << QLocale::Spanish;
@@ -79,6 +81,8 @@ private Q_SLOTS:
             << QStringList{u"pt_PT"_s, u"es"_s} << es << QLocale::Spanish;
         QTest::newRow("portugalThenBrazil")
             << QStringList{u"pt_PT"_s, u"pt_BR"_s} << pt << QLocale::Portuguese;
+        QTest::newRow("mainlandChina") << QStringList{u"zh_CN"_s} << zh << QLocale::Chinese;
+        QTest::newRow("taiwan") << QStringList{u"zh_TW"_s} << QString() << QLocale::English;
     }
 
     void translationFile_firstLanguageSpokenWins()

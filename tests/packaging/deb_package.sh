@@ -43,8 +43,8 @@ names Depends >"$PKG_TMP/depends"
 for dependency in libc6 libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6; do
     grep -qx "$dependency" "$PKG_TMP/depends" || fail "Depends lacks $dependency"
 done
-# The Wayland platform plugin, and the fonts of Chinese, Devanagari and
-# Arabic letters.
+# The Wayland platform plugin, and the fonts of the Chinese translation's
+# glyphs and of the scripts to come.
 names Recommends >"$PKG_TMP/recommends"
 for recommended in qt6-wayland fonts-noto-cjk fonts-noto-core; do
     grep -qx "$recommended" "$PKG_TMP/recommends" || fail "Recommends lacks $recommended"
