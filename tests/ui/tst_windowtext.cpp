@@ -286,30 +286,23 @@ private Q_SLOTS:
     }
 
     // A row drawn for a Latin line grows for a taller one within the room
-    // its neighbours leave it: about its middle, else away from the side
-    // that stops it. Rows: y, height, needed, room top and bottom; y, height.
+    // its neighbours leave it: about its middle, else away from the side that
+    // stops it. Each row: y, height, needed, room top and bottom; y, height.
     void row_growsWithinItsRoom_data()
     {
-        for (const char *column : {"y", "height", "needed", "top", "bottom", "grownY", "grown"})
-            QTest::addColumn<int>(column);
-        QTest::newRow("fits") << 380 << 13 << 13 << 373 << 398 << 380 << 13;
-        QTest::newRow("aboutItsMiddle") << 380 << 13 << 16 << 373 << 398 << 379 << 16;
-        QTest::newRow("downFromTheTop") << 20 << 13 << 16 << 20 << 398 << 20 << 16;
-        QTest::newRow("upFromTheBottom") << 385 << 13 << 16 << 373 << 397 << 382 << 16;
-        QTest::newRow("noMoreThanTheRoom") << 20 << 13 << 30 << 20 << 34 << 20 << 15;
+        QTest::addColumn<QList<int>>("row");
+        QTest::newRow("fits") << QList<int>{380, 13, 13, 373, 398, 380, 13};
+        QTest::newRow("aboutItsMiddle") << QList<int>{380, 13, 16, 373, 398, 379, 16};
+        QTest::newRow("downFromTheTop") << QList<int>{20, 13, 16, 20, 398, 20, 16};
+        QTest::newRow("upFromTheBottom") << QList<int>{385, 13, 16, 373, 397, 382, 16};
+        QTest::newRow("noMoreThanTheRoom") << QList<int>{20, 13, 30, 20, 34, 20, 15};
     }
 
     void row_growsWithinItsRoom()
     {
-        QFETCH(int, y);
-        QFETCH(int, height);
-        QFETCH(int, needed);
-        QFETCH(int, top);
-        QFETCH(int, bottom);
-        QFETCH(int, grownY);
-        QFETCH(int, grown);
-        QCOMPARE(ui::grownToHeight(QRect(8, y, 256, height), needed, {top, bottom}),
-                 QRect(8, grownY, 256, grown));
+        QFETCH(QList<int>, row);
+        QCOMPARE(ui::grownToHeight(QRect(8, row[0], 256, row[1]), row[2], {row[3], row[4]}),
+                 QRect(8, row[5], 256, row[6]));
     }
 
     void everyText_isTranslated_data() { everyText_showsWholeInItsControl_data(); }
