@@ -5,8 +5,8 @@
 // a dark desktop theme, which leaves every background as the light one has
 // it.
 // Built once with the default site names and once with long ones, and run at
-// scale factor 1 and 2, in English, Spanish, French and Brazilian Portuguese,
-// where no text may be left in English (see CMakeLists.txt).
+// scale factor 1 and 2, in English, Spanish, French, Brazilian Portuguese and
+// Hindi, where no text may be left in English (see CMakeLists.txt).
 
 #include "AppConstants.h"
 #include "platform/Random.h"
