@@ -33,35 +33,28 @@ file(GLOB_RECURSE KELO_TRANSLATED_FILES CONFIGURE_DEPENDS
 # The check, once for each .ts, whatever the number of libraries carrying it.
 set(kelo_checked_folder ${CMAKE_CURRENT_BINARY_DIR}/translations-checked)
 set(kelo_checked_stamps)
-foreach(ts IN LISTS KELO_TS_FILES)
+foreach(ts IN LISTS KELO_TS_FILES KELO_QT_TS_FILES)
     get_filename_component(language_file ${ts} NAME_WE)
     set(stamp ${kelo_checked_folder}/${language_file}.checked)
+    # The program's texts against the code; Qt's only for being finished.
+    set(against_code)
+    set(code_files)
+    set(checked_for "against the program's texts")
+    if(NOT ts IN_LIST KELO_QT_TS_FILES)
+        set(against_code -DLUPDATE=$<TARGET_FILE:Qt6::lupdate> -DSOURCES=${KELO_TRANSLATED_SOURCES})
+        set(code_files ${KELO_TRANSLATED_FILES})
+    else()
+        set(checked_for "for unfinished texts")
+    endif()
     add_custom_command(OUTPUT ${stamp}
-        COMMAND ${CMAKE_COMMAND}
-                -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>
-                -DLRELEASE=$<TARGET_FILE:Qt6::lrelease>
+        COMMAND ${CMAKE_COMMAND} ${against_code}
                 "-DLUPDATE_OPTIONS=${KELO_LUPDATE_OPTIONS}"
-                -DSOURCES=${KELO_TRANSLATED_SOURCES} -DTS=${ts}
-                -DFOLDER=${kelo_checked_folder}
-                -P ${CMAKE_CURRENT_LIST_DIR}/KeloCheckTranslation.cmake
-        COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-        DEPENDS ${ts} ${KELO_TRANSLATED_FILES}
-                ${CMAKE_CURRENT_LIST_DIR}/KeloCheckTranslation.cmake
-        COMMENT "Checking ${language_file}.ts against the program's texts"
-        VERBATIM)
-    list(APPEND kelo_checked_stamps ${stamp})
-endforeach()
-foreach(ts IN LISTS KELO_QT_TS_FILES)
-    get_filename_component(language_file ${ts} NAME_WE)
-    set(stamp ${kelo_checked_folder}/${language_file}.checked)
-    add_custom_command(OUTPUT ${stamp}
-        COMMAND ${CMAKE_COMMAND}
                 -DLRELEASE=$<TARGET_FILE:Qt6::lrelease>
                 -DTS=${ts} -DFOLDER=${kelo_checked_folder}
                 -P ${CMAKE_CURRENT_LIST_DIR}/KeloCheckTranslation.cmake
         COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-        DEPENDS ${ts} ${CMAKE_CURRENT_LIST_DIR}/KeloCheckTranslation.cmake
-        COMMENT "Checking ${language_file}.ts for unfinished texts"
+        DEPENDS ${ts} ${code_files} ${CMAKE_CURRENT_LIST_DIR}/KeloCheckTranslation.cmake
+        COMMENT "Checking ${language_file}.ts ${checked_for}"
         VERBATIM)
     list(APPEND kelo_checked_stamps ${stamp})
 endforeach()
