@@ -1,6 +1,8 @@
 # The program's translations: translations/kelo_<language>.ts, compiled by
 # Qt's qt_add_translations and embedded among the program's resources under
-# :/i18n, where platform::Translators finds them (kelo_add_translations,
+# :/i18n, with Qt's own texts for languages Qt has no translation of
+# (translations/qt/qtbase_<language>.ts), where platform::Translators finds
+# them (kelo_add_translations,
 # which kelo_add_core_library calls).
 #
 # The build fails when a translation falls behind the program's texts
@@ -18,6 +20,11 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 set(KELO_TRANSLATED_SOURCES ${PROJECT_SOURCE_DIR}/src)
 set(KELO_LUPDATE_OPTIONS -locations none)
 file(GLOB KELO_TS_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/kelo_*.ts)
+# Qt's own texts in a language Qt ships none for (translations/qt/
+# qtbase_<language>.ts): the message box buttons and the save and print
+# dialogs. Their sources are Qt's, not the program's, so lupdate never touches
+# them; they are compiled as they are, and checked to be finished.
+file(GLOB KELO_QT_TS_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/qt/qtbase_*.ts)
 # Every file with texts, the printing module's and main()'s among them, which
 # no core library builds.
 file(GLOB_RECURSE KELO_TRANSLATED_FILES CONFIGURE_DEPENDS
@@ -26,21 +33,28 @@ file(GLOB_RECURSE KELO_TRANSLATED_FILES CONFIGURE_DEPENDS
 # The check, once for each .ts, whatever the number of libraries carrying it.
 set(kelo_checked_folder ${CMAKE_CURRENT_BINARY_DIR}/translations-checked)
 set(kelo_checked_stamps)
-foreach(ts IN LISTS KELO_TS_FILES)
+foreach(ts IN LISTS KELO_TS_FILES KELO_QT_TS_FILES)
     get_filename_component(language_file ${ts} NAME_WE)
     set(stamp ${kelo_checked_folder}/${language_file}.checked)
+    # The program's texts against the code; Qt's only for being finished.
+    set(against_code)
+    set(code_files)
+    set(checked_for "against the program's texts")
+    if(NOT ts IN_LIST KELO_QT_TS_FILES)
+        set(against_code -DLUPDATE=$<TARGET_FILE:Qt6::lupdate> -DSOURCES=${KELO_TRANSLATED_SOURCES})
+        set(code_files ${KELO_TRANSLATED_FILES})
+    else()
+        set(checked_for "for unfinished texts")
+    endif()
     add_custom_command(OUTPUT ${stamp}
-        COMMAND ${CMAKE_COMMAND}
-                -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>
-                -DLRELEASE=$<TARGET_FILE:Qt6::lrelease>
+        COMMAND ${CMAKE_COMMAND} ${against_code}
                 "-DLUPDATE_OPTIONS=${KELO_LUPDATE_OPTIONS}"
-                -DSOURCES=${KELO_TRANSLATED_SOURCES} -DTS=${ts}
-                -DFOLDER=${kelo_checked_folder}
+                -DLRELEASE=$<TARGET_FILE:Qt6::lrelease>
+                -DTS=${ts} -DFOLDER=${kelo_checked_folder}
                 -P ${CMAKE_CURRENT_LIST_DIR}/KeloCheckTranslation.cmake
         COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-        DEPENDS ${ts} ${KELO_TRANSLATED_FILES}
-                ${CMAKE_CURRENT_LIST_DIR}/KeloCheckTranslation.cmake
-        COMMENT "Checking ${language_file}.ts against the program's texts"
+        DEPENDS ${ts} ${code_files} ${CMAKE_CURRENT_LIST_DIR}/KeloCheckTranslation.cmake
+        COMMENT "Checking ${language_file}.ts ${checked_for}"
         VERBATIM)
     list(APPEND kelo_checked_stamps ${stamp})
 endforeach()
@@ -72,6 +86,23 @@ function(kelo_add_translations target)
         RESOURCE_PREFIX /i18n
         LUPDATE_OPTIONS ${KELO_LUPDATE_OPTIONS} -no-obsolete
         LRELEASE_OPTIONS -silent)
+    # Qt's texts beside them, as :/i18n/qtbase_<language>.qm.
+    set(qt_qm_files)
+    foreach(ts IN LISTS KELO_QT_TS_FILES)
+        get_filename_component(language_file ${ts} NAME_WE)
+        set(qm ${qm_folder}/${language_file}.qm)
+        add_custom_command(OUTPUT ${qm}
+            COMMAND Qt6::lrelease -silent ${ts} -qm ${qm}
+            DEPENDS ${ts} Qt6::lrelease
+            VERBATIM)
+        list(APPEND qt_qm_files ${qm})
+    endforeach()
+    if(qt_qm_files)
+        qt_add_resources(${target} ${target}_qt_translations
+            PREFIX /i18n
+            BASE ${qm_folder}
+            FILES ${qt_qm_files})
+    endif()
     add_dependencies(${target} kelo_check_translations)
 endfunction()
 

@@ -30,9 +30,12 @@ Translators::Translators(const QString &translationFile)
         return;
     QCoreApplication::installTranslator(&program);
     // Qt's own texts in the same language, where Qt's translations are
-    // installed; without them Qt's buttons and dialogs stay in English.
-    if (qt.load(u"qtbase_"_s + languageOf(program),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // installed, else the program's own copy of those a user meets, for a
+    // language Qt has none of; without either Qt's buttons and dialogs stay
+    // in English.
+    const QString qtFile = u"qtbase_"_s + languageOf(program);
+    if (qt.load(qtFile, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qt.load(qtFile, TranslationFolder.toString()))
         QCoreApplication::installTranslator(&qt);
 }
 

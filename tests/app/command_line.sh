@@ -44,6 +44,9 @@ export LANG=pt_BR.UTF-8
 check --no-such-option 2 err "KeloFreeDiabetesRiskCalculator: Opção desconhecida 'no-such-option'."
 export LANG=zh_CN.UTF-8
 check --no-such-option 2 err "KeloFreeDiabetesRiskCalculator: 未知选项“no-such-option”。"
+# Hindi, which Qt has no translation of: Qt's part from the program's own copy.
+export LANG=hi_IN.UTF-8
+check --no-such-option 2 err "KeloFreeDiabetesRiskCalculator: अज्ञात विकल्प “no-such-option”।"
 # The C locale shows the texts as written, whatever LANGUAGE lists.
 export LANG=C.UTF-8 LANGUAGE=es
 check --help 0 out 'Usage: KeloFreeDiabetesRiskCalculator [options]'

@@ -1,7 +1,13 @@
 #include "app/LocaleDecision.h"
+#include "platform/Translators.h"
 #include "report/ResultPage.h"
 #include "ui/look/ResultPageLook.h"
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTextDocument>
 
@@ -83,6 +89,10 @@ private Q_SLOTS:
             << QStringList{u"pt_PT"_s, u"pt_BR"_s} << pt << QLocale::Portuguese;
         QTest::newRow("mainlandChina") << QStringList{u"zh_CN"_s} << zh << QLocale::Chinese;
         QTest::newRow("taiwan") << QStringList{u"zh_TW"_s} << QString() << QLocale::English;
+        QTest::newRow("india") << QStringList{u"hi_IN"_s} << u":/i18n/kelo_hi.qm"_s
+                               << QLocale::Hindi;
+        QTest::newRow("hindiAfterGerman")
+            << QStringList{u"de"_s, u"hi"_s} << u":/i18n/kelo_hi.qm"_s << QLocale::Hindi;
     }
 
     void translationFile_firstLanguageSpokenWins()
@@ -93,6 +103,44 @@ private Q_SLOTS:
         const app::Translation translation = app::translationFor(languages);
         QCOMPARE(translation.file, file);
         QCOMPARE(translation.language, language);
+    }
+
+    // Qt's own buttons and save dialog speak the program's language: Qt's
+    // translation where Qt ships one, the program's copy where it has none.
+    void qtTexts_followTheProgramsLanguage_data()
+    {
+        QTest::addColumn<QString>("file");
+        // OK, Cancel, Yes; the save dialog's file name label and button.
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("english") << QString()
+                                 << QStringList{u"OK"_s, u"Cancel"_s, u"&Yes"_s, u"File &name:"_s,
+                                                u"&Save"_s};
+        QTest::newRow("spanish") << u":/i18n/kelo_es.qm"_s
+                                 << QStringList{u"Aceptar"_s, u"Cancelar"_s, u"&Sí"_s,
+                                                u"&Nombre de fichero:"_s, u"&Guardar"_s};
+        QTest::newRow("hindi") << u":/i18n/kelo_hi.qm"_s
+                               << QStringList{u"ठीक है"_s, u"रद्द करें"_s, u"हाँ (&Y)"_s,
+                                              u"फ़ाइल का नाम (&N):"_s, u"सहेजें (&S)"_s};
+    }
+
+    void qtTexts_followTheProgramsLanguage()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, texts);
+        const platform::Translators translators(file);
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes);
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        const auto *buttons = dialog.findChild<QDialogButtonBox *>(u"buttonBox"_s);
+        QVERIFY(buttons);
+        QCOMPARE((QStringList{box.button(QMessageBox::Ok)->text(),
+                              box.button(QMessageBox::Cancel)->text(),
+                              box.button(QMessageBox::Yes)->text(),
+                              dialog.findChild<QLabel *>(u"fileNameLabel"_s)->text(),
+                              buttons->button(QDialogButtonBox::Save)->text()}),
+                 texts);
     }
 
     // Qt reports C and POSIX as metric; they keep feet, inches and pounds.

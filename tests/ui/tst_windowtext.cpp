@@ -6,7 +6,7 @@
 // it.
 // Built once with the default site names and once with long ones, and run at
 // scale factor 1 and 2, in English, Spanish, French, Brazilian Portuguese and
-// Simplified Chinese, where no text may be left in English (see
+// Simplified Chinese and Hindi, where no text may be left in English (see
 // CMakeLists.txt).
 
 #include "AppConstants.h"

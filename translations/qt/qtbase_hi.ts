@@ -54,6 +54,53 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>अज्ञात विकल्प: %1।</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>अज्ञात विकल्प “%1”।</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[विकल्प]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>विकल्प:</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>उपयोग: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>“%1” के बाद अनपेक्षित मान।</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>“%1” के बाद मान नहीं दिया गया।</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>आर्ग्युमेंट:</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>संस्करण की जानकारी दिखाता है।</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>कमांड लाइन विकल्पों की सहायता दिखाता है।</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt के अपने विकल्पों सहित सहायता दिखाता है।</translation>
+    </message>
+</context>
+<context>
     <name>QComboBox</name>
     <message>
         <source>False</source>

@@ -211,10 +211,6 @@
         <translation>परिणाम</translation>
     </message>
     <message>
-        <source>%1 to %2 points</source>
-        <translation>%1 से %2 अंक</translation>
-    </message>
-    <message>
         <source>How the score works</source>
         <translation>स्कोर कैसे निकाला जाता है</translation>
     </message>
@@ -223,25 +219,8 @@
         <translation>हर उत्तर के साथ दिखाए गए अंक जुड़ते हैं, और लंबाई के हिसाब से सीमा के बराबर या उससे अधिक वज़न होने पर %1 अंक जुड़ते हैं। कुल स्कोर इन तीन श्रेणियों में से किसी एक में आता है:</translation>
     </message>
     <message>
-        <source>%1 points or more</source>
-        <translation>%1 या उससे अधिक अंक</translation>
-    </message>
-    <message>
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
         <translation>यह स्कोर जाँच में मदद के लिए है, रोग का निदान नहीं: आपको मधुमेह है या नहीं, यह केवल डॉक्टर बता सकते हैं।</translation>
-    </message>
-</context>
-<context>
-    <name>ScoreSheet</name>
-    <message>
-        <source>%1 to %2</source>
-        <extracomment>A range of scores, e.g. &quot;3 to 9&quot;</extracomment>
-        <translation>%1 से %2</translation>
-    </message>
-    <message>
-        <source>%1 or more</source>
-        <extracomment>The scores from this one up, e.g. &quot;10 or more&quot;</extracomment>
-        <translation>%1 या अधिक</translation>
     </message>
 </context>
 <context>
@@ -307,6 +286,16 @@
     <message>
         <source>P. S: Kindly consult your physician before taking any drastic steps.</source>
         <translation>ध्यान दें: कोई भी बड़ा कदम उठाने से पहले अपने डॉक्टर से सलाह लें।</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of scores, e.g. &quot;3 to 9&quot;</extracomment>
+        <translation>%1 से %2</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <extracomment>The scores from this one up, e.g. &quot;10 or more&quot;</extracomment>
+        <translation>%1 या अधिक</translation>
     </message>
 </context>
 <context>
@@ -388,7 +377,7 @@ Do you want to check for an update?</source>
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Orvane Discussion Forum. Click Here To Visit %1 Now.</source>
-        <translation>सबसे लोकप्रिय orvane फ़ोरम: %1 पर जाएँ।</translation>
+        <translation>orvane फ़ोरम %1 पर जाएँ।</translation>
     </message>
     <message>
         <source>Personal Details</source>
@@ -549,8 +538,9 @@ Do you want to replace it?</source>
         <translation>“%1” को सहेजा नहीं जा सका: %2</translation>
     </message>
     <message>
-        <source>Please enter a valid weight in kilograms</source>
-        <translation>किलोग्राम में सही वज़न लिखें</translation>
+        <source>Please enter a valid weight in kilograms, e.g. %1</source>
+        <extracomment>%1 is 80.5 as the language writes it: &quot;80,5&quot;, &quot;٨٠٫٥&quot;</extracomment>
+        <translation>किलोग्राम में सही वज़न लिखें, जैसे %1</translation>
     </message>
 </context>
 <context>
