@@ -8,6 +8,7 @@
 #include "ui/look/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "risktest/Scoring.h"
+#include "text/LocaleNumbers.h"
 #include "ui/Controls.h"
 #include "ui/WindowFonts.h"
 
@@ -101,16 +102,16 @@ void frmScore::createAnswersFrame(const std::optional<report::ResultRecord> &sho
                                                 .sizedColumn = 1,
                                                 .yoursSpoken = tr("%1, your answer")},
                                                ui::score::answerRows(shown));
-    yourAnswers = ui::createLabel(
-        answersFrame,
-        {.name = u"lblYourAnswers"_s,
-         .text = shown ? tr("Your answers: %1 points")
-                             .arg(std::accumulate(shown->result.points.answers.begin(),
-                                                  shown->result.points.answers.end(), 0))
-                       : QString(),
-         .geometry = twipsRect(120, 5700, 5880, 195),
-         .font = boldFont(),
-         .textColour = colour::BrightGreen});
+    yourAnswers = ui::createLabel(answersFrame,
+                                  {.name = u"lblYourAnswers"_s,
+                                   .text = shown ? tr("Your answers: %1 points")
+                                                       .arg(text::wholeNumber(std::accumulate(
+                                                           shown->result.points.answers.begin(),
+                                                           shown->result.points.answers.end(), 0)))
+                                                 : QString(),
+                                   .geometry = twipsRect(120, 5700, 5880, 195),
+                                   .font = boldFont(),
+                                   .textColour = colour::BrightGreen});
 }
 
 void frmScore::createWeightFrame(const std::optional<report::ResultRecord> &shown)
@@ -118,11 +119,13 @@ void frmScore::createWeightFrame(const std::optional<report::ResultRecord> &show
     weightFrame = ui::createFrame(
         this, frameRow(u"fraWeight"_s, tr("Points for Weight"), twipsRect(6360, 540, 4080, 6030)));
     weightRule = ui::createLabel(
-        weightFrame, {.name = u"lblWeightRule"_s,
-                      .text = tr("At or above this weight: %1 points").arg(risktest::WeightScore),
-                      .geometry = twipsRect(120, 300, 3840, 195),
-                      .font = windowFont(),
-                      .textColour = colour::White});
+        weightFrame,
+        {.name = u"lblWeightRule"_s,
+         .text =
+             tr("At or above this weight: %1 points").arg(text::wholeNumber(risktest::WeightScore)),
+         .geometry = twipsRect(120, 300, 3840, 195),
+         .font = windowFont(),
+         .textColour = colour::White});
     weightTable = ui::score::createSheetTable(
         weightFrame,
         {.name = u"tblWeight"_s,
@@ -134,15 +137,15 @@ void frmScore::createWeightFrame(const std::optional<report::ResultRecord> &show
          .labelAlignment = Qt::AlignHCenter,
          .yoursSpoken = tr("%1, your height")},
         ui::score::weightRows(shown, unitSystem));
-    yourWeight =
-        ui::createLabel(weightFrame, {.name = u"lblYourWeight"_s,
-                                      .text = shown ? tr("Your weight: %1, %2 points")
-                                                          .arg(report::weightAsEntered(shown->run))
-                                                          .arg(shown->result.points.weight)
-                                                    : QString(),
-                                      .geometry = twipsRect(120, 5700, 3840, 195),
-                                      .font = boldFont(),
-                                      .textColour = colour::BrightGreen});
+    yourWeight = ui::createLabel(
+        weightFrame, {.name = u"lblYourWeight"_s,
+                      .text = shown ? tr("Your weight: %1, %2 points")
+                                          .arg(report::weightAsEntered(shown->run),
+                                               text::wholeNumber(shown->result.points.weight))
+                                    : QString(),
+                      .geometry = twipsRect(120, 5700, 3840, 195),
+                      .font = boldFont(),
+                      .textColour = colour::BrightGreen});
 }
 
 void frmScore::createBandsFrame(const std::optional<report::ResultRecord> &shown)
