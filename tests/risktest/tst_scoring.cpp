@@ -205,11 +205,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("localeName");
         // A score line of 12, the bands, and row 10's height and limit in each unit.
         QTest::addColumn<QString>("shown");
-        for (const char *name : {"en_US", "C", "hi_IN", "zh_CN"}) {
+        for (const char *name : {"en_US", "C", "hi_IN", "zh_CN"})
             QTest::newRow(name)
                 << QString::fromLatin1(name)
                 << u"Your Score is: 12|0 to 2|3 to 9|10 or more|5'8''|177|173 cm|80.1"_s;
-        }
         QTest::newRow("pt_BR")
             << u"pt_BR"_s << u"Your Score is: 12|0 to 2|3 to 9|10 or more|5'8''|177|173 cm|80,1"_s;
         QTest::newRow("ar_EG")
