@@ -1,6 +1,8 @@
 #include "ResultPage.h"
 
 #include "AppConstants.h"
+#include "text/LocaleNumbers.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTextDocument>
@@ -25,11 +27,6 @@ constexpr qreal BodyPointSize = 10;
 QString escaped(const QString &plain)
 {
     return plain.toHtmlEscaped();
-}
-
-QString number(int value)
-{
-    return QString::number(value);
 }
 
 // Headings take their colour from the page's style sheet.
@@ -62,7 +59,7 @@ QString titleBlock(const ResultRecord &record, const QLocale &locale)
                escaped(ResultPage::tr("Taken on %1").arg(takenAt(record.takenAt, locale))));
 }
 
-QString detailsBlock(const ResultRecord &record)
+QString detailsBlock(const ResultRecord &record, const QLocale &locale)
 {
     const std::optional<risktest::WeightChartRow> row = chartRow(record.run);
     auto line = [](const QString &label, const QString &value) {
@@ -72,19 +69,20 @@ QString detailsBlock(const ResultRecord &record)
     return u"<table cellspacing=\"0\" cellpadding=\"1\">"_s +
            line(ResultPage::tr("Name:"), record.name) +
            line(ResultPage::tr("Height:"),
-                row ? risktest::heightLabel(record.run.units, record.run.heightRow) : QString()) +
-           line(ResultPage::tr("Weight:"), weightAsEntered(record.run)) + u"</table>"_s;
+                row ? risktest::heightLabel(record.run.units, record.run.heightRow, locale)
+                    : QString()) +
+           line(ResultPage::tr("Weight:"), weightAsEntered(record.run, locale)) + u"</table>"_s;
 }
 
 // One item of the score: what was asked on a line of its own, then what was
 // answered, which stands out, with the points it scored. The longest question
 // fills a line of A4 in the plain face; in bold it would run over.
-QString scoredItem(const QString &asked, const QString &answered, int points)
+QString scoredItem(const QString &asked, const QString &answered, const QString &points)
 {
     return u"<tr><td colspan=\"2\" style=\"padding-top:6px\">%1</td></tr>"
            u"<tr><td style=\"padding-left:16px\"><b>%2</b></td>"
            u"<td align=\"right\"><b>%3</b></td></tr>"_s.arg(escaped(asked), escaped(answered),
-                                                            number(points));
+                                                            escaped(points));
 }
 
 QString pointsBlock(const ResultRecord &record, const QLocale &locale)
@@ -94,38 +92,41 @@ QString pointsBlock(const ResultRecord &record, const QLocale &locale)
         escaped(ResultPage::tr("Points")));
     for (int question = 0; question < risktest::QuestionCount; ++question) {
         rows += scoredItem(risktest::questions()[question].text, record.run.answers[question],
-                           points.answers[question]);
+                           text::wholeNumber(points.answers[question], locale));
     }
     const std::optional<risktest::WeightChartRow> row = chartRow(record.run);
     const QString limit =
         row ? ResultPage::tr("Weight limit for a height of %1: %2")
-                  .arg(risktest::heightLabel(record.run.units, record.run.heightRow),
+                  .arg(risktest::heightLabel(record.run.units, record.run.heightRow, locale),
                        risktest::chartLimitText(record.run.units, record.run.heightRow, locale))
             : ResultPage::tr("Weight limit");
     rows += scoredItem(limit,
                        points.weight > 0 ? ResultPage::tr("At or above the limit")
                                          : ResultPage::tr("Below the limit"),
-                       points.weight);
+                       text::wholeNumber(points.weight, locale));
     rows += u"<tr><td style=\"padding-top:8px\"><b>%1</b></td>"
             u"<td align=\"right\" style=\"padding-top:8px\"><b>%2</b></td></tr>"_s.arg(
-                escaped(ResultPage::tr("Total")), number(record.result.score));
+                escaped(ResultPage::tr("Total")),
+                escaped(text::wholeNumber(record.result.score, locale)));
     return heading(ResultPage::tr("Your answers")) +
            u"<table width=\"100%\" cellspacing=\"0\" cellpadding=\"1\">"_s + rows + u"</table>"_s;
 }
 
-QString resultBlock(const ResultRecord &record)
+// The score line as the result panel shows it, written again in the page's
+// locale.
+QString resultBlock(const ResultRecord &record, const QLocale &locale)
 {
     return heading(ResultPage::tr("Result")) +
            u"<p style=\"font-size:12pt; font-weight:bold; margin-bottom:4px\">%1</p>"
-           u"<p style=\"margin-top:0px\">%2</p><p>%3</p>"_s.arg(escaped(record.result.scoreLine),
-                                                                escaped(record.result.verdict),
-                                                                escaped(risktest::physicianNote()));
+           u"<p style=\"margin-top:0px\">%2</p><p>%3</p>"_s.arg(
+               escaped(risktest::scoreLine(record.result.score, locale)),
+               escaped(record.result.verdict), escaped(risktest::physicianNote()));
 }
 
-QString howTheScoreWorks()
+QString howTheScoreWorks(const QLocale &locale)
 {
     QString bands;
-    for (const risktest::RiskBand &band : risktest::riskBands()) {
+    for (const risktest::RiskBand &band : risktest::riskBands(locale)) {
         bands += u"<p style=\"margin-top:4px; margin-bottom:0px\"><b>%1</b><br>%2</p>"_s.arg(
             escaped(band.scores), escaped(band.verdict));
     }
@@ -133,7 +134,7 @@ QString howTheScoreWorks()
            escaped(ResultPage::tr("Each answer adds the points shown beside it, and a weight at or "
                                   "above the limit for the height adds %1 points. The total "
                                   "falls in one of three bands:")
-                       .arg(risktest::WeightScore)) +
+                       .arg(text::wholeNumber(risktest::WeightScore, locale))) +
            u"</p>"_s + bands + u"<p style=\"margin-top:10px\">"_s +
            escaped(ResultPage::tr("The score is a screening aid, not a diagnosis: only a doctor "
                                   "can tell whether you have diabetes.")) +
@@ -157,8 +158,9 @@ std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLoc
     page->setMetaInformation(QTextDocument::DocumentTitle,
                              ResultPage::tr("Diabetes Risk Test Result"));
     page->setDefaultStyleSheet(u"p.heading { color: %1 }"_s.arg(look.headingColour.name()));
-    page->setHtml(titleBlock(record, locale) + detailsBlock(record) + pointsBlock(record, locale) +
-                  resultBlock(record) + howTheScoreWorks());
+    page->setHtml(titleBlock(record, locale) + detailsBlock(record, locale) +
+                  pointsBlock(record, locale) + resultBlock(record, locale) +
+                  howTheScoreWorks(locale));
     return page;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
 #include "risktest/Units.h"
+#include "text/LocaleNumbers.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 namespace report {
@@ -18,13 +21,15 @@ struct ResultRecord
     QDateTime takenAt;
 };
 
-// The weight of a run with its unit, as typed: "80 kg", "180 pounds"; a run
-// made without the typed text shows its pounds.
-inline QString weightAsEntered(const risktest::RiskTestRun &run)
+// The weight of a run with its unit, as typed and written in the locale's
+// digits: "80 kg", "180 pounds"; a run made without the typed text shows its
+// pounds.
+inline QString weightAsEntered(const risktest::RiskTestRun &run, const QLocale &locale = QLocale())
 {
-    return risktest::weightWithUnit(run.units, run.weightAsEntered.isEmpty()
-                                                   ? QString::number(run.weight)
-                                                   : run.weightAsEntered);
+    return risktest::weightWithUnit(
+        run.units, run.weightAsEntered.isEmpty()
+                       ? text::wholeNumber(run.weight, locale)
+                       : risktest::weightAsWritten(run.weightAsEntered, run.units, locale));
 }
 
 } // namespace report

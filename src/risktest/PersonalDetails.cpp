@@ -1,5 +1,6 @@
 #include "PersonalDetails.h"
 
+#include "text/LocaleNumbers.h"
 #include "text/TrimSpaces.h"
 
 #include <cmath>
@@ -103,6 +104,16 @@ std::optional<qint16> parseWeight(const QString &text, const QLocale &locale, Un
 QString kilogramsExample(const QLocale &locale)
 {
     return locale.toString(80.5, 'f', 1);
+}
+
+QString weightAsWritten(const QString &typed, UnitSystem units, const QLocale &locale)
+{
+    const QString trimmed = text::trimSpaces(typed);
+    const QString plain = units == UnitSystem::Metric ? readKilograms(trimmed, locale) : QString();
+    if (plain.isEmpty())
+        return text::inLocaleDigits(trimmed, locale);
+    QString written = text::inLocaleDigits(plain, locale);
+    return written.replace(u'.', locale.decimalPoint());
 }
 
 CheckedDetails checkDetails(const QString &name, const QString &weightText, const QLocale &locale,

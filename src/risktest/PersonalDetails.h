@@ -36,6 +36,13 @@ std::optional<qint16> parseWeight(const QString &text, const QLocale &locale = Q
 // asks for one: "80,5" in German, "٨٠٫٥" in Arabic, "80.5" in English.
 QString kilogramsExample(const QLocale &locale = QLocale());
 
+// A weight the user typed, trimmed of spaces, as the locale writes it: in
+// its digits, and in kilograms with its decimal mark ("80.5" typed under
+// Arabic shows as "٨٠٫٥", under German as "80,5"). The figures are those
+// typed, decimals and leading zeros included, and nothing is grouped.
+// Pounds, read in the locale's own form, keep their marks.
+QString weightAsWritten(const QString &typed, UnitSystem units, const QLocale &locale = QLocale());
+
 enum class DetailsProblem { None, NameMissing, WeightMissing, WeightInvalid };
 
 // The details as checked: the first problem, or the weight they give.

@@ -1,5 +1,7 @@
 #include "Scoring.h"
 
+#include "text/LocaleNumbers.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -133,14 +135,15 @@ bool RiskBand::contains(int total) const
     return total >= lowest && (!highest || total <= *highest);
 }
 
-std::array<RiskBand, RiskBandCount> riskBands()
+std::array<RiskBand, RiskBandCount> riskBands(const QLocale &locale)
 {
     //: A range of scores, e.g. "3 to 9"
     const QString range = QCoreApplication::translate("Scoring", "%1 to %2");
-    auto band = [&range](int lowest, int highest, const char *verdict) {
+    auto band = [&range, &locale](int lowest, int highest, const char *verdict) {
         return RiskBand{.lowest = lowest,
                         .highest = highest,
-                        .scores = range.arg(lowest).arg(highest),
+                        .scores = range.arg(text::wholeNumber(lowest, locale),
+                                            text::wholeNumber(highest, locale)),
                         .verdict = translated(verdict)};
     };
     constexpr int HighRiskMin = LowRiskMax + 1;
@@ -150,7 +153,8 @@ std::array<RiskBand, RiskBandCount> riskBands()
         //: The scores from this one up, e.g. "10 or more"
         {.lowest = HighRiskMin,
          .highest = std::nullopt,
-         .scores = QCoreApplication::translate("Scoring", "%1 or more").arg(HighRiskMin),
+         .scores = QCoreApplication::translate("Scoring", "%1 or more")
+                       .arg(text::wholeNumber(HighRiskMin, locale)),
          .verdict = translated(HighVerdict)},
     }};
 }
@@ -162,9 +166,10 @@ QString verdictFor(int total)
     return translated(total <= LowRiskMax ? LowVerdict : HighVerdict);
 }
 
-QString scoreLine(int total)
+QString scoreLine(int total, const QLocale &locale)
 {
-    return QCoreApplication::translate("Scoring", "Your Score is: %1").arg(total);
+    return QCoreApplication::translate("Scoring", "Your Score is: %1")
+        .arg(text::wholeNumber(total, locale));
 }
 
 QString physicianNote()

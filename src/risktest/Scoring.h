@@ -2,6 +2,7 @@
 
 #include "Units.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -134,14 +135,14 @@ struct RiskBand
 };
 
 // The three bands from the lowest total a run can have, in the language of
-// the installed translation.
-std::array<RiskBand, RiskBandCount> riskBands();
+// the installed translation and the locale's digits.
+std::array<RiskBand, RiskBandCount> riskBands(const QLocale &locale = QLocale());
 
 // The verdict for a total: 2 or less very low, 3 to 9 low, 10 or more high.
 QString verdictFor(int total);
 
-// "Your Score is: " followed by the total.
-QString scoreLine(int total);
+// "Your Score is: " followed by the total in the locale's digits.
+QString scoreLine(int total, const QLocale &locale = QLocale());
 
 // The note that goes with every result: see a physician before acting on it.
 QString physicianNote();
@@ -155,7 +156,7 @@ struct RiskResult
 };
 
 // The run's score, the sum of its points (0 to 22), its verdict, the score
-// line to show and the points it was made of.
+// line to show (in the default locale's digits) and the points it was made of.
 RiskResult calculateRisk(const RiskTestRun &run);
 
 } // namespace risktest

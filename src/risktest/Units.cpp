@@ -1,6 +1,7 @@
 #include "Units.h"
 
 #include "Scoring.h"
+#include "text/LocaleNumbers.h"
 
 #include <QCoreApplication>
 
@@ -53,15 +54,17 @@ int heightCentimetres(int row)
     return (inches * CentimetresPerHundredInches + 50) / 100;
 }
 
-QString heightLabel(UnitSystem units, int row)
+QString heightLabel(UnitSystem units, int row, const QLocale &locale)
 {
     if (units == UnitSystem::Imperial) {
         // Feet, an apostrophe, inches and two apostrophes: 5'8''.
         const FeetAndInches height = heightFeetAndInches(row);
-        return u"%1'%2''"_s.arg(height.feet).arg(height.inches);
+        return u"%1'%2''"_s.arg(text::wholeNumber(height.feet, locale),
+                                text::wholeNumber(height.inches, locale));
     }
     //: An entry of the height list: %1 is whole centimetres.
-    return QCoreApplication::translate("risktest", "%1 cm").arg(heightCentimetres(row));
+    return QCoreApplication::translate("risktest", "%1 cm")
+        .arg(text::wholeNumber(heightCentimetres(row), locale));
 }
 
 Decimal shortestDecimal(double value)
@@ -127,8 +130,8 @@ int chartLimitTenthsOfKilogram(int row)
 QString chartLimitAmount(UnitSystem units, int row, const QLocale &locale)
 {
     if (units == UnitSystem::Imperial)
-        return locale.toString(int(WeightChart[row].limit));
-    return locale.toString(chartLimitTenthsOfKilogram(row) / 10.0, 'f', 1);
+        return text::wholeNumber(WeightChart[row].limit, locale);
+    return text::decimalNumber(chartLimitTenthsOfKilogram(row) / 10.0, 1, locale);
 }
 
 QString chartLimitText(UnitSystem units, int row, const QLocale &locale)

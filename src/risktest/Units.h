@@ -26,8 +26,9 @@ FeetAndInches heightFeetAndInches(int row);
 // (2.54 cm an inch), a half rounded up: 4'10'' is 147, 6'3'' (190.5) is 191.
 int heightCentimetres(int row);
 
-// The height list's entry for a chart row: "5'8''" or "173 cm".
-QString heightLabel(UnitSystem units, int row);
+// The height list's entry for a chart row: "5'8''" or "173 cm", in the
+// locale's digits.
+QString heightLabel(UnitSystem units, int row, const QLocale &locale = QLocale());
 
 // A decimal number held exactly: digits x 10^exponent.
 struct Decimal
@@ -59,9 +60,9 @@ qint32 poundsFromKilograms(Decimal kilograms);
 // "180 pounds". The amount is shown as given.
 QString weightWithUnit(UnitSystem units, const QString &amount);
 
-// The chart limit of a row as the units show it: "129 pounds", or the
-// lightest weight in tenths of a kilogram that scores, "58.3 kg" (58.3 kg
-// rounds to 129 pounds, 58.2 kg to 128).
+// The chart limit of a row as the units show it, in the locale's digits and
+// decimal mark: "129 pounds", or the lightest weight in tenths of a kilogram
+// that scores, "58.3 kg" (58.3 kg rounds to 129 pounds, 58.2 kg to 128).
 QString chartLimitText(UnitSystem units, int row, const QLocale &locale = QLocale());
 
 // The same amount without its unit: "129", "58.3".

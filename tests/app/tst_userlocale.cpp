@@ -194,6 +194,13 @@ private Q_SLOTS:
         QTest::newRow("germanWithEnglishMessages")
             << QStringList{u"LANG=de_DE.UTF-8"_s, u"LC_MESSAGES=C"_s} << false << u"en_DE"_s
             << QPageSize::A4 << monday;
+        // English words never take another script's digits.
+        QTest::newRow("egyptWithEnglishMessages")
+            << QStringList{u"LANG=ar_EG.UTF-8"_s, u"LC_MESSAGES=C"_s} << false << u"en_US"_s
+            << QPageSize::A4 << u"Monday, December 7, 2026"_s;
+        QTest::newRow("indiaWithEnglishMessages")
+            << QStringList{u"LANG=hi_IN.UTF-8"_s, u"LC_MESSAGES=C"_s} << false << u"en_IN"_s
+            << QPageSize::A4 << u"Monday, 7 December, 2026"_s;
         QTest::newRow("spanishUnitedStates") << QStringList{u"LANG=es_US.UTF-8"_s} << true
                                              << u"es_US"_s << QPageSize::Letter << lunes;
         QTest::newRow("languageListFirstSpoken")

@@ -11,7 +11,11 @@ Each row of the table is keys, then the phrases Orca must speak, in order,
 after them and within a bound. Orca also echoes the keys, so phrases are
 matched inside its utterances, not as whole lines.
 
-Usage: screen_reader.py PROGRAM
+Given the program's translation file for the language LANG names, a shorter
+session instead: one run of the test by keys, its question, answer, score
+and verdict heard as that file has them.
+
+Usage: screen_reader.py PROGRAM [KELO_TS]
 """
 
 import os
@@ -25,8 +29,10 @@ import desktop
 from desktop import (accessibility, activate, app_node, fail, find_all, keys, private_desktop,
                      run_test, showing, spawn, start_program, type_text, wait_exit, wait_for,
                      windows)
+from ts_file import finished_translations
 
 PROGRAM = os.path.abspath(sys.argv[1])
+TRANSLATIONS = finished_translations(sys.argv[2]) if len(sys.argv) > 2 else None
 MAIN_TITLE = "Kelo Diabetes Risk Calculator v1.10"
 # How long Orca may take to speak after a key, on a busy machine.
 SPEECH_SECONDS = 15
@@ -175,10 +181,57 @@ def support_message(pyatspi, app):
     return labels[0]
 
 
+def translated(context, source):
+    """The finished translation of source; the test fails without one."""
+    if (context, source) not in TRANSLATIONS:
+        fail("the translation has no finished text for %r" % source)
+    return TRANSLATIONS[(context, source)]
+
+
+def access_key(context, source):
+    shown = translated(context, source)
+    return shown[shown.index("&") + 1].lower()
+
+
+def translated_run(speech):
+    """Ana, the first height, 80,5 kg, the second answer to the first
+    question and the first to the others: 13 points, a high risk."""
+    mark = speech.mark()
+    program = start_program(PROGRAM)
+    activate(wait_for("the main window",
+                      lambda: (windows(program.pid, MAIN_TITLE) or [None])[0]))
+    wait_for(lambda: speech.missed("the name box to be read", mark),
+             lambda: heard(speech, mark, [translated("frmMain", "Enter Name")]), SPEECH_SECONDS)
+    question = translated("frmMain", "Question %1 of %2")
+    next_question = "alt+" + access_key("frmMain", "Next &Question")
+    table = [
+        (["type:Ana", "Tab", "Tab", "type:80,5",
+          "alt+" + access_key("frmMain", "&Take the Diabetes Risk Test")],
+         [question.replace("%1", "1").replace("%2", "5"),
+          translated("Scoring", "1. What is your age?"),
+          translated("Scoring", "Less than 45 years old")]),
+        (["Tab", "Down"], [translated("Scoring", "Between 45 to 64 years old")]),
+        ([next_question], [question.replace("%1", "2").replace("%2", "5")]),
+        ([next_question] * 4,
+         [translated("Scoring", "Your Score is: %1").replace("%1", "13"),
+          translated("Scoring", "You are at a High Risk of having Type 2 Diabetes now. "
+                                "Please consult your doctor.")]),
+        (["alt+" + access_key("frmMain", "&File"), access_key("frmMain", "E&xit")],
+         [translated("frmExitScreen", "%1: Exit Screen").replace("%1", MAIN_TITLE)]),
+    ]
+    for row, phrases in table:
+        press(speech, row, phrases)
+    chord("alt+" + access_key("frmExitScreen", "E&xit"))
+    wait_exit(program)
+
+
 def main():
     private_desktop(accessibility=True)
     pyatspi = accessibility()
     speech = start_orca()
+    if TRANSLATIONS:
+        translated_run(speech)
+        return
 
     mark = speech.mark()
     program = start_program(PROGRAM)

@@ -1,6 +1,7 @@
 #include "AppConstants.h"
 #include "report/PdfFile.h"
 #include "report/ResultPage.h"
+#include "text/LocaleNumbers.h"
 #include "ui/look/ResultPageLook.h"
 
 #include <QTemporaryDir>
@@ -24,10 +25,8 @@ QStringList savedLines(const report::ResultRecord &taken, QPageSize::PageSizeId 
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(u"result.pdf"_s);
-    if (const std::optional<QString> problem =
-            report::writeResultPdf(
-                *report::resultPage(taken, QLocale(u"en_US"_s), ui::resultPageLook()), path,
-                paper))
+    if (const std::optional<QString> problem = report::writeResultPdf(
+            *report::resultPage(taken, QLocale(), ui::resultPageLook()), path, paper))
         return {*problem};
     if (labelHeight)
         *labelHeight = support::wordHeight(path, u"Name:"_s);
@@ -47,6 +46,8 @@ class ResultPageTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { QLocale::setDefault(QLocale::system()); }
+
     void savedPage_readsBackItemByItem_data()
     {
         QTest::addColumn<QString>("name");
@@ -59,21 +60,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("kilograms");
         // Whether the page is printed smaller than its 10 points to stay on one sheet.
         QTest::addColumn<bool>("shrunk");
+        QTest::addColumn<QString>("localeName"); // of the page and the default
         // Between them every answer of every question, and both weight outcomes.
-        QTest::newRow("veryLowOnePoundBelow") << u"Ann"_s << 0 << -1 << Choices{0, 1, 0, 1, 1} << 0
-                                              << int(QPageSize::Letter) << QString() << false;
+        QTest::newRow("veryLowOnePoundBelow")
+            << u"Ann"_s << 0 << -1 << Choices{0, 1, 0, 1, 1} << 0 << int(QPageSize::Letter)
+            << QString() << false << u"en_US"_s;
         QTest::newRow("lowHtmlName")
             << u"<b>Tom & Jerry</b> %1"_s << 10 << -77 << Choices{0, 0, 0, 0, 0} << 3
-            << int(QPageSize::A4) << QString() << false;
-        QTest::newRow("highAtTheLimit") << u"Zoë Ō'Brien"_s << 18 << 0 << Choices{1, 1, 1, 1, 1}
-                                        << 15 << int(QPageSize::Letter) << QString() << false;
+            << int(QPageSize::A4) << QString() << false << u"en_US"_s;
+        QTest::newRow("highAtTheLimit")
+            << u"Zoë Ō'Brien"_s << 18 << 0 << Choices{1, 1, 1, 1, 1} << 15 << int(QPageSize::Letter)
+            << QString() << false << u"en_US"_s;
         // 75.8 kg is 167.1 pounds, the limit at 168 cm.
         QTest::newRow("metricAtTheLimit") << u"Ann"_s << 8 << 0 << Choices{1, 0, 0, 0, 1} << 12
-                                          << int(QPageSize::A4) << u"75.8"_s << false;
+                                          << int(QPageSize::A4) << u"75.8"_s << false << u"en_US"_s;
+        QTest::newRow("arabicDigits") << u"Ann"_s << 8 << 0 << Choices{1, 0, 0, 0, 1} << 12
+                                      << int(QPageSize::A4) << u"75.8"_s << false << u"ar_EG"_s;
         // Printed smaller to stay on one page.
         QTest::newRow("longNameOnLetter")
             << u"Ann Lee "_s.repeated(300) << 3 << 9 << Choices{2, 0, 1, 0, 0} << 22
-            << int(QPageSize::Letter) << QString() << true;
+            << int(QPageSize::Letter) << QString() << true << u"hi_IN"_s;
     }
 
     void savedPage_readsBackItemByItem()
@@ -86,6 +92,9 @@ private Q_SLOTS:
         QFETCH(int, paper);
         QFETCH(QString, kilograms);
         QFETCH(bool, shrunk);
+        QFETCH(QString, localeName);
+        QLocale::setDefault(QLocale(localeName));
+        using text::wholeNumber;
         const auto units =
             kilograms.isEmpty() ? risktest::UnitSystem::Imperial : risktest::UnitSystem::Metric;
         const qint16 weight = qint16(risktest::WeightChart[heightRow].limit + overLimit);
@@ -107,21 +116,22 @@ private Q_SLOTS:
         QVERIFY(lines.join(u' ').contains(
             u"Name: "_s + name.simplified() + u" Height: "_s + height + u" Weight: "_s +
             (kilograms.isEmpty() ? u"%1 pounds"_s : u"%1 kg"_s)
-                .arg(kilograms.isEmpty() ? QString::number(run.weight) : kilograms)));
+                .arg(kilograms.isEmpty() ? wholeNumber(run.weight)
+                                         : risktest::weightAsWritten(kilograms, units))));
         qsizetype at = 0;
         for (int question = 0; question < risktest::QuestionCount; ++question) {
             at = lines.indexOf(risktest::questions()[question].text, at);
             QCOMPARE(lines.value(at + 1),
                      run.answers[question] + u' ' +
-                         QString::number(risktest::answerPoints(question, run.answers[question])));
+                         wholeNumber(risktest::answerPoints(question, run.answers[question])));
         }
         at = lines.indexOf(u"Weight limit for a height of %1: %2"_s.arg(
                                height, risktest::chartLimitText(units, heightRow)),
                            at);
-        QCOMPARE(lines.value(at + 1),
-                 overLimit >= 0 ? u"At or above the limit 5"_s : u"Below the limit 0"_s);
-        QCOMPARE(lines.value(at + 2), u"Total "_s + QString::number(total));
-        QCOMPARE(lines.mid(lines.indexOf(u"Your Score is: %1"_s.arg(total)), 3),
+        QCOMPARE(lines.value(at + 1), overLimit >= 0 ? u"At or above the limit "_s + wholeNumber(5)
+                                                     : u"Below the limit "_s + wholeNumber(0));
+        QCOMPARE(lines.value(at + 2), u"Total "_s + wholeNumber(total));
+        QCOMPARE(lines.mid(lines.indexOf(u"Your Score is: "_s + wholeNumber(total)), 3),
                  (QStringList{taken.result.scoreLine, risktest::verdictFor(total),
                               u"P. S: Kindly consult your physician before taking any drastic "
                               u"steps."_s}));

@@ -1,3 +1,4 @@
+#include "text/LocaleNumbers.h"
 #include "text/TrimSpaces.h"
 #include "risktest/PersonalDetails.h"
 
@@ -106,7 +107,8 @@ private Q_SLOTS:
             QCOMPARE(weight, std::optional<qint16>(qint16(expected)));
     }
 
-    // The kilogram message's example is the locale's own form, and reads back.
+    // The kilogram message's example is the locale's own form, and reads
+    // back; a typed weight is shown back in the same form, never grouped.
     void kilogramsExample_writtenAsTheLocaleWritesIt_data()
     {
         QTest::addColumn<QString>("localeName");
@@ -125,6 +127,10 @@ private Q_SLOTS:
         const QLocale locale(localeName);
         QCOMPARE(risktest::kilogramsExample(locale), example);
         QCOMPARE(risktest::parseWeight(example, locale, kg), std::optional<qint16>(177));
+        for (const QString &typed : {u" 80.5 "_s, u"80,5"_s, example})
+            QCOMPARE(risktest::weightAsWritten(typed, kg, locale), example);
+        QCOMPARE(risktest::weightAsWritten(u" 1890 "_s, lb, locale),
+                 text::wholeNumber(1890, locale));
     }
 
     void checkDetails_firstProblemWins_data()

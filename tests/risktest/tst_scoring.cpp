@@ -199,11 +199,34 @@ private Q_SLOTS:
         QCOMPARE(holding, QStringList{verdict});
     }
 
-    void scoreLine_hasNoPaddingOrLeadingZero()
+    // In the default locale's digits, as the windows show them.
+    void numbers_inTheLocaleDigits_data()
     {
-        QCOMPARE(test::scoreLine(0), u"Your Score is: 0"_s);
-        QCOMPARE(test::scoreLine(12), u"Your Score is: 12"_s);
-        QCOMPARE(test::scoreLine(22), u"Your Score is: 22"_s);
+        QTest::addColumn<QString>("localeName");
+        // A score line of 12, the bands, and row 10's height and limit in each unit.
+        QTest::addColumn<QString>("shown");
+        for (const char *name : {"en_US", "C", "hi_IN", "zh_CN"})
+            QTest::newRow(name)
+                << QString::fromLatin1(name)
+                << u"Your Score is: 12|0 to 2|3 to 9|10 or more|5'8''|177|173 cm|80.1"_s;
+        QTest::newRow("pt_BR")
+            << u"pt_BR"_s << u"Your Score is: 12|0 to 2|3 to 9|10 or more|5'8''|177|173 cm|80,1"_s;
+        QTest::newRow("ar_EG")
+            << u"ar_EG"_s << u"Your Score is: ١٢|٠ to ٢|٣ to ٩|١٠ or more|٥'٨''|١٧٧|١٧٣ cm|٨٠٫١"_s;
+    }
+
+    void numbers_inTheLocaleDigits()
+    {
+        QFETCH(QString, localeName);
+        QFETCH(QString, shown);
+        QLocale::setDefault(QLocale(localeName));
+        QStringList numbers{test::calculateRisk({.weightPoints = 12}).scoreLine};
+        for (const test::RiskBand &band : test::riskBands())
+            numbers << band.scores;
+        for (const UnitSystem units : {UnitSystem::Imperial, UnitSystem::Metric})
+            numbers << test::heightLabel(units, 10) << test::chartLimitAmount(units, 10);
+        QLocale::setDefault(QLocale::system());
+        QCOMPARE(numbers, shown.split(u'|'));
     }
 
     void questions_optionsInOrderWithFirstScoringAsDefault()

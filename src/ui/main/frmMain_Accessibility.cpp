@@ -5,6 +5,7 @@
 
 #include "frmMain.h"
 
+#include "text/LocaleNumbers.h"
 #include "ui/accessibility/Announcements.h"
 
 #include <QComboBox>
@@ -15,11 +16,13 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A chart row's height in words: 5'8'' reads as "5 feet 8 inches".
-QString heightInWords(int row)
+// A chart row's height in words: 5'8'' reads as "5 feet 8 inches", in the
+// digits the list shows.
+QString heightInWords(int row, const QLocale &locale)
 {
     const risktest::FeetAndInches height = risktest::heightFeetAndInches(row);
-    return frmMain::tr("%1 feet %2 inches").arg(height.feet).arg(height.inches);
+    return frmMain::tr("%1 feet %2 inches")
+        .arg(text::wholeNumber(height.feet, locale), text::wholeNumber(height.inches, locale));
 }
 
 } // namespace
@@ -28,13 +31,15 @@ void frmMain::announceHeights()
 {
     // Said the same way by the closed list and the open one.
     if (userLocale.units == risktest::UnitSystem::Imperial) {
-        ui::announceChoices(cboHeight, heightInWords);
+        ui::announceChoices(cboHeight,
+                            [this](int row) { return heightInWords(row, userLocale.locale); });
         return;
     }
     // "173 cm" reads as "173 centimetres", which speech says more plainly
     // than the symbol.
-    ui::announceChoices(cboHeight, [](int row) {
-        return tr("%1 centimetres").arg(risktest::heightCentimetres(row));
+    ui::announceChoices(cboHeight, [this](int row) {
+        return tr("%1 centimetres")
+            .arg(text::wholeNumber(risktest::heightCentimetres(row), userLocale.locale));
     });
 }
 

@@ -7,6 +7,7 @@
 #include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
 #include "risktest/TestRun.h"
+#include "text/LocaleNumbers.h"
 #include "text/TrimSpaces.h"
 #include "ui/Controls.h"
 #include "ui/accessibility/FocusHandling.h"
@@ -24,7 +25,7 @@ using namespace Qt::Literals::StringLiterals;
 void frmMain::Form_Load()
 {
     for (int row = 0; row < risktest::HeightCount; ++row)
-        cboHeight->addItem(risktest::heightLabel(userLocale.units, row));
+        cboHeight->addItem(risktest::heightLabel(userLocale.units, row, userLocale.locale));
     cboHeight->setCurrentIndex(0);
     announceHeights();
     BringToFront(DetailsStep);
@@ -105,7 +106,9 @@ void frmMain::ShowQuestion(int index)
 {
     const risktest::Question &question = risktest::questions()[index];
     ui::setFittedText(lblQuestionNo,
-                      tr("Question %1 of %2").arg(index + 1).arg(risktest::QuestionCount));
+                      tr("Question %1 of %2")
+                          .arg(text::wholeNumber(index + 1, userLocale.locale),
+                               text::wholeNumber(risktest::QuestionCount, userLocale.locale)));
     ui::setFittedText(lblQuestion, question.text);
     {
         // The new question is announced with its first answer, not the

@@ -1,6 +1,7 @@
 #include "ScoreSheet.h"
 
 #include "risktest/Scoring.h"
+#include "text/LocaleNumbers.h"
 
 namespace ui::score {
 
@@ -13,11 +14,11 @@ Sheet answerRows(const ShownResult &shown)
         rows.push_back({.label = asked.text, .value = {}, .heading = true});
         for (qsizetype option = 0; option < asked.options.size(); ++option) {
             SheetRow row{.label = asked.options[option],
-                         .value = QString::number(asked.optionPoints[option])};
+                         .value = text::wholeNumber(asked.optionPoints[option])};
             if (shown && shown->run.answers[question] == asked.options[option]) {
                 row.yours = true;
                 // What the run was given, which the result was added up from.
-                row.value = QString::number(shown->result.points.answers[question]);
+                row.value = text::wholeNumber(shown->result.points.answers[question]);
             }
             rows.push_back(row);
         }

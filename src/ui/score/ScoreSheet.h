@@ -11,7 +11,8 @@
 // What the score window's three tables show, read from the scoring tables of
 // risktest: the points of each answer, the weight chart and the risk bands.
 // With a finished run, the person's own answers, height and band are theirs,
-// and their answers show the points the run's breakdown gave them.
+// and their answers show the points the run's breakdown gave them. Numbers
+// are in the default locale's digits.
 namespace ui::score {
 
 struct SheetRow

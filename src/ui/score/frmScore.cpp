@@ -3,13 +3,14 @@
 #include "AppConstants.h"
 #include "ScoreSheet.h"
 #include "SheetTable.h"
+#include "platform/WindowPlacement.h"
+#include "risktest/Scoring.h"
+#include "text/LocaleNumbers.h"
+#include "ui/Controls.h"
+#include "ui/WindowFonts.h"
 #include "ui/look/Colours.h"
 #include "ui/look/Fonts.h"
 #include "ui/look/Twips.h"
-#include "platform/WindowPlacement.h"
-#include "risktest/Scoring.h"
-#include "ui/Controls.h"
-#include "ui/WindowFonts.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -104,16 +105,16 @@ void frmScore::createAnswersFrame(const std::optional<report::ResultRecord> &sho
                                                 .sizedColumn = 1,
                                                 .yoursSpoken = tr("%1, your answer")},
                                                ui::score::answerRows(shown));
-    yourAnswers = ui::createLabel(
-        answersFrame,
-        {.name = u"lblYourAnswers"_s,
-         .text = shown ? tr("Your answers: %1 points")
-                             .arg(std::accumulate(shown->result.points.answers.begin(),
-                                                  shown->result.points.answers.end(), 0))
-                       : QString(),
-         .geometry = twipsRect(120, 5700, 5880, 195),
-         .font = boldFont(),
-         .textColour = colour::BrightGreen});
+    yourAnswers = ui::createLabel(answersFrame,
+                                  {.name = u"lblYourAnswers"_s,
+                                   .text = shown ? tr("Your answers: %1 points")
+                                                       .arg(text::wholeNumber(std::accumulate(
+                                                           shown->result.points.answers.begin(),
+                                                           shown->result.points.answers.end(), 0)))
+                                                 : QString(),
+                                   .geometry = twipsRect(120, 5700, 5880, 195),
+                                   .font = boldFont(),
+                                   .textColour = colour::BrightGreen});
     ui::growLabelToText(yourAnswers, {.top = answersTable->geometry().bottom() + 1,
                                       .bottom = answersFrame->contentsRect().bottom()});
 }
@@ -125,11 +126,13 @@ void frmScore::createWeightFrame(const std::optional<report::ResultRecord> &show
     const QRect contents = weightFrame->contentsRect();
     const QRect yourWeightGeometry = twipsRect(120, 5700, 3840, 195);
     weightRule = ui::createLabel(
-        weightFrame, {.name = u"lblWeightRule"_s,
-                      .text = tr("At or above this weight: %1 points").arg(risktest::WeightScore),
-                      .geometry = twipsRect(120, 300, 3840, 195),
-                      .font = windowFont(),
-                      .textColour = colour::White});
+        weightFrame,
+        {.name = u"lblWeightRule"_s,
+         .text =
+             tr("At or above this weight: %1 points").arg(text::wholeNumber(risktest::WeightScore)),
+         .geometry = twipsRect(120, 300, 3840, 195),
+         .font = windowFont(),
+         .textColour = colour::White});
     // The rule sits at the top of the frame with the table just below: a rule
     // grown for a taller script takes the table down with it, and the table
     // may grow down to leave the line below its designed height.
@@ -148,15 +151,15 @@ void frmScore::createWeightFrame(const std::optional<report::ResultRecord> &show
          .yoursSpoken = tr("%1, your height"),
          .roomBottom = contents.bottom() - yourWeightGeometry.height()},
         ui::score::weightRows(shown, unitSystem));
-    yourWeight =
-        ui::createLabel(weightFrame, {.name = u"lblYourWeight"_s,
-                                      .text = shown ? tr("Your weight: %1, %2 points")
-                                                          .arg(report::weightAsEntered(shown->run))
-                                                          .arg(shown->result.points.weight)
-                                                    : QString(),
-                                      .geometry = yourWeightGeometry,
-                                      .font = boldFont(),
-                                      .textColour = colour::BrightGreen});
+    yourWeight = ui::createLabel(
+        weightFrame, {.name = u"lblYourWeight"_s,
+                      .text = shown ? tr("Your weight: %1, %2 points")
+                                          .arg(report::weightAsEntered(shown->run),
+                                               text::wholeNumber(shown->result.points.weight))
+                                    : QString(),
+                      .geometry = yourWeightGeometry,
+                      .font = boldFont(),
+                      .textColour = colour::BrightGreen});
     ui::growLabelToText(yourWeight,
                         {.top = weightTable->geometry().bottom() + 1, .bottom = contents.bottom()});
 }
