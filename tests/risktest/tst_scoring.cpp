@@ -220,7 +220,7 @@ private Q_SLOTS:
         QFETCH(QString, localeName);
         QFETCH(QString, shown);
         QLocale::setDefault(QLocale(localeName));
-        QStringList numbers{test::calculateRisk({.weightPoints = 12}).scoreLine};
+        QStringList numbers{test::calculateRisk({.weightPoints = 12, .answers = {}}).scoreLine};
         for (const test::RiskBand &band : test::riskBands())
             numbers << band.scores;
         for (const UnitSystem units : {UnitSystem::Imperial, UnitSystem::Metric})
