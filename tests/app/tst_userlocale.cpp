@@ -79,6 +79,9 @@ private Q_SLOTS:
             << QStringList{u"pt_PT"_s, u"es"_s} << es << QLocale::Spanish;
         QTest::newRow("portugalThenBrazil")
             << QStringList{u"pt_PT"_s, u"pt_BR"_s} << pt << QLocale::Portuguese;
+        const QString ar = u":/i18n/kelo_ar.qm"_s;
+        QTest::newRow("egypt") << QStringList{u"ar_EG"_s} << ar << QLocale::Arabic;
+        QTest::newRow("arabic") << QStringList{u"ar"_s} << ar << QLocale::Arabic;
     }
 
     void translationFile_firstLanguageSpokenWins()
