@@ -1,6 +1,8 @@
 #include "Translators.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QLibraryInfo>
 
 using namespace Qt::Literals::StringLiterals;
@@ -29,11 +31,24 @@ Translators::Translators(const QString &translationFile)
     if (translationFile.isEmpty() || !program.load(translationFile))
         return;
     QCoreApplication::installTranslator(&program);
+    // Qt's own translation turns the application right to left for a
+    // right-to-left language; so does the program's, with or without Qt's.
+    if (QLocale(languageOf(program)).textDirection() == Qt::RightToLeft) {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        rightToLeft = true;
+    }
     // Qt's own texts in the same language, where Qt's translations are
     // installed; without them Qt's buttons and dialogs stay in English.
     if (qt.load(u"qtbase_"_s + languageOf(program),
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
+}
+
+Translators::~Translators()
+{
+    // Back to the direction the remaining translations give.
+    if (rightToLeft)
+        QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
 }
 
 bool interfaceTranslated()

@@ -1,6 +1,7 @@
 #include "SheetTable.h"
 
 #include "ui/Controls.h"
+#include "ui/DesignedPlace.h"
 #include "ui/look/Colours.h"
 
 #include <QHeaderView>
@@ -123,7 +124,7 @@ QTableWidget *createSheetTable(QWidget *parent, const TableRow &row, const Sheet
     auto *table = new QTableWidget(0, 2, parent);
     table->setObjectName(row.name);
     table->setAccessibleName(row.accessibleName);
-    table->setGeometry(row.geometry);
+    ui::placeAtDesigned(table, row.geometry);
     setTableFont(table, row.font);
     table->setHorizontalHeaderLabels(row.headings);
     table->verticalHeader()->hide();
