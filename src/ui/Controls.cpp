@@ -59,17 +59,16 @@ void configureLabel(QLabel *label, const LabelRow &row)
 }
 
 // The width a label sized to its text may take inside its container: from
-// the edge its alignment keeps to on screen to the far side of the container.
+// the edge its alignment keeps to the far side of the container, as designed.
 int roomForText(const QLabel *label)
 {
     const QWidget *container = label->parentWidget();
     if (!container)
         return QWIDGETSIZE_MAX;
-    const QRect geometry = label->geometry();
-    const Qt::Alignment alignment = screenAlignment(label, label->alignment());
-    if (alignment & Qt::AlignRight)
+    const QRect geometry = designedGeometry(label);
+    if (label->alignment() & Qt::AlignRight)
         return geometry.right() + 1;
-    if (alignment & Qt::AlignHCenter)
+    if (label->alignment() & Qt::AlignHCenter)
         return container->width();
     return container->width() - geometry.left();
 }
@@ -147,8 +146,8 @@ void sizeToText(QLabel *label)
 {
     shrinkFontToFit(label, roomForText(label));
     const QSize text = label->sizeHint();
-    QRect geometry = label->geometry();
-    const Qt::Alignment alignment = screenAlignment(label, label->alignment());
+    QRect geometry = designedGeometry(label);
+    const Qt::Alignment alignment = label->alignment();
     const int right = geometry.right();
     const int centre = geometry.center().x();
     geometry.setSize(text);
@@ -156,7 +155,7 @@ void sizeToText(QLabel *label)
         geometry.moveRight(right);
     else if (alignment & Qt::AlignHCenter)
         geometry.moveLeft(centre - text.width() / 2);
-    label->setGeometry(geometry);
+    placeAtDesigned(label, geometry);
 }
 
 std::optional<qreal> smallerPointSize(qreal pointSize)

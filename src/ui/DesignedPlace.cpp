@@ -16,9 +16,13 @@ void placeAtDesigned(QWidget *control, const QRect &designed)
         QStyle::visualRect(control->layoutDirection(), parent->rect(), designed));
 }
 
-Qt::Alignment screenAlignment(const QWidget *control, Qt::Alignment alignment)
+QRect designedGeometry(const QWidget *control)
 {
-    return QStyle::visualAlignment(control->layoutDirection(), alignment);
+    const QWidget *parent = control->parentWidget();
+    if (!parent)
+        return control->geometry();
+    // Mirroring twice gives the rectangle back.
+    return QStyle::visualRect(control->layoutDirection(), parent->rect(), control->geometry());
 }
 
 } // namespace ui

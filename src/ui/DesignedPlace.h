@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QRect>
-#include <Qt>
 
 class QWidget;
 
@@ -17,10 +16,11 @@ namespace ui {
 // minus x minus the width. The parent must have its designed size already.
 void placeAtDesigned(QWidget *control, const QRect &designed);
 
-// The horizontal side `alignment` keeps to on screen in `control`: left and
-// right swap right to left unless the alignment is absolute, as Qt draws
-// labels. Code that moves a control after the window is built keeps to
-// this side, so that the mirror image stays one.
-Qt::Alignment screenAlignment(const QWidget *control, Qt::Alignment alignment);
+// Where `control` is, as the window was designed, left to right: its
+// rectangle, mirrored back within its parent in a right-to-left window. Code
+// that moves a control after the window is built works on this rectangle
+// and puts the control back with placeAtDesigned, so that the window stays
+// the mirror image of the left-to-right one, pixel for pixel.
+QRect designedGeometry(const QWidget *control);
 
 } // namespace ui

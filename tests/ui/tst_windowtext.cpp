@@ -6,7 +6,8 @@
 // it.
 // Built once with the default site names and once with long ones, and run at
 // scale factor 1 and 2, in English, Spanish, French and Brazilian Portuguese,
-// where no text may be left in English (see CMakeLists.txt).
+// where no text may be left in English, and in Arabic, where every window is
+// the mirror image of its design (see CMakeLists.txt).
 
 #include "AppConstants.h"
 #include "platform/Random.h"
@@ -17,6 +18,7 @@
 
 #include "support/Contrast.h"
 #include "support/DrawnTexts.h"
+#include "support/MirroredControls.h"
 #include "support/WindowStates.h"
 
 #include <QAbstractItemView>
@@ -33,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -337,6 +340,23 @@ private Q_SLOTS:
                                 .arg(drawn.colour.name(), drawn.ground.name())
                                 .arg(ratio, 0, 'f', 2);
         }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
+    }
+
+    void everyControl_isMirroredRightToLeft_data() { everyText_showsWholeInItsControl_data(); }
+
+    // Against the same window, with the same texts, laid out left to right.
+    void everyControl_isMirroredRightToLeft()
+    {
+        if (QGuiApplication::layoutDirection() != Qt::RightToLeft)
+            QSKIP("The windows read left to right.");
+        QFETCH(int, state);
+        const Window mirrored = windowStates()[std::size_t(state)].reach();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        const auto restore =
+            qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::RightToLeft); });
+        const Window designed = windowStates()[std::size_t(state)].reach();
+        const QStringList problems = support::unmirroredControls(designed.get(), mirrored.get());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
     }
 
