@@ -4,7 +4,9 @@
 #include "ui/look/ResultPageLook.h"
 
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextTable>
 #include <QTest>
 
 #include "support/Poppler.h"
@@ -129,6 +131,42 @@ private Q_SLOTS:
         for (const risktest::RiskBand &band : risktest::riskBands())
             bands << band.scores << band.verdict;
         QCOMPARE(lines.mid(lines.indexOf(bands.first()), 6), bands);
+    }
+
+    // Right to left the page reads from the right: its paragraphs, and each
+    // row of its tables from the last cell. Arabic letters are shaped, so
+    // that they join; Latin ones are not, so that no ligature is saved.
+    void page_readsInItsLanguagesDirection_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("unitedStates") << u"en_US"_s << false;
+        QTest::newRow("c") << u"C"_s << false;
+        QTest::newRow("egypt") << u"ar_EG"_s << true;
+        QTest::newRow("arabic") << u"ar"_s << true;
+    }
+
+    void page_readsInItsLanguagesDirection()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, rightToLeft);
+        risktest::RiskTestRun run = risktest::startRun(3, 150, risktest::UnitSystem::Imperial);
+        for (int question = 0; question < risktest::QuestionCount; ++question)
+            run.answers[question] = risktest::questions()[question].options[0];
+        const report::ResultRecord taken{u"Ann"_s, run, risktest::calculateRisk(run), {}};
+        const auto page = report::resultPage(taken, QLocale(locale), ui::resultPageLook());
+        const auto expected = rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
+        QCOMPARE(page->firstBlock().textDirection(), expected);
+        QCOMPARE(page->lastBlock().textDirection(), expected);
+        QList<QTextTable *> tables;
+        for (QTextFrame *frame : page->rootFrame()->childFrames())
+            tables << qobject_cast<QTextTable *>(frame);
+        QCOMPARE(tables.size(), 2);
+        const int first = rightToLeft ? 1 : 0;
+        QCOMPARE(tables[0]->cellAt(0, first).firstCursorPosition().block().text(), u"Name:"_s);
+        QCOMPARE(tables[0]->cellAt(0, 1 - first).firstCursorPosition().block().text(), u"Ann"_s);
+        QCOMPARE(tables[1]->cellAt(0, 1 - first).firstCursorPosition().block().text(), u"Points"_s);
+        QCOMPARE(bool(page->defaultFont().styleStrategy() & QFont::PreferNoShaping), !rightToLeft);
     }
 };
 
