@@ -38,6 +38,16 @@ QFont designedFont(const QLabel *label)
     return designed.isValid() ? designed.value<QFont>() : label->font();
 }
 
+// Qt 6.4 draws the space that ends a wrapped right-to-left line at the
+// line's right end, which moves the line a space to the left: a line that
+// fills the label would lose its last letters past the left edge. Right to
+// left, a wrapped label keeps a space's room on its left.
+void keepRoomForEndingSpace(QLabel *label)
+{
+    if (label->layoutDirection() == Qt::RightToLeft)
+        label->setContentsMargins(QFontMetrics(label->font()).horizontalAdvance(u' '), 0, 0, 0);
+}
+
 void configureLabel(QLabel *label, const LabelRow &row)
 {
     label->setObjectName(row.name);
@@ -54,6 +64,7 @@ void configureLabel(QLabel *label, const LabelRow &row)
         sizeToText(label);
     } else {
         label->setWordWrap(true);
+        keepRoomForEndingSpace(label);
         shrinkWrappedFontToFit(label);
     }
 }
