@@ -45,4 +45,14 @@ QStringList unmirroredControls(QWidget *designed, QWidget *mirrored)
     return problems;
 }
 
+QStringList keyboardOrder(QWidget *window)
+{
+    QStringList order;
+    for (QWidget *at = window->nextInFocusChain(); at != window; at = at->nextInFocusChain()) {
+        if (!at->objectName().isEmpty() && at->focusPolicy() & Qt::TabFocus)
+            order << at->objectName();
+    }
+    return order;
+}
+
 } // namespace support

@@ -12,4 +12,8 @@ namespace support {
 // rest stays. Qt's own parts (named "qt_...") and pop-up windows are left out.
 QStringList unmirroredControls(QWidget *designed, QWidget *mirrored);
 
+// The names of the named controls of `window` that take the focus, in the
+// order Tab goes through them.
+QStringList keyboardOrder(QWidget *window);
+
 } // namespace support
