@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QLibraryInfo>
+#include <QLocale>
 
 using namespace Qt::Literals::StringLiterals;
 

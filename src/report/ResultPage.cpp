@@ -41,8 +41,7 @@ struct Sides
 {
     explicit Sides(const QLocale &locale)
         : rightToLeft(locale.textDirection() == Qt::RightToLeft)
-    {
-    }
+    {}
     QString start() const { return rightToLeft ? u"right"_s : u"left"_s; }
     QString end() const { return rightToLeft ? u"left"_s : u"right"_s; }
     QString row(QStringList cells) const
@@ -89,8 +88,8 @@ QString detailsBlock(const ResultRecord &record, const Sides &sides)
     const std::optional<risktest::WeightChartRow> row = chartRow(record.run);
     // Right to left the table runs across the page, so that its labels stand
     // at the right, each whole, with its value beside it.
-    const QString labelStyle = sides.rightToLeft ? u"padding-left:12px; white-space:nowrap"_s
-                                                 : u"padding-right:12px"_s;
+    const QString labelStyle =
+        sides.rightToLeft ? u"padding-left:12px; white-space:nowrap"_s : u"padding-right:12px"_s;
     const QString valueWidth = sides.rightToLeft ? u" width=\"100%\""_s : QString();
     auto line = [&](const QString &label, const QString &value) {
         return sides.row({u"<td style=\"%1\"><b>%2</b></td>"_s.arg(labelStyle, escaped(label)),
@@ -135,10 +134,10 @@ QString pointsBlock(const ResultRecord &record, const QLocale &locale)
                        points.weight > 0 ? ResultPage::tr("At or above the limit")
                                          : ResultPage::tr("Below the limit"),
                        points.weight, sides);
-    rows += sides.row({u"<td style=\"padding-top:8px\"><b>%1</b></td>"_s.arg(
-                           escaped(ResultPage::tr("Total"))),
-                       u"<td align=\"%1\" style=\"padding-top:8px\"><b>%2</b></td>"_s.arg(
-                           sides.end(), number(record.result.score))});
+    rows += sides.row(
+        {u"<td style=\"padding-top:8px\"><b>%1</b></td>"_s.arg(escaped(ResultPage::tr("Total"))),
+         u"<td align=\"%1\" style=\"padding-top:8px\"><b>%2</b></td>"_s.arg(
+             sides.end(), number(record.result.score))});
     return heading(ResultPage::tr("Your answers")) +
            u"<table width=\"100%\" cellspacing=\"0\" cellpadding=\"1\">"_s + rows + u"</table>"_s;
 }
@@ -194,9 +193,7 @@ std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLoc
                            pointsBlock(record, locale) + resultBlock(record) + howTheScoreWorks();
     // In a right-to-left language (Arabic) the page reads right to left: its
     // paragraphs, and its tables from the right.
-    page->setHtml(sides.rightToLeft
-                      ? u"<body dir=\"rtl\">"_s + blocks + u"</body>"_s
-                      : blocks);
+    page->setHtml(sides.rightToLeft ? u"<body dir=\"rtl\">"_s + blocks + u"</body>"_s : blocks);
     return page;
 }
 

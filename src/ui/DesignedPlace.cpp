@@ -12,8 +12,7 @@ void placeAtDesigned(QWidget *control, const QRect &designed)
         control->setGeometry(designed);
         return;
     }
-    control->setGeometry(
-        QStyle::visualRect(control->layoutDirection(), parent->rect(), designed));
+    control->setGeometry(QStyle::visualRect(control->layoutDirection(), parent->rect(), designed));
 }
 
 QRect designedGeometry(const QWidget *control)

@@ -67,8 +67,8 @@ private Q_SLOTS:
         QTest::newRow("englishBeforeSpanish")
             << QStringList{u"en-GB"_s, u"es"_s} << QString() << QLocale::English;
         QTest::newRow("cLocale") << QStringList{u"C"_s, u"es"_s} << QString() << QLocale::English;
-        QTest::newRow("unspoken")
-            << QStringList{u"de-DE"_s, u"it"_s} << QString() << QLocale::English;
+        QTest::newRow("unspoken") << QStringList{u"de-DE"_s, u"it"_s} << QString()
+                                  << QLocale::English;
         QTest::newRow("france") << QStringList{u"fr_FR"_s} << u":/i18n/kelo_fr.qm"_s
                                 << QLocale::French;
         QTest::newRow("canadianFrenchAfterGerman")

@@ -4,10 +4,10 @@
 #include "ui/look/ResultPageLook.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextTable>
-#include <QTest>
 
 #include "support/Poppler.h"
 
@@ -26,10 +26,8 @@ QStringList savedLines(const report::ResultRecord &taken, QPageSize::PageSizeId 
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(u"result.pdf"_s);
-    if (const std::optional<QString> problem =
-            report::writeResultPdf(
-                *report::resultPage(taken, QLocale(u"en_US"_s), ui::resultPageLook()), path,
-                paper))
+    if (const std::optional<QString> problem = report::writeResultPdf(
+            *report::resultPage(taken, QLocale(u"en_US"_s), ui::resultPageLook()), path, paper))
         return {*problem};
     if (labelHeight)
         *labelHeight = support::wordHeight(path, u"Name:"_s);

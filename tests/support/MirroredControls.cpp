@@ -36,8 +36,8 @@ QStringList unmirroredControls(QWidget *designed, QWidget *mirrored)
             continue;
         }
         const QRect place = control->geometry();
-        const QRect mirror(control->parentWidget()->width() - place.x() - place.width(),
-                           place.y(), place.width(), place.height());
+        const QRect mirror(control->parentWidget()->width() - place.x() - place.width(), place.y(),
+                           place.width(), place.height());
         if (!withinAPixel(counterpart->geometry(), mirror))
             problems << u"%1 at %2, its mirror image is %3"_s.arg(
                 name, shown(counterpart->geometry()), shown(mirror));

@@ -62,9 +62,9 @@ using support::darkPalette;
 using support::DesktopPalette;
 using support::DrawnText;
 using support::drawnTexts;
+using support::environmentLocale;
 using support::neededContrast;
 using support::smallestReadablePointSize;
-using support::environmentLocale;
 using support::Window;
 using support::windowStates;
 
