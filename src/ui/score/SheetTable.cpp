@@ -42,7 +42,7 @@ void fill(QTableWidget *table, const TableRow &layout, const Sheet &sheet)
             continue;
         }
         QTableWidgetItem *label =
-            createItem(row.yours ? Marker.toString() + u' ' + row.label : row.label, font,
+            createItem(row.yours ? markerIn(table) + u' ' + row.label : row.label, font,
                        layout.labelAlignment);
         QTableWidgetItem *value = createItem(row.value, font, layout.valueAlignment);
         if (row.yours) {

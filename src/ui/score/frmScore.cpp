@@ -3,13 +3,13 @@
 #include "AppConstants.h"
 #include "ScoreSheet.h"
 #include "SheetTable.h"
-#include "ui/look/Colours.h"
-#include "ui/look/Fonts.h"
-#include "ui/look/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "risktest/Scoring.h"
 #include "ui/Controls.h"
 #include "ui/WindowFonts.h"
+#include "ui/look/Colours.h"
+#include "ui/look/Fonts.h"
+#include "ui/look/Twips.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -170,13 +170,15 @@ void frmScore::createScoreLines(const std::optional<report::ResultRecord> &shown
                                        .font = ui::verdana(9.75, {.bold = true}),
                                        .textColour = colour::BrightGreen});
     markerLegend = ui::createLabel(
-        this, {.name = u"lblMarker"_s,
-               .text = shown ? tr("%1 marks your answers, height and score.").arg(ui::score::Marker)
-                             : QString(),
-               .geometry = twipsRect(3240, 8325, 5820, 195),
-               .font = windowFont(),
-               .textColour = colour::White,
-               .alignment = Qt::AlignRight});
+        this,
+        {.name = u"lblMarker"_s,
+         .text = shown
+                     ? tr("%1 marks your answers, height and score.").arg(ui::score::markerIn(this))
+                     : QString(),
+         .geometry = twipsRect(3240, 8325, 5820, 195),
+         .font = windowFont(),
+         .textColour = colour::White,
+         .alignment = Qt::AlignRight});
 
     okButton = ui::createButton(this, {.name = u"cmdOK"_s,
                                        .caption = tr("OK"),
