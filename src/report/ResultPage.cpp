@@ -53,6 +53,19 @@ struct Sides
     bool rightToLeft;
 };
 
+// Whether the first letter of `text` that has a direction of its own reads
+// left to right (a Latin one), as Unicode decides a paragraph's direction.
+bool startsLeftToRight(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.direction() == QChar::DirL)
+            return true;
+        if (c.direction() == QChar::DirR || c.direction() == QChar::DirAL)
+            return false;
+    }
+    return false;
+}
+
 // Headings take their colour from the page's style sheet.
 QString heading(const QString &text)
 {
@@ -92,8 +105,13 @@ QString detailsBlock(const ResultRecord &record, const Sides &sides)
         sides.rightToLeft ? u"padding-left:12px; white-space:nowrap"_s : u"padding-right:12px"_s;
     const QString valueWidth = sides.rightToLeft ? u" width=\"100%\""_s : QString();
     auto line = [&](const QString &label, const QString &value) {
+        // A name typed in Latin letters reads left to right, with its
+        // punctuation at its end, still beside its label.
+        const QString ownDirection = sides.rightToLeft && startsLeftToRight(value)
+                                         ? u" dir=\"ltr\" align=\"right\""_s
+                                         : QString();
         return sides.row({u"<td style=\"%1\"><b>%2</b></td>"_s.arg(labelStyle, escaped(label)),
-                          u"<td%1>%2</td>"_s.arg(valueWidth, escaped(value))});
+                          u"<td%1%2>%3</td>"_s.arg(valueWidth, ownDirection, escaped(value))});
     };
     return (sides.rightToLeft ? u"<table width=\"100%\" cellspacing=\"0\" cellpadding=\"1\">"_s
                               : u"<table cellspacing=\"0\" cellpadding=\"1\">"_s) +

@@ -138,20 +138,25 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<bool>("rightToLeft");
-        QTest::newRow("unitedStates") << u"en_US"_s << false;
-        QTest::newRow("c") << u"C"_s << false;
-        QTest::newRow("egypt") << u"ar_EG"_s << true;
-        QTest::newRow("arabic") << u"ar"_s << true;
+        QTest::addColumn<QString>("name");
+        // A name in Latin letters reads left to right on any page.
+        QTest::addColumn<bool>("nameRightToLeft");
+        QTest::newRow("unitedStates") << u"en_US"_s << false << u"Ann Lee."_s << false;
+        QTest::newRow("c") << u"C"_s << false << u"Ann"_s << false;
+        QTest::newRow("egyptLatinName") << u"ar_EG"_s << true << u"Ann Lee (Jr.)."_s << false;
+        QTest::newRow("arabicName") << u"ar"_s << true << u"سارة."_s << true;
     }
 
     void page_readsInItsLanguagesDirection()
     {
         QFETCH(QString, locale);
         QFETCH(bool, rightToLeft);
+        QFETCH(QString, name);
+        QFETCH(bool, nameRightToLeft);
         risktest::RiskTestRun run = risktest::startRun(3, 150, risktest::UnitSystem::Imperial);
         for (int question = 0; question < risktest::QuestionCount; ++question)
             run.answers[question] = risktest::questions()[question].options[0];
-        const report::ResultRecord taken{u"Ann"_s, run, risktest::calculateRisk(run), {}};
+        const report::ResultRecord taken{name, run, risktest::calculateRisk(run), {}};
         const auto page = report::resultPage(taken, QLocale(locale), ui::resultPageLook());
         const auto expected = rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
         QCOMPARE(page->firstBlock().textDirection(), expected);
@@ -162,7 +167,9 @@ private Q_SLOTS:
         QCOMPARE(tables.size(), 2);
         const int first = rightToLeft ? 1 : 0;
         QCOMPARE(tables[0]->cellAt(0, first).firstCursorPosition().block().text(), u"Name:"_s);
-        QCOMPARE(tables[0]->cellAt(0, 1 - first).firstCursorPosition().block().text(), u"Ann"_s);
+        const QTextBlock nameBlock = tables[0]->cellAt(0, 1 - first).firstCursorPosition().block();
+        QCOMPARE(nameBlock.text(), name);
+        QCOMPARE(nameBlock.textDirection(), nameRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         QCOMPARE(tables[1]->cellAt(0, 1 - first).firstCursorPosition().block().text(), u"Points"_s);
         QCOMPARE(bool(page->defaultFont().styleStrategy() & QFont::PreferNoShaping), !rightToLeft);
     }
