@@ -3,13 +3,13 @@
 #include "AppConstants.h"
 #include "ScoreSheet.h"
 #include "SheetTable.h"
+#include "ui/look/Colours.h"
+#include "ui/look/Fonts.h"
+#include "ui/look/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "risktest/Scoring.h"
 #include "ui/Controls.h"
 #include "ui/WindowFonts.h"
-#include "ui/look/Colours.h"
-#include "ui/look/Fonts.h"
-#include "ui/look/Twips.h"
 
 #include <QGroupBox>
 #include <QIcon>
