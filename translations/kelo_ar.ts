@@ -48,13 +48,11 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>إن أعجبك هذا البرنامج فستهتم حتمًا ببرامج Orvane Softwares الأخرى. بدأنا ببرنامج واحد، واليوم صرنا أكبر مصدر لبرامج orvane في العالم. التنجيم أو الاستبصار أو التاروت أو علم الأعداد أو علوم الغيب: لدينا برامج في كل هذه المجالات، ليختار مستخدمونا منها ما يناسب اهتماماتهم.
-</translation>
+        <translation>إن أعجبك هذا البرنامج فستهتم حتمًا ببرامج Orvane Softwares الأخرى. بدأنا ببرنامج واحد، واليوم صرنا أكبر مصدر لبرامج orvane في العالم. التنجيم أو الاستبصار أو التاروت أو علم الأعداد أو علوم الغيب: لدينا برامج في كل هذه المجالات، ليختار مستخدمونا منها ما يناسب اهتماماتهم.</translation>
     </message>
     <message>
         <source>All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>
-جميع برامج مجموعة Orvane Softwares بسيطة وسهلة الاستخدام، وهي ممتعة ومفيدة جدًا في آنٍ واحد. جرّبها اليوم وشارك تجربتك مع أصدقائك وعائلتك. </translation>
+        <translation>جميع برامج مجموعة Orvane Softwares بسيطة وسهلة الاستخدام، وهي ممتعة ومفيدة جدًا في آنٍ واحد. جرّبها اليوم وشارك تجربتك مع أصدقائك وعائلتك. </translation>
     </message>
 </context>
 <context>
