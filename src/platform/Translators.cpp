@@ -1,7 +1,9 @@
 #include "Translators.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -29,6 +31,12 @@ Translators::Translators(const QString &translationFile)
     if (translationFile.isEmpty() || !program.load(translationFile))
         return;
     QCoreApplication::installTranslator(&program);
+    // Qt's own translation turns the application right to left for a
+    // right-to-left language; so does the program's, with or without Qt's.
+    if (QLocale(languageOf(program)).textDirection() == Qt::RightToLeft) {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        rightToLeft = true;
+    }
     // Qt's own texts in the same language, where Qt's translations are
     // installed, else the program's own copy of those a user meets, for a
     // language Qt has none of; without either Qt's buttons and dialogs stay
@@ -37,6 +45,13 @@ Translators::Translators(const QString &translationFile)
     if (qt.load(qtFile, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         qt.load(qtFile, TranslationFolder.toString()))
         QCoreApplication::installTranslator(&qt);
+}
+
+Translators::~Translators()
+{
+    // Back to the direction the remaining translations give.
+    if (rightToLeft)
+        QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
 }
 
 bool interfaceTranslated()

@@ -19,11 +19,13 @@ inline constexpr QStringView TranslationFolder = u":/i18n";
 // given file (the start-up chooses it, app/LocaleDecision.h) and Qt's own
 // translation for the same language. Without a file nothing is installed, so
 // English shows exactly as written. Made after the application object and
-// before any window or message box.
+// before any window or message box. A right-to-left language (Arabic) turns
+// the application's layout direction right to left.
 class Translators final
 {
 public:
     explicit Translators(const QString &translationFile);
+    ~Translators();
     Translators(const Translators &) = delete;
     Translators &operator=(const Translators &) = delete;
 
@@ -31,6 +33,7 @@ private:
     // Each removes itself from the application as it goes.
     QTranslator program;
     QTranslator qt;
+    bool rightToLeft = false;
 };
 
 // Whether the texts the windows show are a translation rather than the

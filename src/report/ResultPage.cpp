@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -27,6 +28,39 @@ constexpr qreal BodyPointSize = 10;
 QString escaped(const QString &plain)
 {
     return plain.toHtmlEscaped();
+}
+
+// The page's sides as its language reads: where a line starts and where it
+// ends, and its tables' rows in that order. Qt lays a table's columns out
+// left to right whatever the direction, so right to left a row's cells are
+// written from the last to the first.
+struct Sides
+{
+    explicit Sides(const QLocale &locale)
+        : rightToLeft(locale.textDirection() == Qt::RightToLeft)
+    {}
+    QString start() const { return rightToLeft ? u"right"_s : u"left"_s; }
+    QString end() const { return rightToLeft ? u"left"_s : u"right"_s; }
+    QString row(QStringList cells) const
+    {
+        if (rightToLeft)
+            std::reverse(cells.begin(), cells.end());
+        return u"<tr>"_s + cells.join(QString()) + u"</tr>"_s;
+    }
+    bool rightToLeft;
+};
+
+// Whether the first letter of `text` that has a direction of its own reads
+// left to right (a Latin one), as Unicode decides a paragraph's direction.
+bool startsLeftToRight(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.direction() == QChar::DirL)
+            return true;
+        if (c.direction() == QChar::DirR || c.direction() == QChar::DirAL)
+            return false;
+    }
+    return false;
 }
 
 // Headings take their colour from the page's style sheet.
@@ -62,11 +96,22 @@ QString titleBlock(const ResultRecord &record, const QLocale &locale)
 QString detailsBlock(const ResultRecord &record, const QLocale &locale)
 {
     const std::optional<risktest::WeightChartRow> row = chartRow(record.run);
-    auto line = [](const QString &label, const QString &value) {
-        return u"<tr><td style=\"padding-right:12px\"><b>%1</b></td><td>%2</td></tr>"_s.arg(
-            escaped(label), escaped(value));
+    // Right to left the table runs across the page, so that its labels stand
+    // at the right, each whole, with its value beside it.
+    const QString labelStyle =
+        sides.rightToLeft ? u"padding-left:12px; white-space:nowrap"_s : u"padding-right:12px"_s;
+    const QString valueWidth = sides.rightToLeft ? u" width=\"100%\""_s : QString();
+    auto line = [&](const QString &label, const QString &value) {
+        // A name typed in Latin letters reads left to right, with its
+        // punctuation at its end, still beside its label.
+        const QString ownDirection = sides.rightToLeft && startsLeftToRight(value)
+                                         ? u" dir=\"ltr\" align=\"right\""_s
+                                         : QString();
+        return sides.row({u"<td style=\"%1\"><b>%2</b></td>"_s.arg(labelStyle, escaped(label)),
+                          u"<td%1%2>%3</td>"_s.arg(valueWidth, ownDirection, escaped(value))});
     };
-    return u"<table cellspacing=\"0\" cellpadding=\"1\">"_s +
+    return (sides.rightToLeft ? u"<table width=\"100%\" cellspacing=\"0\" cellpadding=\"1\">"_s
+                              : u"<table cellspacing=\"0\" cellpadding=\"1\">"_s) +
            line(ResultPage::tr("Name:"), record.name) +
            line(ResultPage::tr("Height:"),
                 row ? risktest::heightLabel(record.run.units, record.run.heightRow, locale)
@@ -77,22 +122,24 @@ QString detailsBlock(const ResultRecord &record, const QLocale &locale)
 // One item of the score: what was asked on a line of its own, then what was
 // answered, which stands out, with the points it scored. The longest question
 // fills a line of A4 in the plain face; in bold it would run over.
-QString scoredItem(const QString &asked, const QString &answered, const QString &points)
+QString scoredItem(const QString &asked, const QString &answered, const QString &points,
+                   const Sides &sides)
 {
-    return u"<tr><td colspan=\"2\" style=\"padding-top:6px\">%1</td></tr>"
-           u"<tr><td style=\"padding-left:16px\"><b>%2</b></td>"
-           u"<td align=\"right\"><b>%3</b></td></tr>"_s.arg(escaped(asked), escaped(answered),
-                                                            escaped(points));
+    return u"<tr><td colspan=\"2\" style=\"padding-top:6px\">%1</td></tr>"_s.arg(escaped(asked)) +
+           sides.row({u"<td style=\"padding-%1:16px\"><b>%2</b></td>"_s.arg(sides.start(),
+                                                                            escaped(answered)),
+                      u"<td align=\"%1\"><b>%2</b></td>"_s.arg(sides.end(), escaped(points))});
 }
 
 QString pointsBlock(const ResultRecord &record, const QLocale &locale)
 {
+    const Sides sides(locale);
     const risktest::Points &points = record.result.points;
-    QString rows = u"<tr><td></td><td align=\"right\"><b>%1</b></td></tr>"_s.arg(
-        escaped(ResultPage::tr("Points")));
+    QString rows = sides.row({u"<td></td>"_s, u"<td align=\"%1\"><b>%2</b></td>"_s.arg(
+                                                  sides.end(), escaped(ResultPage::tr("Points")))});
     for (int question = 0; question < risktest::QuestionCount; ++question) {
         rows += scoredItem(risktest::questions()[question].text, record.run.answers[question],
-                           text::wholeNumber(points.answers[question], locale));
+                           text::wholeNumber(points.answers[question], locale), sides);
     }
     const std::optional<risktest::WeightChartRow> row = chartRow(record.run);
     const QString limit =
@@ -103,11 +150,11 @@ QString pointsBlock(const ResultRecord &record, const QLocale &locale)
     rows += scoredItem(limit,
                        points.weight > 0 ? ResultPage::tr("At or above the limit")
                                          : ResultPage::tr("Below the limit"),
-                       text::wholeNumber(points.weight, locale));
-    rows += u"<tr><td style=\"padding-top:8px\"><b>%1</b></td>"
-            u"<td align=\"right\" style=\"padding-top:8px\"><b>%2</b></td></tr>"_s.arg(
-                escaped(ResultPage::tr("Total")),
-                escaped(text::wholeNumber(record.result.score, locale)));
+                       text::wholeNumber(points.weight, locale), sides);
+    rows += sides.row(
+        {u"<td style=\"padding-top:8px\"><b>%1</b></td>"_s.arg(escaped(ResultPage::tr("Total"))),
+         u"<td align=\"%1\" style=\"padding-top:8px\"><b>%2</b></td>"_s.arg(
+             sides.end(), escaped(text::wholeNumber(record.result.score, locale)))});
     return heading(ResultPage::tr("Your answers")) +
            u"<table width=\"100%\" cellspacing=\"0\" cellpadding=\"1\">"_s + rows + u"</table>"_s;
 }
@@ -147,20 +194,26 @@ std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLoc
                                           const PageLook &look)
 {
     auto page = std::make_unique<QTextDocument>();
+    const Sides sides(locale);
     QFont font = look.font;
     font.setPointSizeF(BodyPointSize);
     // Without ligatures: a PDF reader would find, copy and read aloud "ff"
-    // in "suffering" as one odd character.
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    // in "suffering" as one odd character. Arabic and Devanagari letters
+    // must be shaped to join, so pages in other scripts keep shaping.
+    if (locale.script() == QLocale::LatinScript || locale.script() == QLocale::AnyScript)
+        font.setStyleStrategy(QFont::PreferNoShaping);
     page->setDefaultFont(font);
     // The device's margins frame the page.
     page->setDocumentMargin(0);
     page->setMetaInformation(QTextDocument::DocumentTitle,
                              ResultPage::tr("Diabetes Risk Test Result"));
     page->setDefaultStyleSheet(u"p.heading { color: %1 }"_s.arg(look.headingColour.name()));
-    page->setHtml(titleBlock(record, locale) + detailsBlock(record, locale) +
-                  pointsBlock(record, locale) + resultBlock(record, locale) +
-                  howTheScoreWorks(locale));
+    const QString blocks = titleBlock(record, locale) + detailsBlock(record, locale) +
+                           pointsBlock(record, locale) + resultBlock(record, locale) +
+                           howTheScoreWorks(locale);
+    // In a right-to-left language (Arabic) the page reads right to left: its
+    // paragraphs, and its tables from the right.
+    page->setHtml(sides.rightToLeft ? u"<body dir=\"rtl\">"_s + blocks + u"</body>"_s : blocks);
     return page;
 }
 

@@ -2,6 +2,7 @@
 
 #include "AccessKeyTyping.h"
 #include "CommandButton.h"
+#include "DesignedPlace.h"
 #include "LinkLabel.h"
 #include "accessibility/AccessibleInterfaces.h"
 #include "accessibility/FocusHandling.h"
@@ -37,6 +38,16 @@ QFont designedFont(const QLabel *label)
     return designed.isValid() ? designed.value<QFont>() : label->font();
 }
 
+// Qt 6.4 draws the space that ends a wrapped right-to-left line at the
+// line's right end, which moves the line a space to the left: a line that
+// fills the label would lose its last letters past the left edge. Right to
+// left, a wrapped label keeps a space's room on its left.
+void keepRoomForEndingSpace(QLabel *label)
+{
+    if (label->layoutDirection() == Qt::RightToLeft)
+        label->setContentsMargins(QFontMetrics(label->font()).horizontalAdvance(u' '), 0, 0, 0);
+}
+
 void configureLabel(QLabel *label, const LabelRow &row)
 {
     label->setObjectName(row.name);
@@ -45,7 +56,7 @@ void configureLabel(QLabel *label, const LabelRow &row)
     label->setFont(row.font);
     label->setProperty(DesignedFont, row.font);
     label->setAlignment(row.alignment | Qt::AlignTop);
-    label->setGeometry(row.geometry);
+    ui::placeAtDesigned(label, row.geometry);
     ui::setTextColour(label, row.textColour);
     if (row.background)
         ui::setBackgroundColour(label, *row.background);
@@ -53,18 +64,19 @@ void configureLabel(QLabel *label, const LabelRow &row)
         sizeToText(label);
     } else {
         label->setWordWrap(true);
+        keepRoomForEndingSpace(label);
         shrinkWrappedFontToFit(label);
     }
 }
 
 // The width a label sized to its text may take inside its container: from
-// the edge its alignment keeps to the far side of the container.
+// the edge its alignment keeps to the far side of the container, as designed.
 int roomForText(const QLabel *label)
 {
     const QWidget *container = label->parentWidget();
     if (!container)
         return QWIDGETSIZE_MAX;
-    const QRect geometry = label->geometry();
+    const QRect geometry = designedGeometry(label);
     if (label->alignment() & Qt::AlignRight)
         return geometry.right() + 1;
     if (label->alignment() & Qt::AlignHCenter)
@@ -95,7 +107,7 @@ QLineEdit *createTextBox(QWidget *parent, const TextBoxRow &row)
     auto *textBox = new QLineEdit(parent);
     textBox->setObjectName(row.name);
     textBox->setFont(row.font);
-    textBox->setGeometry(row.geometry);
+    ui::placeAtDesigned(textBox, row.geometry);
     ui::setTextColour(textBox, row.textColour);
     AccessKeyTyping::suppressIn(textBox);
     announceFocusFirst(textBox);
@@ -111,7 +123,7 @@ QComboBox *createDropDownList(QWidget *parent, const TextBoxRow &row)
     list->setObjectName(row.name);
     list->setEditable(false);
     list->setFont(row.font);
-    list->setGeometry(row.geometry);
+    ui::placeAtDesigned(list, row.geometry);
     ui::setTextColour(list, row.textColour);
     // The open list is a window of its own, which takes the desktop's menu
     // colours unless it is given the closed box's.
@@ -124,7 +136,7 @@ QPushButton *createButton(QWidget *parent, const ButtonRow &row)
     auto *button = new CommandButton(row.caption, parent);
     button->setObjectName(row.name);
     button->setFont(row.font);
-    button->setGeometry(row.geometry);
+    ui::placeAtDesigned(button, row.geometry);
     ui::setButtonColours(button, row.textColour, row.face);
     // As on Windows, Enter presses the button that has the focus.
     button->setAutoDefault(true);
@@ -136,7 +148,7 @@ QGroupBox *createFrame(QWidget *parent, const FrameRow &row)
     auto *frame = new QGroupBox(row.caption, parent);
     frame->setObjectName(row.name);
     frame->setFont(row.font);
-    frame->setGeometry(row.geometry);
+    ui::placeAtDesigned(frame, row.geometry);
     ui::setFrameColours(frame, row.textColour, row.background);
     return frame;
 }
@@ -145,7 +157,7 @@ void sizeToText(QLabel *label)
 {
     shrinkFontToFit(label, roomForText(label));
     const QSize text = label->sizeHint();
-    QRect geometry = label->geometry();
+    QRect geometry = designedGeometry(label);
     const Qt::Alignment alignment = label->alignment();
     const int right = geometry.right();
     const int centre = geometry.center().x();
@@ -154,7 +166,7 @@ void sizeToText(QLabel *label)
         geometry.moveRight(right);
     else if (alignment & Qt::AlignHCenter)
         geometry.moveLeft(centre - text.width() / 2);
-    label->setGeometry(geometry);
+    placeAtDesigned(label, geometry);
 }
 
 std::optional<qreal> smallerPointSize(qreal pointSize)

@@ -77,7 +77,8 @@ QGroupBox *createFrame(QWidget *parent, const FrameRow &row);
 
 // Gives a label sized to its text the width and height of its current text.
 // The edge its alignment names stays put: the right edge of a right-aligned
-// label, the middle of a centred one, else the left edge.
+// label, the middle of a centred one, else the left edge, as designed, left
+// to right (ui/DesignedPlace.h): right to left the label is its mirror image.
 void sizeToText(QLabel *label);
 
 // Fonts that must shrink to fit do so in quarter points, and not below a

@@ -75,8 +75,8 @@ private Q_SLOTS:
         QTest::newRow("englishBeforeSpanish")
             << QStringList{u"en-GB"_s, u"es"_s} << QString() << QLocale::English;
         QTest::newRow("cLocale") << QStringList{u"C"_s, u"es"_s} << QString() << QLocale::English;
-        QTest::newRow("unspoken")
-            << QStringList{u"de-DE"_s, u"it"_s} << QString() << QLocale::English;
+        QTest::newRow("unspoken") << QStringList{u"de-DE"_s, u"it"_s} << QString()
+                                  << QLocale::English;
         QTest::newRow("france") << QStringList{u"fr_FR"_s} << u":/i18n/kelo_fr.qm"_s
                                 << QLocale::French;
         QTest::newRow("canadianFrenchAfterGerman")
@@ -93,6 +93,9 @@ private Q_SLOTS:
                                << QLocale::Hindi;
         QTest::newRow("hindiAfterGerman")
             << QStringList{u"de"_s, u"hi"_s} << u":/i18n/kelo_hi.qm"_s << QLocale::Hindi;
+        const QString ar = u":/i18n/kelo_ar.qm"_s;
+        QTest::newRow("egypt") << QStringList{u"ar_EG"_s} << ar << QLocale::Arabic;
+        QTest::newRow("arabic") << QStringList{u"ar"_s} << ar << QLocale::Arabic;
     }
 
     void translationFile_firstLanguageSpokenWins()

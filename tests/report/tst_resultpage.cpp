@@ -5,8 +5,10 @@
 #include "ui/look/ResultPageLook.h"
 
 #include <QTemporaryDir>
-#include <QTextDocument>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextTable>
 
 #include "support/Poppler.h"
 
@@ -26,7 +28,7 @@ QStringList savedLines(const report::ResultRecord &taken, QPageSize::PageSizeId 
     QTemporaryDir folder;
     const QString path = folder.filePath(u"result.pdf"_s);
     if (const std::optional<QString> problem = report::writeResultPdf(
-            *report::resultPage(taken, QLocale(), ui::resultPageLook()), path, paper))
+            *report::resultPage(taken, QLocale(u"en_US"_s), ui::resultPageLook()), path, paper))
         return {*problem};
     if (labelHeight)
         *labelHeight = support::wordHeight(path, u"Name:"_s);
@@ -139,6 +141,49 @@ private Q_SLOTS:
         for (const risktest::RiskBand &band : risktest::riskBands())
             bands << band.scores << band.verdict;
         QCOMPARE(lines.mid(lines.indexOf(bands.first()), 6), bands);
+    }
+
+    // Right to left the page reads from the right: its paragraphs, and each
+    // row of its tables from the last cell. Arabic letters are shaped, so
+    // that they join; Latin ones are not, so that no ligature is saved.
+    void page_readsInItsLanguagesDirection_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::addColumn<QString>("name");
+        // A name in Latin letters reads left to right on any page.
+        QTest::addColumn<bool>("nameRightToLeft");
+        QTest::newRow("unitedStates") << u"en_US"_s << false << u"Ann Lee."_s << false;
+        QTest::newRow("c") << u"C"_s << false << u"Ann"_s << false;
+        QTest::newRow("egyptLatinName") << u"ar_EG"_s << true << u"Ann Lee (Jr.)."_s << false;
+        QTest::newRow("arabicName") << u"ar"_s << true << u"سارة."_s << true;
+    }
+
+    void page_readsInItsLanguagesDirection()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, rightToLeft);
+        QFETCH(QString, name);
+        QFETCH(bool, nameRightToLeft);
+        risktest::RiskTestRun run = risktest::startRun(3, 150, risktest::UnitSystem::Imperial);
+        for (int question = 0; question < risktest::QuestionCount; ++question)
+            run.answers[question] = risktest::questions()[question].options[0];
+        const report::ResultRecord taken{name, run, risktest::calculateRisk(run), {}};
+        const auto page = report::resultPage(taken, QLocale(locale), ui::resultPageLook());
+        const auto expected = rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
+        QCOMPARE(page->firstBlock().textDirection(), expected);
+        QCOMPARE(page->lastBlock().textDirection(), expected);
+        QList<QTextTable *> tables;
+        for (QTextFrame *frame : page->rootFrame()->childFrames())
+            tables << qobject_cast<QTextTable *>(frame);
+        QCOMPARE(tables.size(), 2);
+        const int first = rightToLeft ? 1 : 0;
+        QCOMPARE(tables[0]->cellAt(0, first).firstCursorPosition().block().text(), u"Name:"_s);
+        const QTextBlock nameBlock = tables[0]->cellAt(0, 1 - first).firstCursorPosition().block();
+        QCOMPARE(nameBlock.text(), name);
+        QCOMPARE(nameBlock.textDirection(), nameRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        QCOMPARE(tables[1]->cellAt(0, 1 - first).firstCursorPosition().block().text(), u"Points"_s);
+        QCOMPARE(bool(page->defaultFont().styleStrategy() & QFont::PreferNoShaping), !rightToLeft);
     }
 };
 

@@ -5,8 +5,9 @@
 // a dark desktop theme, which leaves every background as the light one has
 // it.
 // Built once with the default site names and once with long ones, and run at
-// scale factor 1 and 2, in English, Spanish, French, Brazilian Portuguese and
-// Simplified Chinese and Hindi, where no text may be left in English (see
+// scale factor 1 and 2, in English, Spanish, French, Brazilian Portuguese,
+// Simplified Chinese, Hindi and Arabic, where no text may be left in English;
+// in Arabic every window is the mirror image of its design (see
 // CMakeLists.txt).
 
 #include "AppConstants.h"
@@ -19,6 +20,7 @@
 
 #include "support/Contrast.h"
 #include "support/DrawnTexts.h"
+#include "support/MirroredControls.h"
 #include "support/WindowStates.h"
 
 #include <QAbstractItemView>
@@ -35,6 +37,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -61,9 +64,9 @@ using support::darkPalette;
 using support::DesktopPalette;
 using support::DrawnText;
 using support::drawnTexts;
+using support::environmentLocale;
 using support::neededContrast;
 using support::smallestReadablePointSize;
-using support::environmentLocale;
 using support::Window;
 using support::windowStates;
 
@@ -368,6 +371,25 @@ private Q_SLOTS:
                                 .arg(ratio, 0, 'f', 2);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
+    }
+
+    void everyControl_isMirroredRightToLeft_data() { everyText_showsWholeInItsControl_data(); }
+
+    // Against the same window, with the same texts, laid out left to right.
+    void everyControl_isMirroredRightToLeft()
+    {
+        if (QGuiApplication::layoutDirection() != Qt::RightToLeft)
+            QSKIP("The windows read left to right.");
+        QFETCH(int, state);
+        const Window mirrored = windowStates()[std::size_t(state)].reach();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        const auto restore =
+            qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::RightToLeft); });
+        const Window designed = windowStates()[std::size_t(state)].reach();
+        const QStringList problems = support::unmirroredControls(designed.get(), mirrored.get());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
+        // Tab still goes through them in the designed order.
+        QCOMPARE(support::keyboardOrder(mirrored.get()), support::keyboardOrder(designed.get()));
     }
 
     void everyWindow_refusesMaximise_data() { everyText_showsWholeInItsControl_data(); }

@@ -4,6 +4,7 @@
 #include "links/PageOpeners.h"
 #include "platform/WindowPlacement.h"
 #include "ui/Controls.h"
+#include "ui/DesignedPlace.h"
 #include "ui/LinkLabel.h"
 #include "ui/WindowFonts.h"
 #include "ui/look/Colours.h"
@@ -63,7 +64,7 @@ void frmAbout::createControls()
     iconPicture->setObjectName(u"picIcon"_s);
     iconPicture->setPixmap(
         QIcon(app::ApplicationIconResource.toString()).pixmap(IconPixels, IconPixels));
-    iconPicture->setGeometry(twipsRect(120, 120, 480, 480));
+    ui::placeAtDesigned(iconPicture, twipsRect(120, 120, 480, 480));
     iconPicture->adjustSize();
     // The picture box paints the system's window background behind the icon
     // and can take the focus.
@@ -120,8 +121,8 @@ void frmAbout::createControls()
     // A rule 2 pixels thick across the whole width, from x = -15 to 7080.
     rule = new QFrame(this);
     rule->setObjectName(u"Line2"_s);
-    rule->setGeometry(ui::twipsToPixels(-15), ui::twipsToPixels(2760) - 1,
-                      ui::twipsToPixels(7080 + 15), 2);
+    ui::placeAtDesigned(rule, QRect(ui::twipsToPixels(-15), ui::twipsToPixels(2760) - 1,
+                                    ui::twipsToPixels(7080 + 15), 2));
     ui::setBackgroundColour(rule, Lavender);
 
     okButton = ui::createButton(this, {.name = u"cmdOK"_s,

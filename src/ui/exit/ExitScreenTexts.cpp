@@ -60,15 +60,17 @@ QString visitForumCaption()
 QString promotionText()
 {
     // The run of 61 spaces ends the first paragraph: wrapping pushes what
-    // follows onto a line of its own.
-    return QCoreApplication::translate(
-               "ExitScreenTexts",
-               "If you have enjoyed this software you will surely be interested in our other "
-               "Orvane Softwares. From a single software, we have now grown to become the "
-               "world\u2019s largest resource of orvane softwares. Be it astrology, psychic, "
-               "tarot, numerology or occult, we have programs in all fields thus giving our users "
-               "a wide choice depending on their interests.") +
-           QString(61, u' ') +
+    // follows onto a line of its own. Right to left, Qt 6.4 wraps the spaces
+    // themselves onto lines of their own and leaves blank lines; there a line
+    // break ends the paragraph as the spaces do.
+    const QString first = QCoreApplication::translate(
+        "ExitScreenTexts",
+        "If you have enjoyed this software you will surely be interested in our other "
+        "Orvane Softwares. From a single software, we have now grown to become the "
+        "world\u2019s largest resource of orvane softwares. Be it astrology, psychic, "
+        "tarot, numerology or occult, we have programs in all fields thus giving our users "
+        "a wide choice depending on their interests.");
+    return first + (first.isRightToLeft() ? u"\n"_s : QString(61, u' ')) +
            QCoreApplication::translate(
                "ExitScreenTexts",
                "All the programs in the Orvane Softwares suite are simple and easy to use. They "

@@ -6,6 +6,7 @@
 #include "links/Referral.h"
 #include "platform/WindowPlacement.h"
 #include "ui/Controls.h"
+#include "ui/DesignedPlace.h"
 #include "ui/LinkLabel.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
 #include "ui/look/Colours.h"
@@ -109,7 +110,7 @@ void frmExitScreen::createReferralPanel()
     // Below the frame's visible area: never seen, yet in the keyboard order.
     txtMessage = new QPlainTextEdit(referralPanel);
     txtMessage->setObjectName(u"txtMessage"_s);
-    txtMessage->setGeometry(twipsRect(4800, 3600, 1815, 495));
+    ui::placeAtDesigned(txtMessage, twipsRect(4800, 3600, 1815, 495));
     txtMessage->setFont(defaultFont());
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
@@ -175,7 +176,7 @@ void frmExitScreen::createWindowControls()
 
     iconPicture = new QLabel(this);
     iconPicture->setObjectName(u"picExitScreenIcon"_s);
-    iconPicture->setGeometry(twipsRect(360, 120, 540, 540));
+    ui::placeAtDesigned(iconPicture, twipsRect(360, 120, 540, 540));
     iconPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     iconPicture->setFocusPolicy(Qt::StrongFocus);
     // In the keyboard order, so it needs a name for screen readers.

@@ -4,6 +4,7 @@
 #include "platform/WindowPlacement.h"
 #include "ui/CloseOnce.h"
 #include "ui/Controls.h"
+#include "ui/DesignedPlace.h"
 #include "ui/LinkLabel.h"
 #include "ui/WindowFonts.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
@@ -59,7 +60,7 @@ frmMain::frmMain(const ui::UserLocale &locale, QWidget *parent)
 
     createForumInvitation(client);
     panelStack = new QStackedWidget(client);
-    panelStack->setGeometry(PanelRect);
+    ui::placeAtDesigned(panelStack, PanelRect);
     // The questions and result panels are built when first brought to the
     // front, so that the window shows without waiting for them.
     createDetailsPanel();

@@ -1,6 +1,7 @@
 #include "SheetTable.h"
 
 #include "ui/Controls.h"
+#include "ui/DesignedPlace.h"
 #include "ui/look/Colours.h"
 
 #include <QHeaderView>
@@ -41,7 +42,7 @@ void fill(QTableWidget *table, const TableRow &layout, const Sheet &sheet)
             continue;
         }
         QTableWidgetItem *label =
-            createItem(row.yours ? Marker.toString() + u' ' + row.label : row.label, font,
+            createItem(row.yours ? markerIn(table) + u' ' + row.label : row.label, font,
                        layout.labelAlignment);
         QTableWidgetItem *value = createItem(row.value, font, layout.valueAlignment);
         if (row.yours) {
@@ -129,7 +130,7 @@ QTableWidget *createSheetTable(QWidget *parent, const TableRow &row, const Sheet
     auto *table = new QTableWidget(0, 2, parent);
     table->setObjectName(row.name);
     table->setAccessibleName(row.accessibleName);
-    table->setGeometry(row.geometry);
+    ui::placeAtDesigned(table, row.geometry);
     setTableFont(table, row.font);
     table->setHorizontalHeaderLabels(row.headings);
     table->verticalHeader()->hide();

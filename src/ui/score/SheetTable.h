@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QRect>
 #include <QStringList>
+#include <QWidget>
 
 #include <optional>
 
@@ -23,6 +24,13 @@ namespace ui::score {
 // Stands before the label of the person's own row, so that it is marked
 // without colour too.
 inline constexpr QStringView Marker = u"\u25BA";
+
+// The marker as `control` shows it: pointing at the label it stands before,
+// so right to left, where it stands at the label's right, it points left.
+inline QString markerIn(const QWidget *control)
+{
+    return control->isRightToLeft() ? QStringLiteral("\u25C4") : Marker.toString();
+}
 
 struct TableRow
 {

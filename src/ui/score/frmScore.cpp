@@ -190,13 +190,15 @@ void frmScore::createScoreLines(const std::optional<report::ResultRecord> &shown
                                        .font = ui::verdana(9.75, {.bold = true}),
                                        .textColour = colour::BrightGreen});
     markerLegend = ui::createLabel(
-        this, {.name = u"lblMarker"_s,
-               .text = shown ? tr("%1 marks your answers, height and score.").arg(ui::score::Marker)
-                             : QString(),
-               .geometry = twipsRect(3240, 8325, 5820, 195),
-               .font = windowFont(),
-               .textColour = colour::White,
-               .alignment = Qt::AlignRight});
+        this,
+        {.name = u"lblMarker"_s,
+         .text = shown
+                     ? tr("%1 marks your answers, height and score.").arg(ui::score::markerIn(this))
+                     : QString(),
+         .geometry = twipsRect(3240, 8325, 5820, 195),
+         .font = windowFont(),
+         .textColour = colour::White,
+         .alignment = Qt::AlignRight});
     // Below the bands, the window's bottom edge.
     const ui::VerticalRoom belowBands{.top = bandsFrame->geometry().bottom() + 1,
                                       .bottom = height() - 1};

@@ -48,13 +48,11 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>إن أعجبك هذا البرنامج فستهتم حتمًا ببرامج Orvane Softwares الأخرى. بدأنا ببرنامج واحد، واليوم صرنا أكبر مصدر لبرامج orvane في العالم. التنجيم أو الاستبصار أو التاروت أو علم الأعداد أو علوم الغيب: لدينا برامج في كل هذه المجالات، ليختار مستخدمونا منها ما يناسب اهتماماتهم.
-</translation>
+        <translation>إن أعجبك هذا البرنامج فستهتم حتمًا ببرامج Orvane Softwares الأخرى. بدأنا ببرنامج واحد، واليوم صرنا أكبر مصدر لبرامج orvane في العالم. التنجيم أو الاستبصار أو التاروت أو علم الأعداد أو علوم الغيب: لدينا برامج في كل هذه المجالات، ليختار مستخدمونا منها ما يناسب اهتماماتهم.</translation>
     </message>
     <message>
         <source>All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>
-جميع برامج مجموعة Orvane Softwares بسيطة وسهلة الاستخدام، وهي ممتعة ومفيدة جدًا في آنٍ واحد. جرّبها اليوم وشارك تجربتك مع أصدقائك وعائلتك. </translation>
+        <translation>جميع برامج مجموعة Orvane Softwares بسيطة وسهلة الاستخدام، وهي ممتعة ومفيدة جدًا في آنٍ واحد. جرّبها اليوم وشارك تجربتك مع أصدقائك وعائلتك. </translation>
     </message>
 </context>
 <context>
@@ -213,10 +211,6 @@
         <translation>النتيجة</translation>
     </message>
     <message>
-        <source>%1 to %2 points</source>
-        <translation>مجموع النقاط من %1 إلى %2</translation>
-    </message>
-    <message>
         <source>How the score works</source>
         <translation>كيف يُحسب مجموع النقاط</translation>
     </message>
@@ -225,25 +219,8 @@
         <translation>تضيف كل إجابة النقاط المبيّنة بجانبها، ويضيف الوزن الذي يبلغ حد الوزن المقابل للطول أو يتجاوزه %1 نقاط. ويقع المجموع في إحدى الفئات الثلاث التالية:</translation>
     </message>
     <message>
-        <source>%1 points or more</source>
-        <translation>مجموع النقاط %1 فأكثر</translation>
-    </message>
-    <message>
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
         <translation>مجموع النقاط وسيلة تساعد على الكشف المبكر، وليس تشخيصًا: الطبيب وحده يستطيع أن يحدد إن كنت مصابًا بداء السكري.</translation>
-    </message>
-</context>
-<context>
-    <name>ScoreSheet</name>
-    <message>
-        <source>%1 to %2</source>
-        <extracomment>A range of scores, e.g. &quot;3 to 9&quot;</extracomment>
-        <translation>من %1 إلى %2</translation>
-    </message>
-    <message>
-        <source>%1 or more</source>
-        <extracomment>The scores from this one up, e.g. &quot;10 or more&quot;</extracomment>
-        <translation>%1 فأكثر</translation>
     </message>
 </context>
 <context>
@@ -309,6 +286,16 @@
     <message>
         <source>P. S: Kindly consult your physician before taking any drastic steps.</source>
         <translation>ملاحظة: استشر طبيبك قبل اتخاذ أي خطوة جذرية.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of scores, e.g. &quot;3 to 9&quot;</extracomment>
+        <translation>من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <extracomment>The scores from this one up, e.g. &quot;10 or more&quot;</extracomment>
+        <translation>%1 فأكثر</translation>
     </message>
 </context>
 <context>
@@ -551,8 +538,9 @@ Do you want to replace it?</source>
         <translation>تعذّر حفظ «⁦%1⁩»: %2</translation>
     </message>
     <message>
-        <source>Please enter a valid weight in kilograms</source>
-        <translation>يُرجى إدخال وزن صحيح بالكيلوغرام</translation>
+        <source>Please enter a valid weight in kilograms, e.g. %1</source>
+        <extracomment>%1 is 80.5 as the language writes it: &quot;80,5&quot;, &quot;٨٠٫٥&quot;</extracomment>
+        <translation>يُرجى إدخال وزن صحيح بالكيلوغرام، مثل %1</translation>
     </message>
 </context>
 <context>
