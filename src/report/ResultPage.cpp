@@ -95,6 +95,7 @@ QString titleBlock(const ResultRecord &record, const QLocale &locale)
 
 QString detailsBlock(const ResultRecord &record, const QLocale &locale)
 {
+    const Sides sides(locale);
     const std::optional<risktest::WeightChartRow> row = chartRow(record.run);
     // Right to left the table runs across the page, so that its labels stand
     // at the right, each whole, with its value beside it.
