@@ -14,6 +14,7 @@ import subprocess
 import sys
 import tempfile
 import time
+from xml.etree import ElementTree
 
 TMP = tempfile.mkdtemp(prefix="kelo-e2e-")
 CHILDREN = []
@@ -225,6 +226,28 @@ def wait_exit(child, seconds=10, what="the program"):
     status = wait_end(child, what, seconds)
     if status != 0:
         fail("%s ended with status %d" % (what() if callable(what) else what, status))
+
+
+def quit_by_keys(program, main):
+    """Alt+F4 on the main window, then Enter on the exit screen's Exit."""
+    activate(main)
+    keys("alt+F4")
+    exit_screen = wait_for("the exit screen", lambda: [
+        w for w in windows(program.pid) if window_size(w)[0] > 600])[0]
+    activate(exit_screen)
+    keys("Return")
+    wait_exit(program)
+
+
+def finished_translations(path):
+    """(context, source) to translation, for the finished messages of a .ts file."""
+    found = {}
+    for context in ElementTree.parse(path).getroot().iter("context"):
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            if translation.get("type") is None and translation.text:
+                found[(context.findtext("name"), message.findtext("source"))] = translation.text
+    return found
 
 
 def opened(log):
