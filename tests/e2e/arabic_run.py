@@ -256,34 +256,31 @@ def tiles(starts, pieces):
 def check_page(text):
     """In this order on the page: the title, the name and the weight each on
     the line of its label, the heading of the answers, the heading of the
-    result, the score and the verdict; each Arabic text whole and in logical
-    order."""
+    result, and right under it the score and the verdict (which the page
+    repeats further down); each Arabic text whole and in logical order."""
     lines = [line for line in text.splitlines() if words(line)]
     position = 0
-
-    def expect(what, found):
-        nonlocal position
-        at = next((i for i in range(position, len(lines)) if found(lines[i:])), None)
-        if check(at is not None, "the saved page lacks %s after the texts before it:\n%s"
-                 % (what, "\n".join(lines))):
-            position = at
-        return at is not None
-
-    for wanted in ([arabic("ResultPage", "Diabetes Risk Test Result")],
-                   [arabic("ResultPage", "Name:"), NAME],
-                   [arabic("ResultPage", "Weight:"), WEIGHT],
-                   [arabic("ResultPage", "Your answers")],
-                   [arabic("ResultPage", "Result")],
-                   [arabic("Scoring", "Your Score is: %1", SCORE)],
-                   [arabic("Scoring", HIGH_VERDICT)]):
+    # Each text, and how many lines after the one before it it may start.
+    for wanted, within in (([arabic("ResultPage", "Diabetes Risk Test Result")], 0),
+                           ([arabic("ResultPage", "Name:"), NAME], None),
+                           ([arabic("ResultPage", "Weight:"), WEIGHT], None),
+                           ([arabic("ResultPage", "Your answers")], None),
+                           ([arabic("ResultPage", "Result")], None),
+                           ([arabic("Scoring", "Your Score is: %1", SCORE)], 1),
+                           ([arabic("Scoring", HIGH_VERDICT)], 1)):
         if len(wanted) == 1:
             found = lambda rest, text=wanted[0]: reads_in_order(text, rest)
         else:
             # A label and its value: on one line, in whatever order the
             # columns of the table come out.
             found = lambda rest, pair=wanted: set(words(" ".join(pair))) <= set(words(rest[0]))
-        if not expect(" and ".join(map(repr, wanted)), found):
+        last = len(lines) if within is None else min(len(lines), position + within + 1)
+        at = next((i for i in range(position, last) if found(lines[i:])), None)
+        if not check(at is not None, "the saved page lacks %s %s:\n%s" % (
+                " and ".join(map(repr, wanted)), "after the texts before it" if within is None
+                else "within %d line(s) of the text before it" % within, "\n".join(lines))):
             return
+        position = at + 1
 
 
 def main():
