@@ -30,6 +30,7 @@ import os
 import re
 import subprocess
 import sys
+import time
 import unicodedata
 
 from desktop import (TMP, accessibility, activate, app_node, fail, find_all, find_one,
@@ -195,26 +196,47 @@ def questions(pyatspi, app):
              lambda: main_screen.getState().contains(pyatspi.STATE_FOCUSED), 5)
 
 
+def holds_within(seconds, condition):
+    """Polls condition for up to seconds; gives whether it came to hold."""
+    deadline = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.05)
+    return True
+
+
 def save_as_pdf(pyatspi, app, pid):
     """Ctrl+Shift+S, a full path typed into Qt's save dialog, Enter; the text
     of the saved page."""
-    keys("ctrl+shift+s")
-    dialog = wait_for("the save dialog", lambda: (
-        windows(pid, arabic("frmMain", "Save Result as PDF")) or [None])[0])
+    title = arabic("frmMain", "Save Result as PDF")
     path = os.path.join(TMP, "saved", "result.pdf")
     os.makedirs(os.path.dirname(path))
+    keys("ctrl+shift+s")
+    dialog = wait_for("the save dialog", lambda: (windows(pid, title) or [None])[0])
     activate(dialog)
     # The file name box takes the focus; its name is Qt's own Arabic.
-    wait_for("the focus in the file name box", lambda: [
-        node for node in find_all(pyatspi, app, "text")
-        if node.getState().contains(pyatspi.STATE_FOCUSED)], 10)
+    name_box = wait_for("the focus in the file name box", lambda: next(
+        (node for node in find_all(pyatspi, app, "text")
+         if node.getState().contains(pyatspi.STATE_FOCUSED)), None), 10)
     keys("ctrl+a")
     type_text(path)
-    keys("Return")
-    wait_for("the saved file", lambda: os.path.exists(path) and os.path.getsize(path) > 0, 15)
+    typed = lambda: name_box.queryText().getText(0, -1)
+    wait_for(lambda: "the path in the file name box (it holds %r)" % typed(),
+             lambda: typed() == path, 10)
+    # On a busy machine the dialog now and then lets an Enter go by while
+    # its folder listing catches up with the path: Enter again while the
+    # dialog is still there with the path and nothing has been saved.
+    saved = lambda: os.path.exists(path) and os.path.getsize(path) > 0
+    for attempt in range(3):
+        if attempt:
+            print("-- Enter again in the save dialog", flush=True)
+        keys("Return")
+        if holds_within(5, lambda: saved() or not windows(pid, title)):
+            break
+    wait_for(lambda: "the saved file (the file name box holds %r)" % typed(), saved, 15)
     # A file is written whole before the dialog's window goes.
-    wait_for("the save dialog to close", lambda: not windows(
-        pid, arabic("frmMain", "Save Result as PDF")), 15)
+    wait_for("the save dialog to close", lambda: not windows(pid, title), 15)
     return subprocess.run(["pdftotext", path, "-"], capture_output=True, text=True,
                           timeout=30, check=True).stdout
 
