@@ -140,20 +140,23 @@ def english_places(pyatspi):
 
 
 def check_mirrored(english, mirrored):
-    (english_places_, english_width), (arabic_places, arabic_width) = english, mirrored
-    check(english_width == arabic_width, "the main window is %d px wide in Arabic, %d in English"
-          % (arabic_width, english_width))
-    for name, (x, width) in english_places_.items():
+    """Each node at the mirror of its English place: x becomes the window's
+    width minus x minus the width, within 1 px."""
+    (english_places_, width), (arabic_places, arabic_width) = english, mirrored
+    check(arabic_width == width, "the main window is %d px wide in Arabic, %d in English"
+          % (arabic_width, width))
+    for name, (x, w) in english_places_.items():
         arabic_x, arabic_w = arabic_places[name]
         if name == "File menu":
-            # The menu's texts differ in width: its right edge mirrors the
-            # English left edge.
-            x, width, arabic_w = x, 0, 0
-            arabic_x = arabic_places[name][0] + arabic_places[name][1]
-        expected = english_width - x - width
-        check(abs(arabic_x - expected) <= 1 and abs(arabic_w - width) <= 1,
+            # Its text differs in width: its right edge mirrors the English
+            # left edge, the menu bar starting from the right.
+            check(abs(arabic_x + arabic_w - (width - x)) <= 1,
+                  "File menu: right edge at %d in Arabic; the mirror of its English left edge "
+                  "%d is %d" % (arabic_x + arabic_w, x, width - x))
+            continue
+        check(abs(arabic_x - (width - x - w)) <= 1 and abs(arabic_w - w) <= 1,
               "%s: x %d, width %d in Arabic; the mirror of English x %d, width %d is x %d"
-              % (name, arabic_x, arabic_w, x, width, expected))
+              % (name, arabic_x, arabic_w, x, w, width - x - w))
 
 
 # ---------------------------------------------------------------- the run
@@ -237,8 +240,8 @@ def save_as_pdf(pyatspi, app, pid):
     wait_for(lambda: "the saved file (the file name box holds %r)" % typed(), saved, 15)
     # A file is written whole before the dialog's window goes.
     wait_for("the save dialog to close", lambda: not windows(pid, title), 15)
-    return subprocess.run(["pdftotext", path, "-"], capture_output=True, text=True,
-                          timeout=30, check=True).stdout
+    return subprocess.run(["pdftotext", "-enc", "UTF-8", path, "-"], capture_output=True,
+                          encoding="utf-8", timeout=30, check=True).stdout
 
 
 def words(text):
