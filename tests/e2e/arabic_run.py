@@ -33,9 +33,10 @@ import sys
 import time
 import unicodedata
 
-from desktop import (TMP, accessibility, activate, app_node, fail, find_all, find_one,
-                     finished_translations, keys, private_desktop, quit_by_keys, run, run_test,
-                     start_program, type_text, wait_for, windows)
+from desktop import (TMP, accessibility, activate, app_node, fail, find_all, find_one, keys,
+                     private_desktop, quit_by_keys, run, run_test, start_program, type_text,
+                     wait_for, windows)
+from ts_file import finished_translations
 
 PROGRAM = os.path.abspath(sys.argv[1])
 TS_FILE = sys.argv[2]

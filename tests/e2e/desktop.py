@@ -14,7 +14,6 @@ import subprocess
 import sys
 import tempfile
 import time
-from xml.etree import ElementTree
 
 TMP = tempfile.mkdtemp(prefix="kelo-e2e-")
 CHILDREN = []
@@ -237,17 +236,6 @@ def quit_by_keys(program, main):
     activate(exit_screen)
     keys("Return")
     wait_exit(program)
-
-
-def finished_translations(path):
-    """(context, source) to translation, for the finished messages of a .ts file."""
-    found = {}
-    for context in ElementTree.parse(path).getroot().iter("context"):
-        for message in context.iter("message"):
-            translation = message.find("translation")
-            if translation.get("type") is None and translation.text:
-                found[(context.findtext("name"), message.findtext("source"))] = translation.text
-    return found
 
 
 def opened(log):

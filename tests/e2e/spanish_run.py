@@ -15,10 +15,11 @@ Usage: spanish_run.py PROGRAM KELO_ES_TS
 
 import os
 import sys
+from xml.etree import ElementTree
 
-from desktop import (accessibility, activate, app_node, fail, find_all, find_one,
-                     finished_translations, keys, private_desktop, quit_by_keys, run_test,
-                     start_program, type_text, wait_for, windows)
+from desktop import (accessibility, activate, app_node, fail, find_all, find_one, keys,
+                     private_desktop, run_test, start_program, type_text, wait_exit, wait_for,
+                     window_size, windows)
 
 PROGRAM = os.path.abspath(sys.argv[1])
 MAIN_TITLE = "Kelo Diabetes Risk Calculator v1.10"
@@ -34,6 +35,17 @@ KILOGRAMS = "77,7911"
 CHOICES = [1, 0, 0, 1, 1]
 SCORE = 11
 HIGH_VERDICT = "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."
+
+
+def finished_translations(path):
+    """(context, source) to translation, for the finished messages of a .ts file."""
+    found = {}
+    for context in ElementTree.parse(path).getroot().iter("context"):
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            if translation.get("type") is None and translation.text:
+                found[(context.findtext("name"), message.findtext("source"))] = translation.text
+    return found
 
 
 TRANSLATIONS = finished_translations(sys.argv[2])
@@ -68,6 +80,17 @@ def showing_list(pyatspi, app):
 
 def wait_name(node, name, seconds=5):
     wait_for(lambda: "%r (it is %r)" % (name, node.name), lambda: node.name == name, seconds)
+
+
+def quit_by_keys(program, main):
+    """Alt+F4, then Enter on the exit screen's Exit."""
+    activate(main)
+    keys("alt+F4")
+    exit_screen = wait_for("the exit screen", lambda: [
+        w for w in windows(program.pid, MAIN_TITLE) if window_size(w)[0] > 600])[0]
+    activate(exit_screen)
+    keys("Return")
+    wait_exit(program)
 
 
 def metric_run(pyatspi):
