@@ -66,10 +66,17 @@ PLAIN_DIGITS = {**{0x660 + d: str(d) for d in range(10)},
 def plain(text):
     """text with its letters in their base forms (a PDF may give the
     presentation forms of shaped Arabic) without their vowel marks (which
-    pdftotext moves to other letters), bidi marks dropped, numbers in ASCII
+    pdftotext moves to other letters, or parts from theirs by a space), bidi
+    marks dropped, numbers in ASCII
     digits and runs of space made one."""
-    text = unicodedata.normalize("NFKC", text).translate(BIDI_MARKS).translate(PLAIN_DIGITS)
-    return " ".join("".join(c for c in text if unicodedata.category(c) != "Mn").split())
+    kept = []
+    for c in unicodedata.normalize("NFKC", text).translate(BIDI_MARKS).translate(PLAIN_DIGITS):
+        if unicodedata.category(c) != "Mn":
+            kept.append(c)
+        # A mark goes with the space pdftotext may put before it.
+        while unicodedata.category(c) == "Mn" and kept and kept[-1].isspace():
+            kept.pop()
+    return " ".join("".join(kept).split())
 
 
 def check(passed, message):
@@ -280,8 +287,8 @@ def tiles(starts, pieces):
 
 
 def check_page(text):
-    """In this order on the page: the title, the name and the weight each on
-    the line of its label, the heading of the answers, the heading of the
+    """In this order on the page: the title, the name and the weight each
+    beside its label, the heading of the answers, the heading of the
     result, and right under it the score and the verdict (which the page
     repeats further down); each Arabic text whole and in logical order."""
     lines = [line for line in text.splitlines() if words(line)]
@@ -295,13 +302,15 @@ def check_page(text):
                            ([arabic("Scoring", "Your Score is: %1", SCORE)], 1),
                            ([arabic("Scoring", HIGH_VERDICT)], 1)):
         if len(wanted) == 1:
-            found = lambda rest, text=wanted[0]: reads_in_order(text, rest)
+            found = lambda i, text=wanted[0]: reads_in_order(text, lines[i:])
         else:
-            # A label and its value: on one line, in whatever order the
-            # columns of the table come out.
-            found = lambda rest, pair=wanted: set(words(" ".join(pair))) <= set(words(rest[0]))
+            # A label, and its value on its line or on the one before or
+            # after: pdftotext gives the table's two columns in an order of
+            # its own.
+            found = lambda i, pair=wanted: set(words(pair[0])) <= set(words(lines[i])) and set(
+                words(pair[1])) <= set(words(" ".join(lines[max(i - 1, 0):i + 2])))
         last = len(lines) if within is None else min(len(lines), position + within + 1)
-        at = next((i for i in range(position, last) if found(lines[i:])), None)
+        at = next((i for i in range(position, last) if found(i)), None)
         if not check(at is not None, "the saved page lacks %s %s:\n%s" % (
                 " and ".join(map(repr, wanted)), "after the texts before it" if within is None
                 else "within %d line(s) of the text before it" % within, "\n".join(lines))):
