@@ -15,8 +15,9 @@ ASCII digits with a dot, the five answers; the score and the verdict are read
 back in Arabic, and the result saved as a PDF through Ctrl+Shift+S and Qt's
 save dialog. pdftotext must give the page's Arabic headings, the verdict, the
 name, the weight and the score in logical order (the order they are written
-in, whatever the direction they are drawn in). Numbers may show in ASCII or
-Arabic-Indic digits.
+in, whatever the direction they are drawn in), word by word: pdftotext
+itself moves punctuation and spaces at the edges of right-to-left runs, so
+those are not compared. Numbers may show in ASCII or Arabic-Indic digits.
 
 Every check is made, and every failure listed, before the run fails; a step
 the next one depends on fails at once. Skipped (status 77) while there is no
@@ -67,14 +68,14 @@ def plain(text):
     """text with its letters in their base forms (a PDF may give the
     presentation forms of shaped Arabic) without their vowel marks (which
     pdftotext moves to other letters, or parts from theirs by a space), bidi
-    marks dropped, numbers in ASCII
-    digits and runs of space made one."""
+    marks dropped, numbers in ASCII digits and runs of space made one."""
     kept = []
     for c in unicodedata.normalize("NFKC", text).translate(BIDI_MARKS).translate(PLAIN_DIGITS):
         if unicodedata.category(c) != "Mn":
             kept.append(c)
-        # A mark goes with the space pdftotext may put before it.
-        while unicodedata.category(c) == "Mn" and kept and kept[-1].isspace():
+            continue
+        # The mark goes, and the space pdftotext may have put before it.
+        while kept and kept[-1].isspace():
             kept.pop()
     return " ".join("".join(kept).split())
 
