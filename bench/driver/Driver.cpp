@@ -33,6 +33,16 @@ std::string absolute(const std::string &program)
     return path.string();
 }
 
+// The entries a program gets on top of the driver's environment, each after
+// a space.
+std::string joined(const std::vector<std::string> &entries)
+{
+    std::string text;
+    for (const std::string &entry : entries)
+        text += ' ' + entry;
+    return text;
+}
+
 } // namespace
 
 int run(const Options &options)
@@ -52,8 +62,10 @@ int run(const Options &options)
         "bursts of changes to the window up to SIGTERM, %d ms after it went quiet.\n",
         server.display().c_str(), options.runs, options.warmupRuns, options.quietMs,
         options.settleMs);
-    std::printf("program: %s\nbare:    %s\nruntime folders in %s, the rest in %s\n",
-                program.c_str(), bare.c_str(), runtimeParent().c_str(), temporaryFolder().c_str());
+    std::printf("program: %s%s\nbare:    %s%s\nruntime folders in %s, the rest in %s\n",
+                program.c_str(), joined(options.programEnvironment).c_str(), bare.c_str(),
+                joined(options.bareEnvironment).c_str(), runtimeParent().c_str(),
+                temporaryFolder().c_str());
     std::printf("%-6s %-41s   %s\n", "", "program", "bare");
     std::printf("%-6s", "run");
     for (int i = 0; i < 2; ++i)
@@ -64,8 +76,9 @@ int run(const Options &options)
     std::vector<Sample> programRuns, bareRuns;
     std::string programTitle, bareTitle;
     for (int i = -options.warmupRuns; i < options.runs; ++i) {
-        const Sample p = runOnce(display, server.display(), program, options);
-        const Sample b = runOnce(display, server.display(), bare, options);
+        const Sample p =
+            runOnce(display, server.display(), program, options.programEnvironment, options);
+        const Sample b = runOnce(display, server.display(), bare, options.bareEnvironment, options);
         // A different first window means something, a question say, came
         // before the main window; that run measured something else.
         if (programTitle.empty())

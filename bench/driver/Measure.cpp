@@ -28,7 +28,7 @@ void writeTodaysSettings(const fs::path &file)
 } // namespace
 
 Sample runOnce(Display &display, const std::string &displayName, const std::string &program,
-               const Options &options)
+               const std::vector<std::string> &extraEnvironment, const Options &options)
 {
     TempDir home;
     const fs::path dir = home.path();
@@ -40,17 +40,19 @@ Sample runOnce(Display &display, const std::string &displayName, const std::stri
     writeTodaysSettings(dir / "config" / name / (name + ".ini"));
 
     const char *path = std::getenv("PATH");
-    const std::vector<std::string> environment = {
-        "PATH=" + std::string(path ? path : "/usr/bin:/bin"),
-        "HOME=" + (dir / "home").string(),
-        "DISPLAY=" + displayName,
-        "QT_QPA_PLATFORM=xcb",
-        "LANG=C.UTF-8",
-        "XDG_CONFIG_HOME=" + (dir / "config").string(),
-        "XDG_CACHE_HOME=" + (dir / "cache").string(),
-        "XDG_DATA_HOME=" + (dir / "data").string(),
-        "XDG_RUNTIME_DIR=" + runtime.path().string(),
-    };
+    const std::vector<std::string> environment = withEntries(
+        {
+            "PATH=" + std::string(path ? path : "/usr/bin:/bin"),
+            "HOME=" + (dir / "home").string(),
+            "DISPLAY=" + displayName,
+            "QT_QPA_PLATFORM=xcb",
+            "LANG=C.UTF-8",
+            "XDG_CONFIG_HOME=" + (dir / "config").string(),
+            "XDG_CACHE_HOME=" + (dir / "cache").string(),
+            "XDG_DATA_HOME=" + (dir / "data").string(),
+            "XDG_RUNTIME_DIR=" + runtime.path().string(),
+        },
+        extraEnvironment);
     std::vector<char *> envp;
     for (const std::string &entry : environment)
         envp.push_back(const_cast<char *>(entry.c_str()));

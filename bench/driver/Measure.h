@@ -7,6 +7,7 @@
 #include "XDisplay.h"
 
 #include <string>
+#include <vector>
 
 namespace bench {
 
@@ -30,7 +31,8 @@ struct Sample
 // and cache folders, and a settings file that records a first run today, so
 // that the program asks nothing before its main window. The bare program gets
 // the same, named after itself, so that both pay for the same files.
+// environment: NAME=VALUE entries on top of the driver's own.
 Sample runOnce(Display &display, const std::string &displayName, const std::string &program,
-               const Options &options);
+               const std::vector<std::string> &environment, const Options &options);
 
 } // namespace bench

@@ -29,6 +29,14 @@ bool readCount(std::string_view text, int lowest, int highest, int &value)
     return true;
 }
 
+// NAME=VALUE, NAME not empty and without spaces.
+bool isEntry(std::string_view entry)
+{
+    const std::size_t equals = entry.find('=');
+    return equals != 0 && equals != std::string_view::npos &&
+           entry.substr(0, equals).find(' ') == std::string_view::npos;
+}
+
 } // namespace
 
 std::optional<Options> parseOptions(const std::vector<std::string_view> &args, std::string &error)
@@ -51,7 +59,14 @@ std::optional<Options> parseOptions(const std::vector<std::string_view> &args, s
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         const auto count = std::ranges::find(counts, arg, &Count::name);
-        if (arg == "--under") {
+        if (arg == "--program-env" || arg == "--bare-env") {
+            if (i + 1 == args.size() || !isEntry(args[i + 1])) {
+                error = std::string(arg) + " needs NAME=VALUE";
+                return std::nullopt;
+            }
+            (arg == "--program-env" ? options.programEnvironment : options.bareEnvironment)
+                .emplace_back(args[++i]);
+        } else if (arg == "--under") {
             options.under.clear();
             if (i + 1 < args.size()) {
                 for (const auto word : std::views::split(args[++i], ' ')) {
@@ -95,7 +110,8 @@ std::string usage(std::string_view command)
 {
     return "usage: " + std::string(command) +
            " [--runs N] [--warmup N] [--quiet-ms MS] [--settle-ms MS] [--timeout-ms MS]\n"
-           "       [--under COMMAND] PROGRAM BARE\n"
+           "       [--under COMMAND] [--program-env NAME=VALUE] [--bare-env NAME=VALUE]\n"
+           "       PROGRAM BARE\n"
            "Starts PROGRAM and BARE in turn on a private Xvfb display, N times each\n"
            "(default 50) after N warm-up pairs (default 1), and reports for each start\n"
            "the time from exec to the map of the first window and to its first\n"
@@ -103,7 +119,25 @@ std::string usage(std::string_view command)
            "the processor time and the peak resident memory. Each program ends by\n"
            "SIGTERM --settle-ms (default 300) after its window went quiet. With\n"
            "--under, each program is started under COMMAND (words split at spaces),\n"
-           "for instance \"valgrind --tool=callgrind\".\n";
+           "for instance \"valgrind --tool=callgrind\". --program-env and --bare-env\n"
+           "(each as often as needed) set a variable for one of the two, whose\n"
+           "LANG is otherwise C.UTF-8: PROGRAM and BARE may be one program under\n"
+           "two locales.\n";
+}
+
+std::vector<std::string> withEntries(std::vector<std::string> environment,
+                                     const std::vector<std::string> &extra)
+{
+    for (const std::string &entry : extra) {
+        const std::string_view name(entry.data(), entry.find('=') + 1);
+        const auto same = std::ranges::find_if(
+            environment, [&](const std::string &old) { return old.starts_with(name); });
+        if (same == environment.end())
+            environment.push_back(entry);
+        else
+            *same = entry;
+    }
+    return environment;
 }
 
 bool writeSettingsFile(const std::string &path, int year, int month, int day)

@@ -29,6 +29,11 @@ struct Options
     // A command, split at spaces, that each program is started under: for
     // instance valgrind with its options. Empty: the programs start directly.
     std::vector<std::string> under;
+    // NAME=VALUE entries given to the one program or the other on top of the
+    // driver's own environment (whose LANG is C.UTF-8): the same program
+    // under two locales, say.
+    std::vector<std::string> programEnvironment;
+    std::vector<std::string> bareEnvironment;
     std::string program;
     std::string bare;
 };
@@ -38,6 +43,11 @@ struct Options
 std::optional<Options> parseOptions(const std::vector<std::string_view> &args, std::string &error);
 
 std::string usage(std::string_view command);
+
+// The environment with each NAME=VALUE of extra in place of the entry of
+// the same name, or added after the others where there is none.
+std::vector<std::string> withEntries(std::vector<std::string> environment,
+                                     const std::vector<std::string> &extra);
 
 // Writes the program's settings file recording a first run on the given date
 // and a single install, so that a start on that date asks no update question.

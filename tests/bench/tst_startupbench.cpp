@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -61,8 +62,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(u"store.ini"_s);
-        QVERIFY(bench::writeSettingsFile(path.toStdString(), date.year(), date.month(),
-                                         date.day()));
+        QVERIFY(
+            bench::writeSettingsFile(path.toStdString(), date.year(), date.month(), date.day()));
         const QByteArray written = readFile(path);
 
         MessageRecorder boxes;
@@ -209,6 +210,53 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(options->program), u"prog"_s);
     }
 
+    void parseOptions_takesEachProgramsEnvironment()
+    {
+        std::vector<std::string> storage;
+        std::string error;
+        const auto options = bench::parseOptions(
+            split(u"--program-env LANG=zh_CN.UTF-8 prog --bare-env LANG=en_US.UTF-8 "
+                  u"--program-env LC_ALL= prog"_s,
+                  storage),
+            error);
+        QVERIFY2(options.has_value(), error.c_str());
+        QCOMPARE(options->programEnvironment,
+                 (std::vector<std::string>{"LANG=zh_CN.UTF-8", "LC_ALL="}));
+        QCOMPARE(options->bareEnvironment, (std::vector<std::string>{"LANG=en_US.UTF-8"}));
+        QCOMPARE(options->program, options->bare);
+    }
+
+    void withEntries_data()
+    {
+        QTest::addColumn<QString>("extra");
+        QTest::addColumn<QString>("expected");
+        // The driver's own, with a LANGUAGE, whose name starts as LANG's does.
+        QTest::newRow("none") << QString() << u"LANGUAGE=de LANG=C.UTF-8 X=1"_s;
+        QTest::newRow("in place of its own")
+            << u"LANG=ar_EG.UTF-8"_s << u"LANGUAGE=de LANG=ar_EG.UTF-8 X=1"_s;
+        QTest::newRow("LANGUAGE is not LANG")
+            << u"LANGUAGE=fr"_s << u"LANGUAGE=fr LANG=C.UTF-8 X=1"_s;
+        QTest::newRow("added after")
+            << u"LC_ALL=hi_IN.UTF-8"_s << u"LANGUAGE=de LANG=C.UTF-8 X=1 LC_ALL=hi_IN.UTF-8"_s;
+        QTest::newRow("the last one wins") << u"X=2 X=3"_s << u"LANGUAGE=de LANG=C.UTF-8 X=3"_s;
+        QTest::newRow("emptied") << u"X="_s << u"LANGUAGE=de LANG=C.UTF-8 X="_s;
+    }
+    void withEntries()
+    {
+        QFETCH(QString, extra);
+        QFETCH(QString, expected);
+        std::vector<std::string> storage;
+        const std::vector<std::string_view> entries = split(extra, storage);
+        const auto environment = bench::withEntries({"LANGUAGE=de", "LANG=C.UTF-8", "X=1"},
+                                                    {entries.begin(), entries.end()});
+        QCOMPARE(QString::fromStdString(
+                     std::accumulate(environment.begin(), environment.end(), std::string(),
+                                     [](const std::string &text, const std::string &entry) {
+                                         return text.empty() ? entry : text + ' ' + entry;
+                                     })),
+                 expected);
+    }
+
     void parseOptions_rejects_data()
     {
         QTest::addColumn<QString>("arguments");
@@ -224,6 +272,9 @@ private Q_SLOTS:
         QTest::newRow("no quiet time") << u"--quiet-ms 0 prog bare"_s;
         QTest::newRow("unknown option") << u"--fast prog bare"_s;
         QTest::newRow("command missing") << u"prog bare --under"_s;
+        QTest::newRow("variable missing") << u"prog bare --bare-env"_s;
+        QTest::newRow("variable without a value") << u"--program-env LANG prog bare"_s;
+        QTest::newRow("value without a name") << u"--program-env =C prog bare"_s;
         QTest::newRow("one program") << u"prog"_s;
         QTest::newRow("three programs") << u"prog bare other"_s;
         QTest::newRow("nothing") << QString();

@@ -227,6 +227,17 @@ def wait_exit(child, seconds=10, what="the program"):
         fail("%s ended with status %d" % (what() if callable(what) else what, status))
 
 
+def quit_by_keys(program, main):
+    """Alt+F4 on the main window, then Enter on the exit screen's Exit."""
+    activate(main)
+    keys("alt+F4")
+    exit_screen = wait_for("the exit screen", lambda: [
+        w for w in windows(program.pid) if window_size(w)[0] > 600])[0]
+    activate(exit_screen)
+    keys("Return")
+    wait_exit(program)
+
+
 def opened(log):
     if not os.path.exists(log):
         return []
