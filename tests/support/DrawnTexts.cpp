@@ -41,7 +41,6 @@ QList<QTableWidgetItem *> cells(const QTableWidget *table)
     return items;
 }
 
-
 std::vector<DrawnText> drawnTexts(QWidget *window)
 {
     std::vector<DrawnText> texts;
@@ -84,6 +83,20 @@ std::vector<DrawnText> drawnTexts(QWidget *window)
     }
     std::erase_if(texts, [](const DrawnText &drawn) { return drawn.text.isEmpty(); });
     return texts;
+}
+
+QString describe(const QWidget *control, const QString &text, QRect room, QRect needed)
+{
+    return u"%1 \"%2\": needs %3x%4 at (%5,%6), has %7x%8 at (%9,%10)"_s.arg(control->objectName())
+        .arg(text.left(40))
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(needed.x())
+        .arg(needed.y())
+        .arg(room.width())
+        .arg(room.height())
+        .arg(room.x())
+        .arg(room.y());
 }
 
 } // namespace support

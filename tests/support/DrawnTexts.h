@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -29,6 +30,10 @@ std::vector<DrawnText> drawnTexts(QWidget *window);
 // Latin letters, 8 for Chinese characters and for Devanagari and Arabic
 // letters, whose strokes and marks run together sooner.
 qreal smallestReadablePointSize(const QString &text);
+
+// What a text needs against the room its control gives it, for a failure
+// message: "name \"text\": needs WxH at (x,y), has WxH at (x,y)".
+QString describe(const QWidget *control, const QString &text, QRect room, QRect needed);
 
 // The cells of a table, but for those under a cell that spans them.
 QList<QTableWidgetItem *> cells(const QTableWidget *table);

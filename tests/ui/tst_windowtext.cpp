@@ -61,6 +61,7 @@ using support::cells;
 using support::child;
 using support::contrast;
 using support::darkPalette;
+using support::describe;
 using support::DesktopPalette;
 using support::DrawnText;
 using support::drawnTexts;
@@ -69,20 +70,6 @@ using support::neededContrast;
 using support::smallestReadablePointSize;
 using support::Window;
 using support::windowStates;
-
-QString describe(const QWidget *control, const QString &text, QRect room, QRect needed)
-{
-    return u"%1 \"%2\": needs %3x%4 at (%5,%6), has %7x%8 at (%9,%10)"_s.arg(control->objectName())
-        .arg(text.left(40))
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(needed.x())
-        .arg(needed.y())
-        .arg(room.width())
-        .arg(room.height())
-        .arg(room.x())
-        .arg(room.y());
-}
 
 // Labels: the text laid out as the label lays it out, within its contents,
 // and the label within its container.
