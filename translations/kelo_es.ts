@@ -222,6 +222,11 @@
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
         <translation>El puntaje es una ayuda de detección, no un diagnóstico: solo un médico puede decir si usted tiene diabetes.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>When the test was taken: %1 is the long date, %2 the time. The mark between them is the language&apos;s own (Arabic writes &quot;،&quot;).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>

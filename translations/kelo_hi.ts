@@ -222,6 +222,11 @@
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
         <translation>यह स्कोर जाँच में मदद के लिए है, रोग का निदान नहीं: आपको मधुमेह है या नहीं, यह केवल डॉक्टर बता सकते हैं।</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>When the test was taken: %1 is the long date, %2 the time. The mark between them is the language&apos;s own (Arabic writes &quot;،&quot;).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>

@@ -222,6 +222,11 @@
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
         <translation>本得分是筛查的辅助手段，不是诊断：只有医生才能判断您是否患有糖尿病。</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>When the test was taken: %1 is the long date, %2 the time. The mark between them is the language&apos;s own (Arabic writes &quot;،&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>

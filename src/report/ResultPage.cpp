@@ -80,8 +80,10 @@ std::optional<risktest::WeightChartRow> chartRow(const risktest::RiskTestRun &ru
 
 QString takenAt(const QDateTime &when, const QLocale &locale)
 {
-    return locale.toString(when.date(), QLocale::LongFormat) + u", "_s +
-           locale.toString(when.time(), QLocale::ShortFormat);
+    //: When the test was taken: %1 is the long date, %2 the time. The mark
+    //: between them is the language's own (Arabic writes "،").
+    return ResultPage::tr("%1, %2").arg(locale.toString(when.date(), QLocale::LongFormat),
+                                        locale.toString(when.time(), QLocale::ShortFormat));
 }
 
 QString titleBlock(const ResultRecord &record, const QLocale &locale)

@@ -146,6 +146,28 @@ private Q_SLOTS:
                  texts);
     }
 
+    // The page's date and time joined as the page's language joins them.
+    void pageDate_joinsDateAndTimeAsItsLanguageDoes_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("between");
+        QTest::newRow("french") << u"fr_FR.UTF-8"_s << u" à "_s;
+        QTest::newRow("chinese") << u"zh_CN.UTF-8"_s << u" "_s;
+        QTest::newRow("arabic") << u"ar_EG.UTF-8"_s << u"، "_s;
+    }
+
+    void pageDate_joinsDateAndTimeAsItsLanguageDoes()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, between);
+        const ui::UserLocale decided = app::decideUserLocale(variables({u"LANG="_s + lang}));
+        const platform::Translators translators(decided.translation);
+        const QDateTime taken(QDate(2026, 12, 7), QTime(14, 5));
+        const QString date = decided.locale.toString(taken.date(), QLocale::LongFormat) + between +
+                             decided.locale.toString(taken.time(), QLocale::ShortFormat);
+        QVERIFY2(pageIn(decided).contains(date), qPrintable(pageIn(decided)));
+    }
+
     // Qt reports C and POSIX as metric; they keep feet, inches and pounds.
     void units_followTheLocaleMeasurementsComeFrom_data()
     {
