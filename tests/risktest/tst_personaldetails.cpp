@@ -1,6 +1,6 @@
+#include "risktest/PersonalDetails.h"
 #include "text/LocaleNumbers.h"
 #include "text/TrimSpaces.h"
-#include "risktest/PersonalDetails.h"
 
 #include <QTest>
 
