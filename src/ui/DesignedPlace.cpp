@@ -5,23 +5,26 @@
 
 namespace ui {
 
-void placeAtDesigned(QWidget *control, const QRect &designed)
+namespace {
+
+// `rect` mirrored within the control's parent right to left, as it is left
+// to right. Mirroring twice gives the rectangle back.
+QRect visualInParent(const QWidget *control, const QRect &rect)
 {
     const QWidget *parent = control->parentWidget();
-    if (!parent) {
-        control->setGeometry(designed);
-        return;
-    }
-    control->setGeometry(QStyle::visualRect(control->layoutDirection(), parent->rect(), designed));
+    return parent ? QStyle::visualRect(control->layoutDirection(), parent->rect(), rect) : rect;
+}
+
+} // namespace
+
+void placeAtDesigned(QWidget *control, const QRect &designed)
+{
+    control->setGeometry(visualInParent(control, designed));
 }
 
 QRect designedGeometry(const QWidget *control)
 {
-    const QWidget *parent = control->parentWidget();
-    if (!parent)
-        return control->geometry();
-    // Mirroring twice gives the rectangle back.
-    return QStyle::visualRect(control->layoutDirection(), parent->rect(), control->geometry());
+    return visualInParent(control, control->geometry());
 }
 
 } // namespace ui

@@ -24,12 +24,13 @@ namespace ui::score {
 // Stands before the label of the person's own row, so that it is marked
 // without colour too.
 inline constexpr QStringView Marker = u"\u25BA";
+inline constexpr QStringView MarkerRightToLeft = u"\u25C4";
 
 // The marker as `control` shows it: pointing at the label it stands before,
 // so right to left, where it stands at the label's right, it points left.
 inline QString markerIn(const QWidget *control)
 {
-    return control->isRightToLeft() ? QStringLiteral("\u25C4") : Marker.toString();
+    return (control->isRightToLeft() ? MarkerRightToLeft : Marker).toString();
 }
 
 struct TableRow
