@@ -22,6 +22,7 @@ import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
+from high_risk_run import CHOICES, HEIGHT_ROW, MAIN_TITLE
 
 # Each locale's name typed, and a weight over the limit of 170 cm as the
 # locale writes it: pounds in the United States, kilograms elsewhere.
@@ -34,11 +35,6 @@ LOCALES = {
     "hi_IN": ("Asha", "80.5"),
     "ar_EG": ("Ann", "80.5"),
 }
-MAIN_TITLE = "Kelo Diabetes Risk Calculator v1.10"
-# The tenth entry of the height list: 170 cm, or 5'7''.
-HEIGHT_ROW = 9
-# The list position of each answer: with the weight, a high risk.
-CHOICES = [1, 0, 0, 1, 1]
 OUTPUT = os.path.join(ROOT, "packaging", "screenshots")
 
 

@@ -37,21 +37,15 @@ import unicodedata
 from desktop import (TMP, accessibility, activate, app_node, fail, find_all, find_one, keys,
                      private_desktop, quit_by_keys, run, run_test, start_program, type_text,
                      wait_for, windows)
+from high_risk_run import CHOICES, HEIGHT_ROW, HIGH_VERDICT, MAIN_TITLE, SCORE
 from ts_file import finished_translations
 
 PROGRAM = os.path.abspath(sys.argv[1])
 TS_FILE = sys.argv[2]
-MAIN_TITLE = "Kelo Diabetes Risk Calculator v1.10"
 NAME = "Ann"
-# The tenth entry of the height list, 170 cm (5'7''), whose weight limit is
-# 172 pounds: 80.5 kg is 177.5 pounds and scores the weight's 5 points.
-HEIGHT_ROW = 9
 HEIGHT_CM = "170"
+# 80.5 kg is 177.5 pounds, over the limit of 170 cm.
 WEIGHT = "80.5"
-# The list position of each answer, and the score with the weight's points.
-CHOICES = [1, 0, 0, 1, 1]
-SCORE = 11
-HIGH_VERDICT = "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."
 
 FAILURES = []
 TRANSLATIONS = {}

@@ -19,22 +19,16 @@ import sys
 from desktop import (accessibility, activate, app_node, fail, find_all, find_one, keys,
                      private_desktop, run_test, start_program, type_text, wait_exit, wait_for,
                      window_size, windows)
+from high_risk_run import CHOICES, HEIGHT_ROW, HIGH_VERDICT, MAIN_TITLE, SCORE
 from ts_file import finished_translations
 
 PROGRAM = os.path.abspath(sys.argv[1])
-MAIN_TITLE = "Kelo Diabetes Risk Calculator v1.10"
 BOX_TITLE = "Kelo Diabetes Risk Calculator"
 # Qt's own translation of the message box button.
 OK_BUTTON = "Aceptar"
-# The tenth entry of the height list, 5'7'', which scores from 172 pounds.
-HEIGHT_ROW = 9
 HEIGHT = "170 cm"
 # 171.5002 pounds, which rounds to 172: 77,7910 kg would be 171.4999 and round down to 171.
 KILOGRAMS = "77,7911"
-# The list position of each answer, and the score with the weight's 5 points.
-CHOICES = [1, 0, 0, 1, 1]
-SCORE = 11
-HIGH_VERDICT = "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."
 
 
 TRANSLATIONS = finished_translations(sys.argv[2])
