@@ -89,8 +89,13 @@ private Q_SLOTS:
         // Every digit: a scrambled 8 is ';' and a 9 is '<'.
         QTest::newRow("everyDigit") << u"Install"_s << u"0123456789"_s;
         QTest::newRow("dateInAugust") << u"Duration"_s << u"2026-08-18"_s;
-        QTest::newRow("spaceAtEitherEndAfterShift") << u"Duration"_s << u"\x1d" u"12" u"\x1d"_s;
-        QTest::newRow("backslashAndQuoteAfterShift") << u"Duration"_s << u"CY\x1f" u"D"_s;
+        QTest::newRow("spaceAtEitherEndAfterShift") << u"Duration"_s
+                                                    << u"\x1d"
+                                                       u"12"
+                                                       u"\x1d"_s;
+        QTest::newRow("backslashAndQuoteAfterShift") << u"Duration"_s
+                                                     << u"CY\x1f"
+                                                        u"D"_s;
     }
 
     void saveSetting_keepsValueAcrossStores()
