@@ -34,8 +34,8 @@ import sys
 import time
 import unicodedata
 
-from desktop import (TMP, accessibility, activate, app_node, fail, find_all, find_one, keys,
-                     private_desktop, quit_by_keys, run, run_test, start_program, type_text,
+from desktop import (TMP, accessibility, activate, fail, find_all, find_one, keys,
+                     private_desktop, quit_by_keys, run, run_test, start_in_locale, type_text,
                      wait_for, windows)
 from high_risk_run import CHOICES, HEIGHT_ROW, HIGH_VERDICT, MAIN_TITLE, SCORE
 from ts_file import finished_translations
@@ -123,17 +123,9 @@ def places(pyatspi, app, window, nodes):
         client_left_and_width(window)[1]
 
 
-def start(pyatspi, locale):
-    for name in [name for name in os.environ if name.startswith("LC_") or name == "LANGUAGE"]:
-        del os.environ[name]
-    program = start_program(PROGRAM, LANG=locale)
-    main = wait_for("the main window", lambda: (windows(program.pid, MAIN_TITLE) or [None])[0])
-    return program, app_node(pyatspi, program.pid), main
-
-
 def english_places(pyatspi):
     print("-- en_US: where the name box, the start button and File sit", flush=True)
-    program, app, main = start(pyatspi, "en_US.UTF-8")
+    program, app, main = start_in_locale(pyatspi, PROGRAM, MAIN_TITLE, "en_US.UTF-8")
     nodes = {"name box": find_one(pyatspi, app, "text", "Enter Name"),
              "start button": find_one(pyatspi, app, "push button", "Take the Diabetes Risk Test"),
              "File menu": find_one(pyatspi, app, "menu item", "File")}
@@ -325,7 +317,7 @@ def main():
 
     print("-- ar_EG: mirrored, Arabic texts; %s, %s cm, %s kg typed by keys"
           % (NAME, HEIGHT_CM, WEIGHT), flush=True)
-    program, app, main_window = start(pyatspi, "ar_EG.UTF-8")
+    program, app, main_window = start_in_locale(pyatspi, PROGRAM, MAIN_TITLE, "ar_EG.UTF-8")
     nodes = details(pyatspi, app, main_window)
     # Read once the window has taken its first keys: it is laid out by then.
     check_mirrored(english, places(pyatspi, app, main_window, nodes))

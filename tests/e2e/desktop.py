@@ -351,6 +351,17 @@ def app_node(pyatspi, pid):
     return wait_for("the program on the accessibility bus", find, 15)
 
 
+def start_in_locale(pyatspi, program_path, title, locale):
+    """Starts the program under LANG=locale alone (no LC_ variable, no
+    LANGUAGE), and waits for its window titled `title`: the process, its
+    accessibility node and the window."""
+    for name in [name for name in os.environ if name.startswith("LC_") or name == "LANGUAGE"]:
+        del os.environ[name]
+    program = start_program(program_path, LANG=locale)
+    main = wait_for("the main window", lambda: (windows(program.pid, title) or [None])[0])
+    return program, app_node(pyatspi, program.pid), main
+
+
 def showing(pyatspi, node):
     try:
         return node.getState().contains(pyatspi.STATE_SHOWING)

@@ -16,9 +16,9 @@ Usage: spanish_run.py PROGRAM KELO_ES_TS
 import os
 import sys
 
-from desktop import (accessibility, activate, app_node, fail, find_all, find_one, keys,
-                     private_desktop, run_test, start_program, type_text, wait_exit, wait_for,
-                     window_size, windows)
+from desktop import (accessibility, activate, fail, find_all, find_one, keys, private_desktop,
+                     run_test, start_in_locale, type_text, wait_exit, wait_for, window_size,
+                     windows)
 from high_risk_run import CHOICES, HEIGHT_ROW, HIGH_VERDICT, MAIN_TITLE, SCORE
 from ts_file import finished_translations
 
@@ -48,14 +48,6 @@ def access_key(context, source):
     return "alt+" + translation[translation.index("&") + 1].lower()
 
 
-def start(pyatspi, locale):
-    for name in [name for name in os.environ if name.startswith("LC_") or name == "LANGUAGE"]:
-        del os.environ[name]
-    program = start_program(PROGRAM, LANG=locale)
-    main = wait_for("the main window", lambda: (windows(program.pid, MAIN_TITLE) or [None])[0])
-    return program, app_node(pyatspi, program.pid), main
-
-
 def showing_list(pyatspi, app):
     """The drop-down list of the panel in front."""
     return wait_for("a drop-down list", lambda: find_all(pyatspi, app, "combo box"))[0]
@@ -78,7 +70,7 @@ def quit_by_keys(program, main):
 
 def metric_run(pyatspi):
     print("-- es_ES: Spanish, centimetres and kilograms", flush=True)
-    program, app, main = start(pyatspi, "es_ES.UTF-8")
+    program, app, main = start_in_locale(pyatspi, PROGRAM, MAIN_TITLE, "es_ES.UTF-8")
     find_one(pyatspi, app, "label", spanish("frmMain", "centimetres"))
     find_one(pyatspi, app, "label", spanish("frmMain", "kilograms"))
     height = showing_list(pyatspi, app)
@@ -120,7 +112,7 @@ def metric_run(pyatspi):
 
 def imperial_run(pyatspi):
     print("-- es_US: Spanish, feet, inches and pounds", flush=True)
-    program, app, main = start(pyatspi, "es_US.UTF-8")
+    program, app, main = start_in_locale(pyatspi, PROGRAM, MAIN_TITLE, "es_US.UTF-8")
     wait_name(showing_list(pyatspi, app), "4'10''")
     find_one(pyatspi, app, "label", spanish("frmMain", "feet/inches"))
     find_one(pyatspi, app, "label", spanish("frmMain", "pounds"))
