@@ -6,7 +6,8 @@
 #   install-deps.sh --tests  that, and the tools and locales the tests use
 set -eu
 
-# The compiler, CMake, Qt and its translation tools; the fonts the windows
+# The compiler, CMake, Qt and its translation tools, cairo (the printing
+# module writes the result's PDF with it); the fonts the windows
 # are drawn in (DejaVu Sans for Verdana, Liberation Sans for MS Sans Serif),
 # Qt's own texts in the user's language, and Qt's Wayland platform for a
 # desktop without X.
@@ -15,6 +16,7 @@ program_packages="
   cmake
   ninja-build
   qt6-base-dev
+  libcairo2-dev
   qt6-l10n-tools
   qt6-tools-dev
   qt6-translations-l10n

@@ -1,12 +1,27 @@
 #include "PrintDialogPrinter.h"
 
+#include "CairoPdfPage.h"
 #include "report/OnePage.h"
 
+#include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
 
 namespace printing {
+namespace {
+
+// Where a printer prints into a PDF file rather than to a printer (the print
+// dialog's "Print to File"): that file, else nothing.
+QString pdfFileOf(QPagedPaintDevice &device)
+{
+    auto *printer = dynamic_cast<QPrinter *>(&device);
+    if (!printer || printer->outputFormat() != QPrinter::PdfFormat)
+        return {};
+    return printer->outputFileName();
+}
+
+} // namespace
 
 report::PrintOutcome PrintDialogPrinter::print(QWidget *parent, QTextDocument &page)
 {
@@ -28,8 +43,27 @@ report::PrintOutcome PrintDialogPrinter::print(QWidget *parent, QTextDocument &p
 
 report::PrintOutcome PrintDialogPrinter::printOnto(QPagedPaintDevice &device, QTextDocument &page)
 {
+    const QString pdfFile = pdfFileOf(device);
+    if (!pdfFile.isEmpty()) {
+        QFile file(pdfFile);
+        const bool written = file.open(QIODevice::WriteOnly) &&
+                             writePdf(page, file, device.pageLayout(),
+                                      page.metaInformation(QTextDocument::DocumentTitle),
+                                      static_cast<QPrinter &>(device).creator());
+        return written ? report::PrintOutcome::Printed : report::PrintOutcome::Failed;
+    }
     return report::printOnOnePage(page, device) ? report::PrintOutcome::Printed
                                                 : report::PrintOutcome::Failed;
+}
+
+bool PrintDialogPrinter::writePdf(QTextDocument &page, QIODevice &file, const QPageLayout &paper,
+                                  const QString &title, const QString &creator)
+{
+    CairoPdfPage pdf(file, paper);
+    pdf.setTitle(title);
+    pdf.setCreator(creator);
+    const bool drawn = report::printOnOnePage(page, pdf);
+    return pdf.finish() && drawn;
 }
 
 } // namespace printing

@@ -17,6 +17,8 @@ class PrintDialogPrinter final : public QObject, public report::ResultPrinter
 public:
     report::PrintOutcome print(QWidget *parent, QTextDocument &page) override;
     report::PrintOutcome printOnto(QPagedPaintDevice &device, QTextDocument &page) override;
+    bool writePdf(QTextDocument &page, QIODevice &file, const QPageLayout &paper,
+                  const QString &title, const QString &creator) override;
 };
 
 } // namespace printing

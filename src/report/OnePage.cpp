@@ -49,7 +49,7 @@ void setPageMargins(QPagedPaintDevice &device)
     device.setPageMargins(PageMargins, QPageLayout::Millimeter);
 }
 
-bool printOnOnePage(QTextDocument &page, QPagedPaintDevice &device)
+bool printOnOnePage(QTextDocument &page, QPaintDevice &device)
 {
     QPainter painter;
     if (!painter.begin(&device))

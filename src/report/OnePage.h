@@ -3,6 +3,7 @@
 #include <QMarginsF>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 class QTextDocument;
 
 // The result page on one sheet of paper, the same whether it is saved as PDF
@@ -22,6 +23,6 @@ void setPageMargins(QPagedPaintDevice &device);
 // Draws `page` onto the device's current page, within its printable area.
 // The document's layout is put back afterwards. False when the device does
 // not start or does not finish.
-bool printOnOnePage(QTextDocument &page, QPagedPaintDevice &device);
+bool printOnOnePage(QTextDocument &page, QPaintDevice &device);
 
 } // namespace report

@@ -2,11 +2,13 @@
 
 #include "AppConstants.h"
 #include "OnePage.h"
+#include "Printing.h"
 #include "ResultPage.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -18,10 +20,22 @@ using namespace Qt::Literals::StringLiterals;
 namespace report {
 namespace {
 
+Q_LOGGING_CATEGORY(lcPdfFile, "kelo.pdf", QtWarningMsg)
+
 struct PdfFile
 {
     Q_DECLARE_TR_FUNCTIONS(PdfFile)
 };
+
+// Qt's own writer, where the printing module cannot be loaded.
+bool writeWithQt(QTextDocument &page, QIODevice &file, const QPageLayout &paper)
+{
+    QPdfWriter writer(&file);
+    writer.setPageLayout(paper);
+    writer.setTitle(PdfFile::tr("Diabetes Risk Test Result"));
+    writer.setCreator(app::WindowCaption.toString());
+    return printOnOnePage(page, writer);
+}
 
 } // namespace
 
@@ -45,6 +59,13 @@ QString withPdfSuffix(const QString &path)
 std::optional<QString> writeResultPdf(QTextDocument &page, const QString &path,
                                       const QPageSize &paper)
 {
+    return writeResultPdf(page, path, paper,
+                          printingModulePaths(QCoreApplication::applicationDirPath()));
+}
+
+std::optional<QString> writeResultPdf(QTextDocument &page, const QString &path,
+                                      const QPageSize &paper, const QStringList &modulePaths)
+{
     // QSaveFile refuses a folder as well, but says "Filename refers to a
     // directory".
     if (QFileInfo(path).isDir())
@@ -52,16 +73,18 @@ std::optional<QString> writeResultPdf(QTextDocument &page, const QString &path,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    {
-        QPdfWriter writer(&file);
-        writer.setPageLayout(
-            QPageLayout(paper, QPageLayout::Portrait, PageMargins, QPageLayout::Millimeter));
-        writer.setTitle(PdfFile::tr("Diabetes Risk Test Result"));
-        writer.setCreator(app::WindowCaption.toString());
-        // A device that does not finish leaves no file.
-        if (!printOnOnePage(page, writer))
-            file.cancelWriting();
-    }
+    const QPageLayout layout(paper, QPageLayout::Portrait, PageMargins, QPageLayout::Millimeter);
+    const PrinterLookup module = loadResultPrinter(modulePaths);
+    if (!module.printer)
+        qCWarning(lcPdfFile) << "Saving with Qt's PDF writer:" << module.problem;
+    const bool written =
+        module.printer
+            ? module.printer->writePdf(page, file, layout, PdfFile::tr("Diabetes Risk Test Result"),
+                                       app::WindowCaption.toString())
+            : writeWithQt(page, file, layout);
+    // A device that does not finish leaves no file.
+    if (!written)
+        file.cancelWriting();
     // A failed write is remembered and makes the commit fail, which then
     // removes the temporary file.
     if (!file.commit())

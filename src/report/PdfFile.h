@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QPageSize>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -24,8 +25,14 @@ QString suggestedPdfPath(QDate day);
 QString withPdfSuffix(const QString &path);
 
 // Writes the result page (resultPage) to path on paper of the given size, on
-// one sheet; nothing, or why it could not.
+// one sheet; nothing, or why it could not. The file is written by the
+// printing module (printingModulePaths of the executable's folder, or
+// `modulePaths`), so that its text reads back as the page says it; without
+// the module, by Qt, whose file looks the same but whose text in Devanagari,
+// Arabic and some Chinese reads back garbled.
 std::optional<QString> writeResultPdf(QTextDocument &page, const QString &path,
                                       const QPageSize &paper);
+std::optional<QString> writeResultPdf(QTextDocument &page, const QString &path,
+                                      const QPageSize &paper, const QStringList &modulePaths);
 
 } // namespace report

@@ -48,7 +48,9 @@ private Q_SLOTS:
         const QString saved = folder.filePath(u"saved.pdf"_s);
         const std::unique_ptr<QTextDocument> page =
             report::resultPage(taken, QLocale::c(), ui::resultPageLook());
-        QCOMPARE(report::writeResultPdf(*page, saved, QPageSize(paper)), std::nullopt);
+        QCOMPARE(report::writeResultPdf(*page, saved, QPageSize(paper),
+                                        report::printingModulePaths(u"" KELO_PROGRAM_DIR ""_s)),
+                 std::nullopt);
         page->setTextWidth(300);
         const QSizeF shownSize = page->size();
         QPrinter printer(QPrinter::HighResolution);

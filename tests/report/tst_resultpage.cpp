@@ -1,9 +1,12 @@
 #include "AppConstants.h"
+#include "platform/Translators.h"
 #include "report/PdfFile.h"
+#include "report/Printing.h"
 #include "report/ResultPage.h"
 #include "text/LocaleNumbers.h"
 #include "ui/look/ResultPageLook.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -28,7 +31,8 @@ QStringList savedLines(const report::ResultRecord &taken, QPageSize::PageSizeId 
     QTemporaryDir folder;
     const QString path = folder.filePath(u"result.pdf"_s);
     if (const std::optional<QString> problem = report::writeResultPdf(
-            *report::resultPage(taken, QLocale(), ui::resultPageLook()), path, paper))
+            *report::resultPage(taken, QLocale(), ui::resultPageLook()), path, paper,
+            report::printingModulePaths(u"" KELO_PROGRAM_DIR ""_s)))
         return {*problem};
     if (labelHeight)
         *labelHeight = support::wordHeight(path, u"Name:"_s);
@@ -139,6 +143,73 @@ private Q_SLOTS:
         for (const risktest::RiskBand &band : risktest::riskBands())
             bands << band.scores << band.verdict;
         QCOMPARE(lines.mid(lines.indexOf(bands.first()), 6), bands);
+    }
+
+    // Every paragraph and cell of the saved page reads back from the PDF with
+    // every character in the order written, whatever its script: Devanagari
+    // vowel signs drawn before their consonant, Arabic letters in their joined
+    // forms, Chinese ideographs that share a glyph with a radical. Where the
+    // reader puts the spaces is its own guess, so they are not compared, nor
+    // is punctuation right to left, which pdftotext moves to the other end of
+    // a run of Arabic and digits.
+    void savedPage_readsBackAsThePageSays_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("english") << u"en_US"_s << QString() << u"Ann Lee"_s;
+        QTest::newRow("spanish") << u"es_ES"_s << u"kelo_es"_s << u"Zoë Núñez"_s;
+        QTest::newRow("french") << u"fr_FR"_s << u"kelo_fr"_s << u"Françoise Lefèvre"_s;
+        QTest::newRow("portuguese") << u"pt_BR"_s << u"kelo_pt_BR"_s << u"João Conceição"_s;
+        QTest::newRow("chinese") << u"zh_CN"_s << u"kelo_zh_CN"_s << u"王风"_s;
+        QTest::newRow("hindi") << u"hi_IN"_s << u"kelo_hi"_s << u"क्षितिज किशोर"_s;
+        QTest::newRow("arabic") << u"ar_EG"_s << u"kelo_ar"_s << u"سارة"_s;
+    }
+
+    void savedPage_readsBackAsThePageSays()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, translation);
+        QFETCH(QString, name);
+        const platform::Translators translators(
+            translation.isEmpty() ? QString() : u":/i18n/%1.qm"_s.arg(translation));
+        QLocale::setDefault(QLocale(locale));
+        risktest::RiskTestRun run =
+            risktest::startRun(3, 150, risktest::UnitSystem::Metric, u"68"_s);
+        for (int question = 0; question < risktest::QuestionCount; ++question)
+            run.answers[question] = risktest::questions()[question].options.last();
+        const report::ResultRecord taken{name, run, risktest::calculateRisk(run),
+                                         QDateTime(QDate(2026, 12, 8), QTime(14, 5))};
+        const auto page = report::resultPage(taken, QLocale(locale), ui::resultPageLook());
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"result.pdf"_s);
+        QCOMPARE(report::writeResultPdf(*page, path, QPageSize(QPageSize::A4),
+                                        report::printingModulePaths(u"" KELO_PROGRAM_DIR ""_s)),
+                 std::nullopt);
+        const bool rightToLeft = QLocale(locale).textDirection() == Qt::RightToLeft;
+        // pdftotext marks right-to-left and embedded left-to-right runs.
+        const QRegularExpression ignored(rightToLeft ? u"[\\s\\x{202a}-\\x{202e}\\p{P}]"_s
+                                                     : u"\\s"_s,
+                                         QRegularExpression::UseUnicodePropertiesOption);
+        const QString saved = support::pdfText(path).remove(ignored);
+        QStringList missing;
+        for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+            // Right to left, pdftotext also reorders numbers that a mark
+            // parts ("٢٠٢٦، ٢:٠٥" reads "٢:٠٥ ،٢٠٢٦"): each word, not the
+            // paragraph, in order.
+            const QStringList parts =
+                rightToLeft ? block.text().split(
+                                  QRegularExpression(
+                                      u"\\s"_s, QRegularExpression::UseUnicodePropertiesOption),
+                                  Qt::SkipEmptyParts)
+                            : QStringList{block.text()};
+            for (const QString &part : parts) {
+                if (!saved.contains(QString(part).remove(ignored)))
+                    missing << part;
+            }
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n') + u"\n--- read back:\n"_s +
+                                               support::pdfText(path)));
     }
 
     // Right to left the page reads from the right: its paragraphs, and each
