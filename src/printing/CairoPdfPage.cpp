@@ -240,51 +240,53 @@ private:
         cairo_transform(m_cairo, &painter);
     }
 
-    // Right to left the glyphs go in the order they stand on the line, from
-    // its left, and the clusters map back to the text from its end. A
-    // reader such as poppler (pdftotext, the desktop's PDF viewers) spreads
-    // a cluster of several characters over its glyphs from the left, in the
-    // order given, and reads the line from the right: right to left a
-    // cluster's characters are given in the order they stand (an Arabic lam
-    // with alef, a letter with its vowel mark) so that they read back in the
-    // order written.
-    void showClusters(const QString &text, const QList<GlyphCluster> &clusters,
-                      const QPointF &origin, bool rightToLeft)
+    // Right to left the clusters are written in the order they stand on the
+    // line, from its left, as PDF readers expect Arabic to be written: drawn
+    // from the right, every letter is a word of its own to poppler (pdftotext,
+    // the desktop's PDF viewers), which then guesses the spaces. Poppler
+    // spreads a cluster of several characters over its glyphs from the left in
+    // the order given, and takes its extent from its first glyph's start to its
+    // last glyph's end; so right to left a cluster's characters are given in
+    // the order they stand (a lam with alef, a letter with its vowel mark),
+    // and its glyphs by where they end, the letter after the mark drawn within
+    // it, so that the letter's end meets the letter before it.
+    void showClusters(const QString &text, QList<GlyphCluster> clusters, const QPointF &origin,
+                      bool rightToLeft)
     {
-        const QRawFont &font = clusters.first().font;
+        const QRawFont font = clusters.first().font;
         cairo_font_face_t *face = font.isValid() ? m_faces.faceFor(font) : nullptr;
         if (!face)
             return;
+        if (rightToLeft)
+            std::reverse(clusters.begin(), clusters.end());
         QByteArray utf8;
         std::vector<cairo_glyph_t> glyphs;
         std::vector<cairo_text_cluster_t> textClusters;
-        for (const GlyphCluster &cluster : clusters) {
+        for (const GlyphCluster &cluster : std::as_const(clusters)) {
             QString characters = text.mid(cluster.from, cluster.length);
-            if (rightToLeft)
-                std::reverse(characters.begin(), characters.end());
-            const QByteArray encoded = characters.toUtf8();
-            utf8 += encoded;
-            std::vector<cairo_glyph_t> own;
+            std::vector<std::pair<qreal, cairo_glyph_t>> placed; // by where each ends
+            const QList<QPointF> advances = font.advancesForGlyphIndexes(cluster.glyphs);
             for (qsizetype i = 0; i < cluster.glyphs.size(); ++i) {
                 const QPointF at = origin + cluster.positions[i];
-                own.push_back({cluster.glyphs[i], at.x(), at.y()});
+                placed.push_back(
+                    {at.x() + advances.value(i).x(), {cluster.glyphs[i], at.x(), at.y()}});
             }
             if (rightToLeft) {
-                // Reversed with the rest below, so from the left.
-                std::sort(own.begin(), own.end(),
-                          [](const cairo_glyph_t &a, const cairo_glyph_t &b) { return a.x > b.x; });
+                std::reverse(characters.begin(), characters.end());
+                std::stable_sort(placed.begin(), placed.end(),
+                                 [](const auto &a, const auto &b) { return a.first < b.first; });
             }
-            glyphs.insert(glyphs.end(), own.begin(), own.end());
-            textClusters.push_back({int(encoded.size()), int(own.size())});
+            const QByteArray encoded = characters.toUtf8();
+            utf8 += encoded;
+            for (const auto &glyph : placed)
+                glyphs.push_back(glyph.second);
+            textClusters.push_back({int(encoded.size()), int(placed.size())});
         }
-        if (rightToLeft)
-            std::reverse(glyphs.begin(), glyphs.end());
         cairo_set_font_face(m_cairo, face);
         cairo_set_font_size(m_cairo, font.pixelSize());
         cairo_show_text_glyphs(m_cairo, utf8.constData(), int(utf8.size()), glyphs.data(),
                                int(glyphs.size()), textClusters.data(), int(textClusters.size()),
-                               rightToLeft ? CAIRO_TEXT_CLUSTER_FLAG_BACKWARD
-                                           : cairo_text_cluster_flags_t(0));
+                               cairo_text_cluster_flags_t(0));
     }
 
     cairo_t *m_cairo;
