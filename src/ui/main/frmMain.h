@@ -94,6 +94,7 @@ private:
     void createResultPanel();
     void createOfferLabels(QWidget *client);
     void connectMenuAndLinks();
+    void openFirstMenu();
     std::unique_ptr<QTextDocument> resultPageShown() const;
 
     void Form_Load();
