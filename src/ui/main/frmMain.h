@@ -114,6 +114,8 @@ private:
     void announceHeights();
     void announceAnswers();
     void announceQuestion();
+    void announceOnNextQuestion();
+    QString questionSpoken() const;
     void announceResult();
 
     QVBoxLayout *windowLayout = nullptr;
