@@ -285,6 +285,8 @@ def main():
         (["alt+m"], ["Personal Details panel", "Enter Name text"]),
         (["F10"], ["Exit"]),
         (["Escape", "Escape"], ["Enter Name text"]),
+        (["alt"], ["File"]),
+        (["Escape"], ["Enter Name text"]),
         (["alt+h", "a"], ["dialog", "OK push button"], (MAIN_TITLE, "dialog")),
         (["Tab"], ["Kelo Diabetes Risk Calculator icon image"]),
         (["Escape"], ["Enter Name text"]),
