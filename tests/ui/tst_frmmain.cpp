@@ -334,9 +334,8 @@ private Q_SLOTS:
             QCOMPARE(text->text(0, text->characterCount()), spoken);
         else
             QCOMPARE(accessible->text(QAccessible::Description), spoken);
-        // The name box's text attributes run over all of it, or Orca reads "An".
-        int start = -1;
-        int end = -1;
+        // The name box's text attributes run over all of "Ann", or Orca reads "An".
+        int start = -1, end = -1;
         QAccessible::queryAccessibleInterface(window.txtName())
             ->textInterface()
             ->attributes(2, &start, &end);

@@ -121,18 +121,6 @@ private Q_SLOTS:
         QTRY_COMPARE(browser.addresses, std::vector<QString>{links::DonatePageAddress.toString()});
     }
 
-    // F10 opens the first menu whatever the keyboard layout, at the entry Alt+F starts on.
-    void f10_opensTheFirstMenu()
-    {
-        Window window;
-        auto *file = window.form.findChild<QMenu *>(u"mnuFile"_s);
-        QTest::keyClick(&window.form, Qt::Key_F10);
-        QCOMPARE(QApplication::activePopupWidget(), file);
-        QCOMPARE(file->activeAction(), window.action(u"mnuExit"_s));
-        QTest::keyClick(file, Qt::Key_Escape);
-        QVERIFY(!file->isVisible());
-    }
-
     void switchedOffEntry_handlerStillOpensFullBranding()
     {
         BrowserRecorder browser;
