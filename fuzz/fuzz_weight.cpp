@@ -17,26 +17,38 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // Decimal comma and dot, with a dot, comma or narrow space between thousands;
-// Arabic-Indic digits and marks; Indian grouping (1,00,000).
-const std::array<QLocale, 6> &locales()
+// Arabic-Indic digits and marks; Indian grouping (1,00,000); Chinese, where
+// input methods type full-width digits.
+const std::array<QLocale, 7> &locales()
 {
-    static const std::array<QLocale, 6> all{QLocale::c(),        QLocale(u"en_US"_s),
-                                            QLocale(u"de_DE"_s), QLocale(u"fr_FR"_s),
-                                            QLocale(u"ar_EG"_s), QLocale(u"hi_IN"_s)};
+    static const std::array<QLocale, 7> all{
+        QLocale::c(),        QLocale(u"en_US"_s), QLocale(u"de_DE"_s), QLocale(u"fr_FR"_s),
+        QLocale(u"ar_EG"_s), QLocale(u"hi_IN"_s), QLocale(u"zh_CN"_s)};
     return all;
 }
 
-// The text with its ASCII digits written in the locale's.
-QString inLocaleDigits(QString text, const QLocale &locale)
+constexpr char16_t FullWidthZero = u'\uFF10';
+constexpr char16_t DevanagariZero = u'\u0966';
+
+// The text with its ASCII digits written from another zero; in full-width
+// digits, with the full-width full stop and comma for the dot and comma too.
+QString inDigits(QString text, char16_t zero)
 {
-    const QString zero = locale.zeroDigit();
-    if (zero.size() != 1)
-        return text;
+    constexpr char16_t FullWidthOffset = u'\uFF0E' - u'.';
     for (QChar &c : text) {
         if (c >= u'0' && c <= u'9')
-            c = QChar(zero.at(0).unicode() + (c.unicode() - u'0'));
+            c = QChar(zero + (c.unicode() - u'0'));
+        else if (zero == FullWidthZero && (c == u'.' || c == u','))
+            c = QChar(c.unicode() + FullWidthOffset);
     }
     return text;
+}
+
+// The text with its ASCII digits written in the locale's.
+QString inLocaleDigits(const QString &text, const QLocale &locale)
+{
+    const QString zero = locale.zeroDigit();
+    return zero.size() == 1 ? inDigits(text, zero.at(0).unicode()) : text;
 }
 
 // Kilograms in ASCII digits and one dot or comma are read as that decimal,
@@ -87,6 +99,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // Spaces around the number are what a careless typist adds; they
         // never change the reading.
         KELO_FUZZ_CHECK(risktest::parseWeight(u"  "_s + text + u' ', locale) == weight);
+        // Full-width and Devanagari digits read as the ASCII ones they stand
+        // for, in every locale, pounds and kilograms alike.
+        for (const char16_t zero : {FullWidthZero, DevanagariZero}) {
+            KELO_FUZZ_CHECK(risktest::parseWeight(inDigits(text, zero), locale) == weight);
+            KELO_FUZZ_CHECK(
+                risktest::parseWeight(inDigits(text, zero), locale, risktest::UnitSystem::Metric) ==
+                risktest::parseWeight(text, locale, risktest::UnitSystem::Metric));
+        }
         checkKilograms(text, locale);
         if (!weight)
             continue;

@@ -11,6 +11,9 @@ namespace {
 
 constexpr char32_t ArabicDecimalSeparator = U'\u066B';
 constexpr char32_t ArabicComma = U'\u060C';
+// What a Chinese or Japanese input method types in full-width mode.
+constexpr char32_t FullWidthFullStop = U'\uFF0E';
+constexpr char32_t FullWidthComma = U'\uFF0C';
 
 std::optional<qint16> scorableWeight(double pounds)
 {
@@ -68,6 +71,28 @@ QString readKilograms(const QString &text, const QLocale &locale)
     return plain;
 }
 
+// The typed weight with its digits in ASCII, save the locale's own, and the
+// full-width full stop and comma as the dot and comma they stand for: an input
+// method's full-width "８０．５" and Devanagari "८०.५" read as "80.5" in any
+// locale, under the rules ASCII text is read by. The locale's own digits stay,
+// as its own reading of pounds wants them (Arabic-Indic under Arabic).
+QString withAsciiDigits(const QString &text, const QLocale &locale)
+{
+    const char32_t zero = locale.zeroDigit().toUcs4().value(0, U'0');
+    QString ascii;
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::category(c) == QChar::Number_DecimalDigit && c - zero >= 10u)
+            ascii += QChar(u'0' + QChar::digitValue(c));
+        else if (c == FullWidthFullStop)
+            ascii += u'.';
+        else if (c == FullWidthComma)
+            ascii += u',';
+        else
+            ascii += QString::fromUcs4(&c, 1);
+    }
+    return ascii;
+}
+
 std::optional<qint16> wholePounds(double pounds)
 {
     // Out of range values fail here, before rounding could overflow.
@@ -91,7 +116,7 @@ std::optional<qint16> wholePoundsOfKilograms(double kilograms)
 
 std::optional<qint16> parseWeight(const QString &text, const QLocale &locale, UnitSystem units)
 {
-    const QString trimmed = text::trimSpaces(text);
+    const QString trimmed = withAsciiDigits(text::trimSpaces(text), locale);
     bool ok = false;
     const double value = units == UnitSystem::Metric
                              ? QLocale::c().toDouble(readKilograms(trimmed, locale), &ok)
@@ -108,7 +133,7 @@ QString kilogramsExample(const QLocale &locale)
 
 QString weightAsWritten(const QString &typed, UnitSystem units, const QLocale &locale)
 {
-    const QString trimmed = text::trimSpaces(typed);
+    const QString trimmed = withAsciiDigits(text::trimSpaces(typed), locale);
     const QString plain = units == UnitSystem::Metric ? readKilograms(trimmed, locale) : QString();
     if (plain.isEmpty())
         return text::inLocaleDigits(trimmed, locale);

@@ -22,8 +22,10 @@ inline constexpr qint16 MinimumWeight = 1;
 inline constexpr qint16 MaximumWeight = 32767;
 
 // Reads the weight text, trimmed of spaces, and rounds it to whole pounds, a
-// half to the even neighbour (150.5 gives 150, 151.5 gives 152). Pounds are
-// read as a number in the locale. Kilograms are read as people type them
+// half to the even neighbour (150.5 gives 150, 151.5 gives 152). Digits of
+// another script than the locale's, full-width or Devanagari ones among them,
+// and the full-width full stop and comma count as their ASCII counterparts
+// ("８０．５" as "80.5"). Pounds are read as a number in the locale. Kilograms are read as people type them
 // (see readKilograms in the source): a dot or a comma for the decimal mark,
 // the locale's digits or ASCII ones, no thousands separator; they are
 // converted exactly to pounds (poundsFromKilograms) and rounded the same

@@ -205,6 +205,8 @@ def translated_run(speech):
     question = translated("frmMain", "Question %1 of %2")
     next_question = "alt+" + access_key("frmMain", "Next &Question")
     table = [
+        (["F10"], [translated("frmMain", "E&xit").replace("&", "")]),
+        (["Escape", "Escape"], [translated("frmMain", "Enter Name")]),
         (["type:Ana", "Tab", "Tab", "type:80,5",
           "alt+" + access_key("frmMain", "&Take the Diabetes Risk Test")],
          [question.replace("%1", "1").replace("%2", "5"),
@@ -264,6 +266,9 @@ def main():
          ["Next Question push button", "Question 1 of 5. 1. What is your age? Less than 45 years old"]),
         (["Tab"], ["What is your age? combo box", "Less than 45 years old"]),
         (["Down"], ["Between 45 to 64 years old"]),
+        (["shift+Tab"], ["Next Question push button",
+                         "Question 1 of 5. 1. What is your age? Between 45 to 64 years old"]),
+        (["Tab"], ["What is your age? combo box"]),
         (["alt+q"], ["Question 2 of 5. 2. Do you have any brother or sister suffering "
                      "from diabetes? Yes"]),
         (["Down"], ["No"]),
@@ -275,6 +280,8 @@ def main():
                      "Your Score is: 11. You are at a High Risk of having Type 2 Diabetes now. "
                      "Please consult your doctor."]),
         (["alt+m"], ["Personal Details panel", "Enter Name text"]),
+        (["F10"], ["Exit"]),
+        (["Escape", "Escape"], ["Enter Name text"]),
         (["alt+h", "a"], ["dialog", "OK push button"], (MAIN_TITLE, "dialog")),
         (["Tab"], ["Kelo Diabetes Risk Calculator icon image"]),
         (["Escape"], ["Enter Name text"]),

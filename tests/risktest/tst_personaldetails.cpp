@@ -66,6 +66,7 @@ private Q_SLOTS:
         QTest::newRow("notANumber") << u"en_US"_s << lb << u"nan"_s << 0;
         QTest::newRow("commaDecimalInEnglish") << u"en_US"_s << lb << u"150,5"_s << 0;
         QTest::newRow("dotDecimalInGerman") << u"de_DE"_s << lb << u"150.5"_s << 0;
+        QTest::newRow("fullWidthPounds") << u"en_US"_s << lb << u"\uFF11\uFF18\uFF10"_s << 180;
 
         // Kilograms take a dot or a comma whatever the locale, in ASCII or the locale's
         // digits, never thousands or spaces inside (0: refused): 80.5 kg is 177.47
@@ -83,6 +84,8 @@ private Q_SLOTS:
             {"ar_EG", u"\u0661\u066C\u0662\u0660\u0660"_s, 0},
             {"hi_IN", u"80,5"_s, 177},   {"hi_IN", u"1,200"_s, 0},      {"hi_IN", u"80.500"_s, 177},
             {"zh_CN", u"80,5"_s, 177},   {"zh_CN", u"80,500"_s, 0},      {"zh_CN", u"1.200"_s, 3},
+            {"zh_CN", u"\uFF18\uFF10\uFF0E\uFF15"_s, 177}, {"zh_CN", u"\uFF18\uFF10\uFF0C\uFF15"_s, 177},
+            {"zh_CN", u"\uFF11\uFF0C\uFF12\uFF10\uFF10"_s, 0}, {"hi_IN", u"\u096E\u0966.\u096B"_s, 177},
             {"pt_BR", u"80.5"_s, 177},   {"pt_BR", u"1.200"_s, 0},       {"en_US", u"80,5"_s, 177},
             {"en_US", u"1,200"_s, 0},    {"en_US", u"80\u066B5"_s, 177}, {"en_US", u"80.5.0"_s, 0},
             {"en_US", u"8e1"_s, 0},      {"en_US", u"."_s, 0}};

@@ -302,6 +302,10 @@ private Q_SLOTS:
             << 1 << true << u"cboAnswer_Option"_s
             << u"Question 2 of 5. 2. Do you have any brother or sister suffering from diabetes? "
                u"Yes"_s;
+        QTest::newRow("nextQuestionWithTheAnswerAfterAnAnswer")
+            << 1 << true << u"cmdNextQuestion"_s
+            << u"Question 2 of 5. 2. Do you have any brother or sister suffering from diabetes? "
+               u"Yes"_s;
         QTest::newRow("answersSayTheirFirstEntryWhenNotInFocus")
             << 2 << false << u"cboAnswer_Option"_s << u"Yes"_s;
         QTest::newRow("resultWithMainScreen")
@@ -330,6 +334,12 @@ private Q_SLOTS:
             QCOMPARE(text->text(0, text->characterCount()), spoken);
         else
             QCOMPARE(accessible->text(QAccessible::Description), spoken);
+        // The name box's text attributes run over all of "Ann", or Orca reads "An".
+        int start = -1, end = -1;
+        QAccessible::queryAccessibleInterface(window.txtName())
+            ->textInterface()
+            ->attributes(2, &start, &end);
+        QCOMPARE(end - start, 3);
     }
 
     // Made for metric units, the details ask for centimetres and kilograms.

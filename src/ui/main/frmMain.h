@@ -94,6 +94,7 @@ private:
     void createResultPanel();
     void createOfferLabels(QWidget *client);
     void connectMenuAndLinks();
+    void openFirstMenu();
     std::unique_ptr<QTextDocument> resultPageShown() const;
 
     void Form_Load();
@@ -113,6 +114,8 @@ private:
     void announceHeights();
     void announceAnswers();
     void announceQuestion();
+    void announceOnNextQuestion();
+    QString questionSpoken() const;
     void announceResult();
 
     QVBoxLayout *windowLayout = nullptr;

@@ -46,19 +46,34 @@ void frmMain::announceHeights()
 void frmMain::announceAnswers()
 {
     ui::announceChoices(cboAnswer_Option);
+    connect(cboAnswer_Option, &QComboBox::currentIndexChanged, this,
+            &frmMain::announceOnNextQuestion);
 }
 
 void frmMain::announceQuestion()
 {
-    // The question with its first answer goes to the control the user is on:
-    // Next Question after the details, the answer list after an answer. The
-    // other keeps what it needs when the focus comes to it.
-    const QString question = lblQuestionNo->text() + u". "_s + lblQuestion->text();
+    // The question with the answer chosen goes to the answer list when the
+    // user is on it, after an answer; Next Question says it whenever the
+    // focus comes to it.
     const QString answer = cboAnswer_Option->currentText();
-    const bool onAnswers = cboAnswer_Option->hasFocus();
-    ui::announce(cmdNextQuestion, onAnswers ? question : question + u' ' + answer);
-    ui::announce(cboAnswer_Option, onAnswers ? question + u' ' + answer : answer);
+    ui::announce(cboAnswer_Option,
+                 cboAnswer_Option->hasFocus() ? questionSpoken() + u' ' + answer : answer);
+    announceOnNextQuestion();
     cboAnswer_Option->setAccessibleDescription(lblQuestionNo->text());
+}
+
+void frmMain::announceOnNextQuestion()
+{
+    // Kept to the answer chosen now, so that the button never says one the
+    // user has since changed.
+    const QString answer = cboAnswer_Option->currentText();
+    ui::announce(cmdNextQuestion,
+                 answer.isEmpty() ? questionSpoken() : questionSpoken() + u' ' + answer);
+}
+
+QString frmMain::questionSpoken() const
+{
+    return lblQuestionNo->text() + u". "_s + lblQuestion->text();
 }
 
 void frmMain::announceResult()

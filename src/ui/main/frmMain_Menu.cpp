@@ -21,8 +21,11 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -91,6 +94,24 @@ void frmMain::createMenuBar()
     mnuMakeMoney->setEnabled(false);
 
     windowLayout->setMenuBar(menuBar);
+
+    // F10 opens the first menu whatever the keyboard layout, as on Windows
+    // and GNOME. A lone Alt puts the focus on the menu bar by itself: Qt's
+    // menu bar does so where the style says so, as Fusion does.
+    auto *openFirstMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openFirstMenu, &QShortcut::activated, this, &frmMain::openFirstMenu);
+}
+
+void frmMain::openFirstMenu()
+{
+    menuBar->setActiveAction(mnuFile->menuAction());
+    // Its first entry the user can choose takes the focus, as after Alt+F.
+    const QList<QAction *> entries = mnuFile->actions();
+    const auto choosable = std::find_if(entries.cbegin(), entries.cend(), [](QAction *entry) {
+        return entry->isEnabled() && !entry->isSeparator();
+    });
+    if (choosable != entries.cend())
+        mnuFile->setActiveAction(*choosable);
 }
 
 void frmMain::connectMenuAndLinks()
