@@ -25,12 +25,11 @@ inline constexpr qint16 MaximumWeight = 32767;
 // half to the even neighbour (150.5 gives 150, 151.5 gives 152). Digits of
 // another script than the locale's, full-width or Devanagari ones among them,
 // and the full-width full stop and comma count as their ASCII counterparts
-// ("８０．５" as "80.5"). Pounds are read as a number in the locale. Kilograms are read as people type them
-// (see readKilograms in the source): a dot or a comma for the decimal mark,
-// the locale's digits or ASCII ones, no thousands separator; they are
-// converted exactly to pounds (poundsFromKilograms) and rounded the same
-// way. Nothing when the text is no number or the rounded weight lies
-// outside MinimumWeight..MaximumWeight.
+// ("８０．５" as "80.5"). Pounds are read as a number in the locale. Kilograms are read as people
+// type them (see readKilograms in the source): a dot or a comma for the decimal mark, the locale's
+// digits or ASCII ones, no thousands separator; they are converted exactly to pounds
+// (poundsFromKilograms) and rounded the same way. Nothing when the text is no number or the rounded
+// weight lies outside MinimumWeight..MaximumWeight.
 std::optional<qint16> parseWeight(const QString &text, const QLocale &locale = QLocale(),
                                   UnitSystem units = UnitSystem::Imperial);
 
