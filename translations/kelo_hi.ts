@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?</source>
-        <translation>4. क्या आपने ऐसे बच्चे को जन्म दिया है जिसका वज़न 9 पाउंड या अधिक था?</translation>
+        <translation>4. क्या आपने जन्म के समय 9 पाउंड (4.1 किलो) या अधिक के बच्चे को जन्म दिया है?</translation>
     </message>
     <message>
         <source>5. Do you have any parent (father or mother) suffering from diabetes?</source>
