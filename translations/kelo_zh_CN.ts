@@ -214,9 +214,11 @@
         <source>How the score works</source>
         <translation>计分方法</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Each answer adds the points shown beside it, and a weight at or above the limit for the height adds %1 points. The total falls in one of three bands:</source>
-        <translation>每个回答计入旁边所示的分值；体重达到或超过该身高的上限时，再加%1分。总分属于以下三个区间之一：</translation>
+        <translation>
+            <numerusform>每个回答计入旁边所示的分值；体重达到或超过该身高的上限时，再加%1分。总分属于以下三个区间之一：</numerusform>
+        </translation>
     </message>
     <message>
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
@@ -445,10 +447,6 @@ Do you want to check for an update?</source>
         <translation>居家创业机会。创办您自己的互联网事业，在线赚钱。获取完全冠以您网站品牌的本软件。点击此处了解详情。</translation>
     </message>
     <message>
-        <source>%1 feet %2 inches</source>
-        <translation>%1英尺%2英寸</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
@@ -520,9 +518,11 @@ Do you want to check for an update?</source>
         <source>kilograms</source>
         <translation>千克</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 centimetres</source>
-        <translation>%1厘米</translation>
+        <translation>
+            <numerusform>%1厘米</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -546,6 +546,20 @@ Do you want to replace it?</source>
         <source>Please enter a valid weight in kilograms, e.g. %1</source>
         <extracomment>%1 is 80.5 as the language writes it: &quot;80,5&quot;, &quot;٨٠٫٥&quot;</extracomment>
         <translation>请输入以千克为单位的有效体重，例如 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 feet %2</source>
+        <extracomment>A height in words, heard and not shown: %1 is the feet, %2 the inches as &quot;%1 inches&quot; says them (&quot;5 feet 8 inches&quot;).</extracomment>
+        <translation>
+            <numerusform>%1英尺%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 inches</source>
+        <extracomment>The inches of a height in words, after the feet.</extracomment>
+        <translation>
+            <numerusform>%1英寸</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -574,17 +588,21 @@ Do you want to replace it?</source>
         <source>%1, your answer</source>
         <translation>%1，您的回答</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your answers: %1 points</source>
-        <translation>您的回答：%1分</translation>
+        <translation>
+            <numerusform>您的回答：%1分</numerusform>
+        </translation>
     </message>
     <message>
         <source>Points for Weight</source>
         <translation>体重的分值</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>At or above this weight: %1 points</source>
-        <translation>达到或超过此体重：%1分</translation>
+        <translation>
+            <numerusform>达到或超过此体重：%1分</numerusform>
+        </translation>
     </message>
     <message>
         <source>Height</source>
@@ -602,9 +620,11 @@ Do you want to replace it?</source>
         <source>%1, your height</source>
         <translation>%1，您的身高</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your weight: %1, %2 points</source>
-        <translation>您的体重：%1，%2分</translation>
+        <translation>
+            <numerusform>您的体重：%1，%2分</numerusform>
+        </translation>
     </message>
     <message>
         <source>Risk by Score</source>
@@ -650,10 +670,12 @@ Do you want to replace it?</source>
         <extracomment>A weight as entered: %1 is the number of kilograms as typed.</extracomment>
         <translation>%1 kg</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pounds</source>
         <extracomment>A weight as entered: %1 is the number of pounds as typed.</extracomment>
-        <translation>%1磅</translation>
+        <translation>
+            <numerusform>%1磅</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
