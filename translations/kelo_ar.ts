@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Taken on %1</source>
-        <translation>أُجري الاختبار في %1</translation>
+        <translation>أُجري الاختبار يوم %1</translation>
     </message>
     <message>
         <source>Name:</source>

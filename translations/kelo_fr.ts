@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?</source>
-        <translation>3. Faites-vous de l’exercice au moins 3 fois par semaine, pendant au moins 30 minutes par jour&#x202f;?</translation>
+        <translation>3. Faites-vous de l’exercice au moins 3 fois par semaine, pendant au moins 30&#xa0;minutes par jour&#x202f;?</translation>
     </message>
     <message>
         <source>4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?</source>

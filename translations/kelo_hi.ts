@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>अगर आपको यह प्रोग्राम पसंद आया, तो Orvane Softwares के हमारे दूसरे प्रोग्राम भी आपको ज़रूर पसंद आएँगे। एक प्रोग्राम से शुरू करके आज हम orvane प्रोग्रामों का दुनिया का सबसे बड़ा स्रोत हैं। ज्योतिष, साइकिक, टैरो, अंक ज्योतिष या तंत्र-विद्या: हर क्षेत्र के प्रोग्राम हमारे पास हैं, ताकि उपयोगकर्ता अपनी रुचि के अनुसार चुन सकें।</translation>
+        <translation>अगर आपको यह प्रोग्राम पसंद आया, तो Orvane Softwares के हमारे दूसरे प्रोग्राम भी आपको ज़रूर पसंद आएँगे। एक प्रोग्राम से शुरू करके आज हम orvane प्रोग्रामों का दुनिया का सबसे बड़ा स्रोत हैं। ज्योतिष, दिव्यदृष्टि, टैरो, अंक ज्योतिष या तंत्र-विद्या: हर क्षेत्र के प्रोग्राम हमारे पास हैं, ताकि उपयोगकर्ता अपनी रुचि के अनुसार चुन सकें।</translation>
     </message>
     <message>
         <source>All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -530,7 +530,7 @@ Do you want to check for an update?</source>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 पहले से मौजूद है।
-क्या आप इसे बदलना चाहते हैं?</translation>
+क्या आप इसे नई फ़ाइल से बदलना चाहते हैं?</translation>
     </message>
     <message>
         <source>Save Result as PDF</source>

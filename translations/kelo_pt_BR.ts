@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Taken on %1</source>
-        <translation>Realizado em %1</translation>
+        <translation>Data do teste: %1</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -473,7 +473,7 @@ Deseja verificar se há atualizações?</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -635,7 +635,7 @@ Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>Risk by Score</source>
-        <translation>Risco pela pontuação</translation>
+        <translation>Risco conforme a pontuação</translation>
     </message>
     <message>
         <source>Score</source>

@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Visit %1 regularly. Support %1 by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting %1</source>
-        <translation>请经常访问 %1。参与讨论和其他活动，就是对 %1 的支持。没有您经常访问 %1，这些软件就无法得到支持和维护。</translation>
+        <translation>请经常访问 %1。参与讨论和其他活动，就是对 %1 的支持。没有您经常访问 %1，这些程序就无法得到支持和维护。</translation>
     </message>
     <message>
         <source>%1 is a FREE online discussion forum for all things orvane. To help %1 develop and maintain this software visit Pellora regularly.</source>
@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?</source>
-        <translation>4. 您是否为曾生下出生体重9磅（约4.1千克）或以上婴儿的女性？</translation>
+        <translation>4. 您是女性，并且生过出生时体重9磅（约4.1千克）或以上的孩子吗？</translation>
     </message>
     <message>
         <source>5. Do you have any parent (father or mother) suffering from diabetes?</source>
@@ -338,7 +338,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>居家创业机会。创办您自己的互联网事业，在线赚钱。获取完全冠以您网站品牌的本软件。</translation>
+        <translation>居家创业机会。创办您自己的互联网事业，在线赚钱。让本软件完全换上您网站的品牌。</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
@@ -440,11 +440,11 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>为您的网站定制联合品牌版本的本软件，提高用户的忠诚度和网站访问量。在此处放上您网站的名称和链接，详见“帮助”。点击此处了解联合品牌的更多信息。</translation>
+        <translation>为您的网站定制本软件的联合品牌版本，提高用户的忠诚度和网站访问量。在此处放上您网站的名称和链接，详见“帮助”。点击此处了解联合品牌的更多信息。</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家创业机会。创办您自己的互联网事业，在线赚钱。获取完全冠以您网站品牌的本软件。点击此处了解详情。</translation>
+        <translation>居家创业机会。创办您自己的互联网事业，在线赚钱。让本软件完全换上您网站的品牌。点击此处了解详情。</translation>
     </message>
     <message>
         <source>&amp;File</source>
