@@ -14,12 +14,20 @@
 # (Qt's target; kelo_update_translations is the same) brings every .ts up to
 # date with the texts of src/ for translating. Line numbers are left out of
 # the .ts files, so that moving code changes none.
+#
+# English, the language the texts are written in, has a .ts of its own too
+# (translations/kelo_en.ts) holding only the texts with a count, so that
+# English says "1 point" and "5 points" from one text. lupdate keeps it to
+# those (-pluralonly); it is compiled and checked like the others, and
+# platform::Translators installs it beneath every language.
 
 find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 
 set(KELO_TRANSLATED_SOURCES ${PROJECT_SOURCE_DIR}/src)
 set(KELO_LUPDATE_OPTIONS -locations none)
 file(GLOB KELO_TS_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/kelo_*.ts)
+set(KELO_PLURALS_TS ${PROJECT_SOURCE_DIR}/translations/kelo_en.ts)
+list(REMOVE_ITEM KELO_TS_FILES ${KELO_PLURALS_TS})
 # Qt's own texts in a language Qt ships none for (translations/qt/
 # qtbase_<language>.ts): the message box buttons and the save and print
 # dialogs. Their sources are Qt's, not the program's, so lupdate never touches
@@ -33,13 +41,18 @@ file(GLOB_RECURSE KELO_TRANSLATED_FILES CONFIGURE_DEPENDS
 # The check, once for each .ts, whatever the number of libraries carrying it.
 set(kelo_checked_folder ${CMAKE_CURRENT_BINARY_DIR}/translations-checked)
 set(kelo_checked_stamps)
-foreach(ts IN LISTS KELO_TS_FILES KELO_QT_TS_FILES)
+foreach(ts IN LISTS KELO_TS_FILES KELO_PLURALS_TS KELO_QT_TS_FILES)
     get_filename_component(language_file ${ts} NAME_WE)
     set(stamp ${kelo_checked_folder}/${language_file}.checked)
     # The program's texts against the code; Qt's only for being finished.
     set(against_code)
     set(code_files)
     set(checked_for "against the program's texts")
+    set(lupdate_options ${KELO_LUPDATE_OPTIONS})
+    if(ts STREQUAL KELO_PLURALS_TS)
+        list(APPEND lupdate_options -pluralonly)
+        set(checked_for "against the program's texts with a count")
+    endif()
     if(NOT ts IN_LIST KELO_QT_TS_FILES)
         set(against_code -DLUPDATE=$<TARGET_FILE:Qt6::lupdate> -DSOURCES=${KELO_TRANSLATED_SOURCES})
         set(code_files ${KELO_TRANSLATED_FILES})
@@ -48,7 +61,7 @@ foreach(ts IN LISTS KELO_TS_FILES KELO_QT_TS_FILES)
     endif()
     add_custom_command(OUTPUT ${stamp}
         COMMAND ${CMAKE_COMMAND} ${against_code}
-                "-DLUPDATE_OPTIONS=${KELO_LUPDATE_OPTIONS}"
+                "-DLUPDATE_OPTIONS=${lupdate_options}"
                 -DLRELEASE=$<TARGET_FILE:Qt6::lrelease>
                 -DTS=${ts} -DFOLDER=${kelo_checked_folder}
                 -P ${CMAKE_CURRENT_LIST_DIR}/KeloCheckTranslation.cmake
@@ -86,9 +99,10 @@ function(kelo_add_translations target)
         RESOURCE_PREFIX /i18n
         LUPDATE_OPTIONS ${KELO_LUPDATE_OPTIONS} -no-obsolete
         LRELEASE_OPTIONS -silent)
-    # Qt's texts beside them, as :/i18n/qtbase_<language>.qm.
+    # English's texts with a count, and Qt's texts, beside them, as
+    # :/i18n/kelo_en.qm and :/i18n/qtbase_<language>.qm.
     set(qt_qm_files)
-    foreach(ts IN LISTS KELO_QT_TS_FILES)
+    foreach(ts IN LISTS KELO_PLURALS_TS KELO_QT_TS_FILES)
         get_filename_component(language_file ${ts} NAME_WE)
         set(qm ${qm_folder}/${language_file}.qm)
         add_custom_command(OUTPUT ${qm}
@@ -104,6 +118,14 @@ function(kelo_add_translations target)
             FILES ${qt_qm_files})
     endif()
     add_dependencies(${target} kelo_check_translations)
+    # update_translations brings English's texts with a count up to date too.
+    if(TARGET update_translations AND NOT TARGET kelo_update_plurals)
+        add_custom_target(kelo_update_plurals
+            COMMAND Qt6::lupdate -silent ${KELO_LUPDATE_OPTIONS} -pluralonly -no-obsolete
+                    ${KELO_TRANSLATED_SOURCES} -ts ${KELO_PLURALS_TS}
+            VERBATIM)
+        add_dependencies(update_translations kelo_update_plurals)
+    endif()
 endfunction()
 
 # The name the project used before it took Qt's.

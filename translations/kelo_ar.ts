@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Taken on %1</source>
-        <translation>أُجري الاختبار في %1</translation>
+        <translation>أُجري الاختبار يوم %1</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -214,9 +214,16 @@
         <source>How the score works</source>
         <translation>كيف يُحسب مجموع النقاط</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Each answer adds the points shown beside it, and a weight at or above the limit for the height adds %1 points. The total falls in one of three bands:</source>
-        <translation>تضيف كل إجابة النقاط المبيّنة بجانبها، ويضيف الوزن الذي يبلغ حد الوزن المقابل للطول أو يتجاوزه %1 نقاط. ويقع المجموع في إحدى الفئات الثلاث التالية:</translation>
+        <translation>
+            <numerusform>تضيف كل إجابة النقاط المبيّنة بجانبها، ويضيف الوزن الذي يبلغ حد الوزن المقابل للطول أو يتجاوزه %1 نقطة. ويقع المجموع في إحدى الفئات الثلاث التالية:</numerusform>
+            <numerusform>تضيف كل إجابة النقاط المبيّنة بجانبها، ويضيف الوزن الذي يبلغ حد الوزن المقابل للطول أو يتجاوزه %1 نقطة. ويقع المجموع في إحدى الفئات الثلاث التالية:</numerusform>
+            <numerusform>تضيف كل إجابة النقاط المبيّنة بجانبها، ويضيف الوزن الذي يبلغ حد الوزن المقابل للطول أو يتجاوزه %1 نقطة. ويقع المجموع في إحدى الفئات الثلاث التالية:</numerusform>
+            <numerusform>تضيف كل إجابة النقاط المبيّنة بجانبها، ويضيف الوزن الذي يبلغ حد الوزن المقابل للطول أو يتجاوزه %1 نقاط. ويقع المجموع في إحدى الفئات الثلاث التالية:</numerusform>
+            <numerusform>تضيف كل إجابة النقاط المبيّنة بجانبها، ويضيف الوزن الذي يبلغ حد الوزن المقابل للطول أو يتجاوزه %1 نقطةً. ويقع المجموع في إحدى الفئات الثلاث التالية:</numerusform>
+            <numerusform>تضيف كل إجابة النقاط المبيّنة بجانبها، ويضيف الوزن الذي يبلغ حد الوزن المقابل للطول أو يتجاوزه %1 نقطة. ويقع المجموع في إحدى الفئات الثلاث التالية:</numerusform>
+        </translation>
     </message>
     <message>
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
@@ -445,10 +452,6 @@ Do you want to check for an update?</source>
         <translation>فرصة عمل من المنزل. أنشئ مشروعك الخاص على الإنترنت واربح المال. احصل على هذا البرنامج بعلامة موقعك بالكامل. انقر هنا لمزيد من التفاصيل.</translation>
     </message>
     <message>
-        <source>%1 feet %2 inches</source>
-        <translation>%1 قدم و%2 بوصة</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;الملف</translation>
     </message>
@@ -520,9 +523,16 @@ Do you want to check for an update?</source>
         <source>kilograms</source>
         <translation>كيلوغرام</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 centimetres</source>
-        <translation>%1 سنتيمتر</translation>
+        <translation>
+            <numerusform>%1 سنتيمتر</numerusform>
+            <numerusform>%1 سنتيمتر</numerusform>
+            <numerusform>%1 سنتيمتر</numerusform>
+            <numerusform>%1 سنتيمترات</numerusform>
+            <numerusform>%1 سنتيمترًا</numerusform>
+            <numerusform>%1 سنتيمتر</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -546,6 +556,30 @@ Do you want to replace it?</source>
         <source>Please enter a valid weight in kilograms, e.g. %1</source>
         <extracomment>%1 is 80.5 as the language writes it: &quot;80,5&quot;, &quot;٨٠٫٥&quot;</extracomment>
         <translation>يُرجى إدخال وزن صحيح بالكيلوغرام، مثل %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 feet %2</source>
+        <extracomment>A height in words, heard and not shown: %1 is the feet, %2 the inches as &quot;%1 inches&quot; says them (&quot;5 feet 8 inches&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 قدم و%2</numerusform>
+            <numerusform>%1 قدم و%2</numerusform>
+            <numerusform>%1 قدم و%2</numerusform>
+            <numerusform>%1 أقدام و%2</numerusform>
+            <numerusform>%1 قدمًا و%2</numerusform>
+            <numerusform>%1 قدم و%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 inches</source>
+        <extracomment>The inches of a height in words, after the feet.</extracomment>
+        <translation>
+            <numerusform>%1 بوصة</numerusform>
+            <numerusform>%1 بوصة</numerusform>
+            <numerusform>%1 بوصة</numerusform>
+            <numerusform>%1 بوصات</numerusform>
+            <numerusform>%1 بوصةً</numerusform>
+            <numerusform>%1 بوصة</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -574,17 +608,31 @@ Do you want to replace it?</source>
         <source>%1, your answer</source>
         <translation>%1، إجابتك</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your answers: %1 points</source>
-        <translation>نقاط إجاباتك: %1</translation>
+        <translation>
+            <numerusform>إجاباتك: %1 نقطة</numerusform>
+            <numerusform>إجاباتك: %1 نقطة</numerusform>
+            <numerusform>إجاباتك: %1 نقطة</numerusform>
+            <numerusform>إجاباتك: %1 نقاط</numerusform>
+            <numerusform>إجاباتك: %1 نقطةً</numerusform>
+            <numerusform>إجاباتك: %1 نقطة</numerusform>
+        </translation>
     </message>
     <message>
         <source>Points for Weight</source>
         <translation>نقاط الوزن</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>At or above this weight: %1 points</source>
-        <translation>عند هذا الوزن أو أكثر: %1 نقاط</translation>
+        <translation>
+            <numerusform>عند هذا الوزن أو أكثر: %1 نقطة</numerusform>
+            <numerusform>عند هذا الوزن أو أكثر: %1 نقطة</numerusform>
+            <numerusform>عند هذا الوزن أو أكثر: %1 نقطة</numerusform>
+            <numerusform>عند هذا الوزن أو أكثر: %1 نقاط</numerusform>
+            <numerusform>عند هذا الوزن أو أكثر: %1 نقطةً</numerusform>
+            <numerusform>عند هذا الوزن أو أكثر: %1 نقطة</numerusform>
+        </translation>
     </message>
     <message>
         <source>Height</source>
@@ -602,9 +650,16 @@ Do you want to replace it?</source>
         <source>%1, your height</source>
         <translation>%1، طولك</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your weight: %1, %2 points</source>
-        <translation>وزنك: %1، النقاط: %2</translation>
+        <translation>
+            <numerusform>وزنك: %1، %2 نقطة</numerusform>
+            <numerusform>وزنك: %1، %2 نقطة</numerusform>
+            <numerusform>وزنك: %1، %2 نقطة</numerusform>
+            <numerusform>وزنك: %1، %2 نقاط</numerusform>
+            <numerusform>وزنك: %1، %2 نقطةً</numerusform>
+            <numerusform>وزنك: %1، %2 نقطة</numerusform>
+        </translation>
     </message>
     <message>
         <source>Risk by Score</source>
@@ -650,10 +705,17 @@ Do you want to replace it?</source>
         <extracomment>A weight as entered: %1 is the number of kilograms as typed.</extracomment>
         <translation>%1 كغ</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pounds</source>
         <extracomment>A weight as entered: %1 is the number of pounds as typed.</extracomment>
-        <translation>%1 رطل</translation>
+        <translation>
+            <numerusform>%1 رطل</numerusform>
+            <numerusform>%1 رطل</numerusform>
+            <numerusform>%1 رطل</numerusform>
+            <numerusform>%1 أرطال</numerusform>
+            <numerusform>%1 رطلًا</numerusform>
+            <numerusform>%1 رطل</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

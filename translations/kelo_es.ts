@@ -214,9 +214,12 @@
         <source>How the score works</source>
         <translation>Cómo se calcula el puntaje</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Each answer adds the points shown beside it, and a weight at or above the limit for the height adds %1 points. The total falls in one of three bands:</source>
-        <translation>Cada respuesta suma los puntos que aparecen a su lado, y un peso igual o mayor que el límite para la estatura suma %1 puntos. El total cae en uno de tres rangos:</translation>
+        <translation>
+            <numerusform>Cada respuesta suma los puntos que aparecen a su lado, y un peso igual o mayor que el límite para la estatura suma %1 punto. El total cae en uno de tres rangos:</numerusform>
+            <numerusform>Cada respuesta suma los puntos que aparecen a su lado, y un peso igual o mayor que el límite para la estatura suma %1 puntos. El total cae en uno de tres rangos:</numerusform>
+        </translation>
     </message>
     <message>
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
@@ -445,10 +448,6 @@ Do you want to check for an update?</source>
         <translation>Oportunidad de negocio desde casa. Cree su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca de su sitio web. Haga clic aquí para más detalles.</translation>
     </message>
     <message>
-        <source>%1 feet %2 inches</source>
-        <translation>%1 pies %2 pulgadas</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -520,9 +519,12 @@ Do you want to check for an update?</source>
         <source>kilograms</source>
         <translation>kilogramos</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 centimetres</source>
-        <translation>%1 centímetros</translation>
+        <translation>
+            <numerusform>%1 centímetro</numerusform>
+            <numerusform>%1 centímetros</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -546,6 +548,22 @@ Do you want to replace it?</source>
         <source>Please enter a valid weight in kilograms, e.g. %1</source>
         <extracomment>%1 is 80.5 as the language writes it: &quot;80,5&quot;, &quot;٨٠٫٥&quot;</extracomment>
         <translation>Escriba un peso válido en kilogramos, p. ej. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 feet %2</source>
+        <extracomment>A height in words, heard and not shown: %1 is the feet, %2 the inches as &quot;%1 inches&quot; says them (&quot;5 feet 8 inches&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 pie %2</numerusform>
+            <numerusform>%1 pies %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 inches</source>
+        <extracomment>The inches of a height in words, after the feet.</extracomment>
+        <translation>
+            <numerusform>%1 pulgada</numerusform>
+            <numerusform>%1 pulgadas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -574,17 +592,23 @@ Do you want to replace it?</source>
         <source>%1, your answer</source>
         <translation>%1, su respuesta</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your answers: %1 points</source>
-        <translation>Sus respuestas: %1 puntos</translation>
+        <translation>
+            <numerusform>Sus respuestas: %1 punto</numerusform>
+            <numerusform>Sus respuestas: %1 puntos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Points for Weight</source>
         <translation>Puntos por el peso</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>At or above this weight: %1 points</source>
-        <translation>Con este peso o más: %1 puntos</translation>
+        <translation>
+            <numerusform>Con este peso o más: %1 punto</numerusform>
+            <numerusform>Con este peso o más: %1 puntos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Height</source>
@@ -602,9 +626,12 @@ Do you want to replace it?</source>
         <source>%1, your height</source>
         <translation>%1, su estatura</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your weight: %1, %2 points</source>
-        <translation>Su peso: %1, %2 puntos</translation>
+        <translation>
+            <numerusform>Su peso: %1, %2 punto</numerusform>
+            <numerusform>Su peso: %1, %2 puntos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Risk by Score</source>
@@ -650,10 +677,13 @@ Do you want to replace it?</source>
         <extracomment>A weight as entered: %1 is the number of kilograms as typed.</extracomment>
         <translation>%1 kg</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pounds</source>
         <extracomment>A weight as entered: %1 is the number of pounds as typed.</extracomment>
-        <translation>%1 libras</translation>
+        <translation>
+            <numerusform>%1 libra</numerusform>
+            <numerusform>%1 libras</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

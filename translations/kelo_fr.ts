@@ -214,9 +214,12 @@
         <source>How the score works</source>
         <translation>Comment le score est calculé</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Each answer adds the points shown beside it, and a weight at or above the limit for the height adds %1 points. The total falls in one of three bands:</source>
-        <translation>Chaque réponse ajoute les points indiqués à côté d’elle, et un poids égal ou supérieur à la limite pour la taille ajoute %1 points. Le total se situe dans l’une de ces trois tranches&#x202f;:</translation>
+        <translation>
+            <numerusform>Chaque réponse ajoute les points indiqués à côté d’elle, et un poids égal ou supérieur à la limite pour la taille ajoute %1 point. Le total se situe dans l’une de ces trois tranches&#x202f;:</numerusform>
+            <numerusform>Chaque réponse ajoute les points indiqués à côté d’elle, et un poids égal ou supérieur à la limite pour la taille ajoute %1 points. Le total se situe dans l’une de ces trois tranches&#x202f;:</numerusform>
+        </translation>
     </message>
     <message>
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
@@ -262,7 +265,7 @@
     </message>
     <message>
         <source>3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?</source>
-        <translation>3. Faites-vous de l’exercice au moins 3 fois par semaine, pendant au moins 30 minutes par jour&#x202f;?</translation>
+        <translation>3. Faites-vous de l’exercice au moins 3 fois par semaine, pendant au moins 30&#xa0;minutes par jour&#x202f;?</translation>
     </message>
     <message>
         <source>4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?</source>
@@ -445,10 +448,6 @@ Voulez-vous rechercher les mises à jour&#x202f;?</translation>
         <translation>Travaillez de chez vous. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel aux couleurs de votre site web. Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
-        <source>%1 feet %2 inches</source>
-        <translation>%1 pieds %2 pouces</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -520,9 +519,12 @@ Voulez-vous rechercher les mises à jour&#x202f;?</translation>
         <source>kilograms</source>
         <translation>kilogrammes</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 centimetres</source>
-        <translation>%1 centimètres</translation>
+        <translation>
+            <numerusform>%1 centimètre</numerusform>
+            <numerusform>%1 centimètres</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -546,6 +548,22 @@ Voulez-vous le remplacer&#x202f;?</translation>
         <source>Please enter a valid weight in kilograms, e.g. %1</source>
         <extracomment>%1 is 80.5 as the language writes it: &quot;80,5&quot;, &quot;٨٠٫٥&quot;</extracomment>
         <translation>Saisissez un poids valide en kilogrammes, par ex. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 feet %2</source>
+        <extracomment>A height in words, heard and not shown: %1 is the feet, %2 the inches as &quot;%1 inches&quot; says them (&quot;5 feet 8 inches&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 pied %2</numerusform>
+            <numerusform>%1 pieds %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 inches</source>
+        <extracomment>The inches of a height in words, after the feet.</extracomment>
+        <translation>
+            <numerusform>%1 pouce</numerusform>
+            <numerusform>%1 pouces</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -574,17 +592,23 @@ Voulez-vous le remplacer&#x202f;?</translation>
         <source>%1, your answer</source>
         <translation>%1, votre réponse</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your answers: %1 points</source>
-        <translation>Vos réponses&#x202f;: %1 points</translation>
+        <translation>
+            <numerusform>Vos réponses&#x202f;: %1 point</numerusform>
+            <numerusform>Vos réponses&#x202f;: %1 points</numerusform>
+        </translation>
     </message>
     <message>
         <source>Points for Weight</source>
         <translation>Points du poids</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>At or above this weight: %1 points</source>
-        <translation>À partir de ce poids&#x202f;: %1 points</translation>
+        <translation>
+            <numerusform>À partir de ce poids&#x202f;: %1 point</numerusform>
+            <numerusform>À partir de ce poids&#x202f;: %1 points</numerusform>
+        </translation>
     </message>
     <message>
         <source>Height</source>
@@ -602,9 +626,12 @@ Voulez-vous le remplacer&#x202f;?</translation>
         <source>%1, your height</source>
         <translation>%1, votre taille</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your weight: %1, %2 points</source>
-        <translation>Votre poids&#x202f;: %1, %2 points</translation>
+        <translation>
+            <numerusform>Votre poids&#x202f;: %1, %2 point</numerusform>
+            <numerusform>Votre poids&#x202f;: %1, %2 points</numerusform>
+        </translation>
     </message>
     <message>
         <source>Risk by Score</source>
@@ -650,10 +677,13 @@ Voulez-vous le remplacer&#x202f;?</translation>
         <extracomment>A weight as entered: %1 is the number of kilograms as typed.</extracomment>
         <translation>%1&#xa0;kg</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pounds</source>
         <extracomment>A weight as entered: %1 is the number of pounds as typed.</extracomment>
-        <translation>%1&#xa0;livres</translation>
+        <translation>
+            <numerusform>%1&#xa0;livre</numerusform>
+            <numerusform>%1&#xa0;livres</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Orvane Softwares. From a single software, we have now grown to become the world’s largest resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>अगर आपको यह प्रोग्राम पसंद आया, तो Orvane Softwares के हमारे दूसरे प्रोग्राम भी आपको ज़रूर पसंद आएँगे। एक प्रोग्राम से शुरू करके आज हम orvane प्रोग्रामों का दुनिया का सबसे बड़ा स्रोत हैं। ज्योतिष, साइकिक, टैरो, अंक ज्योतिष या तंत्र-विद्या: हर क्षेत्र के प्रोग्राम हमारे पास हैं, ताकि उपयोगकर्ता अपनी रुचि के अनुसार चुन सकें।</translation>
+        <translation>अगर आपको यह प्रोग्राम पसंद आया, तो Orvane Softwares के हमारे दूसरे प्रोग्राम भी आपको ज़रूर पसंद आएँगे। एक प्रोग्राम से शुरू करके आज हम orvane प्रोग्रामों का दुनिया का सबसे बड़ा स्रोत हैं। ज्योतिष, दिव्यदृष्टि, टैरो, अंक ज्योतिष या तंत्र-विद्या: हर क्षेत्र के प्रोग्राम हमारे पास हैं, ताकि उपयोगकर्ता अपनी रुचि के अनुसार चुन सकें।</translation>
     </message>
     <message>
         <source>All the programs in the Orvane Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -214,9 +214,12 @@
         <source>How the score works</source>
         <translation>स्कोर कैसे निकाला जाता है</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Each answer adds the points shown beside it, and a weight at or above the limit for the height adds %1 points. The total falls in one of three bands:</source>
-        <translation>हर उत्तर के साथ दिखाए गए अंक जुड़ते हैं, और लंबाई के हिसाब से सीमा के बराबर या उससे अधिक वज़न होने पर %1 अंक जुड़ते हैं। कुल स्कोर इन तीन श्रेणियों में से किसी एक में आता है:</translation>
+        <translation>
+            <numerusform>हर उत्तर के साथ दिखाए गए अंक जुड़ते हैं, और लंबाई के हिसाब से सीमा के बराबर या उससे अधिक वज़न होने पर %1 अंक जुड़ते हैं। कुल स्कोर इन तीन श्रेणियों में से किसी एक में आता है:</numerusform>
+            <numerusform>हर उत्तर के साथ दिखाए गए अंक जुड़ते हैं, और लंबाई के हिसाब से सीमा के बराबर या उससे अधिक वज़न होने पर %1 अंक जुड़ते हैं। कुल स्कोर इन तीन श्रेणियों में से किसी एक में आता है:</numerusform>
+        </translation>
     </message>
     <message>
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
@@ -266,7 +269,7 @@
     </message>
     <message>
         <source>4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?</source>
-        <translation>4. क्या आपने ऐसे बच्चे को जन्म दिया है जिसका वज़न 9 पाउंड या अधिक था?</translation>
+        <translation>4. क्या आपने जन्म के समय 9 पाउंड (4.1 किलो) या अधिक के बच्चे को जन्म दिया है?</translation>
     </message>
     <message>
         <source>5. Do you have any parent (father or mother) suffering from diabetes?</source>
@@ -445,10 +448,6 @@ Do you want to check for an update?</source>
         <translation>घर से बिज़नेस का मौका। अपना इंटरनेट बिज़नेस शुरू करें और ऑनलाइन कमाएँ। यह प्रोग्राम अपनी वेबसाइट के ब्रांड के साथ पाएँ। ज़्यादा जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
-        <source>%1 feet %2 inches</source>
-        <translation>%1 फ़ुट %2 इंच</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>फ़ाइल (&amp;F)</translation>
     </message>
@@ -520,15 +519,18 @@ Do you want to check for an update?</source>
         <source>kilograms</source>
         <translation>किलोग्राम</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 centimetres</source>
-        <translation>%1 सेंटीमीटर</translation>
+        <translation>
+            <numerusform>%1 सेंटीमीटर</numerusform>
+            <numerusform>%1 सेंटीमीटर</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 पहले से मौजूद है।
-क्या आप इसे बदलना चाहते हैं?</translation>
+क्या आप इसे नई फ़ाइल से बदलना चाहते हैं?</translation>
     </message>
     <message>
         <source>Save Result as PDF</source>
@@ -546,6 +548,22 @@ Do you want to replace it?</source>
         <source>Please enter a valid weight in kilograms, e.g. %1</source>
         <extracomment>%1 is 80.5 as the language writes it: &quot;80,5&quot;, &quot;٨٠٫٥&quot;</extracomment>
         <translation>किलोग्राम में सही वज़न लिखें, जैसे %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 feet %2</source>
+        <extracomment>A height in words, heard and not shown: %1 is the feet, %2 the inches as &quot;%1 inches&quot; says them (&quot;5 feet 8 inches&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 फ़ुट %2</numerusform>
+            <numerusform>%1 फ़ुट %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 inches</source>
+        <extracomment>The inches of a height in words, after the feet.</extracomment>
+        <translation>
+            <numerusform>%1 इंच</numerusform>
+            <numerusform>%1 इंच</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -574,17 +592,23 @@ Do you want to replace it?</source>
         <source>%1, your answer</source>
         <translation>%1, आपका उत्तर</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your answers: %1 points</source>
-        <translation>आपके उत्तर: %1 अंक</translation>
+        <translation>
+            <numerusform>आपके उत्तर: %1 अंक</numerusform>
+            <numerusform>आपके उत्तर: %1 अंक</numerusform>
+        </translation>
     </message>
     <message>
         <source>Points for Weight</source>
         <translation>वज़न के अंक</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>At or above this weight: %1 points</source>
-        <translation>इतना या इससे अधिक वज़न: %1 अंक</translation>
+        <translation>
+            <numerusform>इतना या इससे अधिक वज़न: %1 अंक</numerusform>
+            <numerusform>इतना या इससे अधिक वज़न: %1 अंक</numerusform>
+        </translation>
     </message>
     <message>
         <source>Height</source>
@@ -602,9 +626,12 @@ Do you want to replace it?</source>
         <source>%1, your height</source>
         <translation>%1, आपकी लंबाई</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your weight: %1, %2 points</source>
-        <translation>आपका वज़न: %1, %2 अंक</translation>
+        <translation>
+            <numerusform>आपका वज़न: %1, %2 अंक</numerusform>
+            <numerusform>आपका वज़न: %1, %2 अंक</numerusform>
+        </translation>
     </message>
     <message>
         <source>Risk by Score</source>
@@ -650,10 +677,13 @@ Do you want to replace it?</source>
         <extracomment>A weight as entered: %1 is the number of kilograms as typed.</extracomment>
         <translation>%1 किग्रा</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pounds</source>
         <extracomment>A weight as entered: %1 is the number of pounds as typed.</extracomment>
-        <translation>%1 पाउंड</translation>
+        <translation>
+            <numerusform>%1 पाउंड</numerusform>
+            <numerusform>%1 पाउंड</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

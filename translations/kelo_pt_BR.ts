@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Taken on %1</source>
-        <translation>Realizado em %1</translation>
+        <translation>Data do teste: %1</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -214,9 +214,12 @@
         <source>How the score works</source>
         <translation>Como a pontuação é calculada</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Each answer adds the points shown beside it, and a weight at or above the limit for the height adds %1 points. The total falls in one of three bands:</source>
-        <translation>Cada resposta soma os pontos indicados ao lado dela, e um peso igual ou acima do limite para a altura soma %1 pontos. O total fica em uma destas três faixas:</translation>
+        <translation>
+            <numerusform>Cada resposta soma os pontos indicados ao lado dela, e um peso igual ou acima do limite para a altura soma %1 ponto. O total fica em uma destas três faixas:</numerusform>
+            <numerusform>Cada resposta soma os pontos indicados ao lado dela, e um peso igual ou acima do limite para a altura soma %1 pontos. O total fica em uma destas três faixas:</numerusform>
+        </translation>
     </message>
     <message>
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
@@ -445,10 +448,6 @@ Deseja verificar se há atualizações?</translation>
         <translation>Oportunidade de negócio em casa. Crie seu próprio negócio na internet e ganhe dinheiro on-line. Tenha este programa com a marca do seu site. Clique aqui para saber mais.</translation>
     </message>
     <message>
-        <source>%1 feet %2 inches</source>
-        <translation>%1 pés e %2 polegadas</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Arquivo</translation>
     </message>
@@ -474,7 +473,7 @@ Deseja verificar se há atualizações?</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -520,9 +519,12 @@ Deseja verificar se há atualizações?</translation>
         <source>kilograms</source>
         <translation>quilogramas</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 centimetres</source>
-        <translation>%1 centímetros</translation>
+        <translation>
+            <numerusform>%1 centímetro</numerusform>
+            <numerusform>%1 centímetros</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -546,6 +548,22 @@ Deseja substituí-lo?</translation>
         <source>Please enter a valid weight in kilograms, e.g. %1</source>
         <extracomment>%1 is 80.5 as the language writes it: &quot;80,5&quot;, &quot;٨٠٫٥&quot;</extracomment>
         <translation>Digite um peso válido em quilogramas, por exemplo, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 feet %2</source>
+        <extracomment>A height in words, heard and not shown: %1 is the feet, %2 the inches as &quot;%1 inches&quot; says them (&quot;5 feet 8 inches&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 pé e %2</numerusform>
+            <numerusform>%1 pés e %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 inches</source>
+        <extracomment>The inches of a height in words, after the feet.</extracomment>
+        <translation>
+            <numerusform>%1 polegada</numerusform>
+            <numerusform>%1 polegadas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -574,17 +592,23 @@ Deseja substituí-lo?</translation>
         <source>%1, your answer</source>
         <translation>%1, sua resposta</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your answers: %1 points</source>
-        <translation>Suas respostas: %1 pontos</translation>
+        <translation>
+            <numerusform>Suas respostas: %1 ponto</numerusform>
+            <numerusform>Suas respostas: %1 pontos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Points for Weight</source>
         <translation>Pontos pelo peso</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>At or above this weight: %1 points</source>
-        <translation>A partir deste peso: %1 pontos</translation>
+        <translation>
+            <numerusform>A partir deste peso: %1 ponto</numerusform>
+            <numerusform>A partir deste peso: %1 pontos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Height</source>
@@ -602,13 +626,16 @@ Deseja substituí-lo?</translation>
         <source>%1, your height</source>
         <translation>%1, sua altura</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your weight: %1, %2 points</source>
-        <translation>Seu peso: %1, %2 pontos</translation>
+        <translation>
+            <numerusform>Seu peso: %1, %2 ponto</numerusform>
+            <numerusform>Seu peso: %1, %2 pontos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Risk by Score</source>
-        <translation>Risco pela pontuação</translation>
+        <translation>Risco conforme a pontuação</translation>
     </message>
     <message>
         <source>Score</source>
@@ -650,10 +677,13 @@ Deseja substituí-lo?</translation>
         <extracomment>A weight as entered: %1 is the number of kilograms as typed.</extracomment>
         <translation>%1 kg</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pounds</source>
         <extracomment>A weight as entered: %1 is the number of pounds as typed.</extracomment>
-        <translation>%1 libras</translation>
+        <translation>
+            <numerusform>%1 libra</numerusform>
+            <numerusform>%1 libras</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

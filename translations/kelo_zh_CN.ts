@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Visit %1 regularly. Support %1 by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting %1</source>
-        <translation>请经常访问 %1。参与讨论和其他活动，就是对 %1 的支持。没有您经常访问 %1，这些软件就无法得到支持和维护。</translation>
+        <translation>请经常访问 %1。参与讨论和其他活动，就是对 %1 的支持。没有您经常访问 %1，这些程序就无法得到支持和维护。</translation>
     </message>
     <message>
         <source>%1 is a FREE online discussion forum for all things orvane. To help %1 develop and maintain this software visit Pellora regularly.</source>
@@ -214,9 +214,11 @@
         <source>How the score works</source>
         <translation>计分方法</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Each answer adds the points shown beside it, and a weight at or above the limit for the height adds %1 points. The total falls in one of three bands:</source>
-        <translation>每个回答计入旁边所示的分值；体重达到或超过该身高的上限时，再加%1分。总分属于以下三个区间之一：</translation>
+        <translation>
+            <numerusform>每个回答计入旁边所示的分值；体重达到或超过该身高的上限时，再加%1分。总分属于以下三个区间之一：</numerusform>
+        </translation>
     </message>
     <message>
         <source>The score is a screening aid, not a diagnosis: only a doctor can tell whether you have diabetes.</source>
@@ -266,7 +268,7 @@
     </message>
     <message>
         <source>4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?</source>
-        <translation>4. 您是否为曾生下出生体重9磅（约4.1千克）或以上婴儿的女性？</translation>
+        <translation>4. 您是女性，并且生过出生时体重9磅（约4.1千克）或以上的孩子吗？</translation>
     </message>
     <message>
         <source>5. Do you have any parent (father or mother) suffering from diabetes?</source>
@@ -336,7 +338,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>居家创业机会。创办您自己的互联网事业，在线赚钱。获取完全冠以您网站品牌的本软件。</translation>
+        <translation>居家创业机会。创办您自己的互联网事业，在线赚钱。让本软件完全换上您网站的品牌。</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
@@ -438,15 +440,11 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>为您的网站定制联合品牌版本的本软件，提高用户的忠诚度和网站访问量。在此处放上您网站的名称和链接，详见“帮助”。点击此处了解联合品牌的更多信息。</translation>
+        <translation>为您的网站定制本软件的联合品牌版本，提高用户的忠诚度和网站访问量。在此处放上您网站的名称和链接，详见“帮助”。点击此处了解联合品牌的更多信息。</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>居家创业机会。创办您自己的互联网事业，在线赚钱。获取完全冠以您网站品牌的本软件。点击此处了解详情。</translation>
-    </message>
-    <message>
-        <source>%1 feet %2 inches</source>
-        <translation>%1英尺%2英寸</translation>
+        <translation>居家创业机会。创办您自己的互联网事业，在线赚钱。让本软件完全换上您网站的品牌。点击此处了解详情。</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -520,9 +518,11 @@ Do you want to check for an update?</source>
         <source>kilograms</source>
         <translation>千克</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 centimetres</source>
-        <translation>%1厘米</translation>
+        <translation>
+            <numerusform>%1厘米</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -546,6 +546,20 @@ Do you want to replace it?</source>
         <source>Please enter a valid weight in kilograms, e.g. %1</source>
         <extracomment>%1 is 80.5 as the language writes it: &quot;80,5&quot;, &quot;٨٠٫٥&quot;</extracomment>
         <translation>请输入以千克为单位的有效体重，例如 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 feet %2</source>
+        <extracomment>A height in words, heard and not shown: %1 is the feet, %2 the inches as &quot;%1 inches&quot; says them (&quot;5 feet 8 inches&quot;).</extracomment>
+        <translation>
+            <numerusform>%1英尺%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 inches</source>
+        <extracomment>The inches of a height in words, after the feet.</extracomment>
+        <translation>
+            <numerusform>%1英寸</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -574,17 +588,21 @@ Do you want to replace it?</source>
         <source>%1, your answer</source>
         <translation>%1，您的回答</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your answers: %1 points</source>
-        <translation>您的回答：%1分</translation>
+        <translation>
+            <numerusform>您的回答：%1分</numerusform>
+        </translation>
     </message>
     <message>
         <source>Points for Weight</source>
         <translation>体重的分值</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>At or above this weight: %1 points</source>
-        <translation>达到或超过此体重：%1分</translation>
+        <translation>
+            <numerusform>达到或超过此体重：%1分</numerusform>
+        </translation>
     </message>
     <message>
         <source>Height</source>
@@ -602,9 +620,11 @@ Do you want to replace it?</source>
         <source>%1, your height</source>
         <translation>%1，您的身高</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your weight: %1, %2 points</source>
-        <translation>您的体重：%1，%2分</translation>
+        <translation>
+            <numerusform>您的体重：%1，%2分</numerusform>
+        </translation>
     </message>
     <message>
         <source>Risk by Score</source>
@@ -650,10 +670,12 @@ Do you want to replace it?</source>
         <extracomment>A weight as entered: %1 is the number of kilograms as typed.</extracomment>
         <translation>%1 kg</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pounds</source>
         <extracomment>A weight as entered: %1 is the number of pounds as typed.</extracomment>
-        <translation>%1磅</translation>
+        <translation>
+            <numerusform>%1磅</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

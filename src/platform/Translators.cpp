@@ -28,6 +28,10 @@ QString languageOf(const QTranslator &translator)
 
 Translators::Translators(const QString &translationFile)
 {
+    // English's texts with a count, beneath the language's own: a text's
+    // plural forms follow English's rules unless the language gives its own.
+    if (english.load(u"kelo_en"_s, TranslationFolder.toString()))
+        QCoreApplication::installTranslator(&english);
     if (translationFile.isEmpty() || !program.load(translationFile))
         return;
     QCoreApplication::installTranslator(&program);

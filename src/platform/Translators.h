@@ -17,8 +17,9 @@ inline constexpr QStringView TranslationFolder = u":/i18n";
 
 // Installs, for as long as it lives, the program's translation from the
 // given file (the start-up chooses it, app/LocaleDecision.h) and Qt's own
-// translation for the same language. Without a file nothing is installed, so
-// English shows exactly as written. Made after the application object and
+// translation for the same language. Beneath them, whatever the language,
+// English's plural forms of the texts with a count ("1 point", "2 points"):
+// without a file English shows as written save for those. Made after the application object and
 // before any window or message box. A right-to-left language (Arabic) turns
 // the application's layout direction right to left.
 class Translators final
@@ -31,6 +32,7 @@ public:
 
 private:
     // Each removes itself from the application as it goes.
+    QTranslator english;
     QTranslator program;
     QTranslator qt;
     bool rightToLeft = false;

@@ -183,7 +183,8 @@ QString howTheScoreWorks(const QLocale &locale)
     return heading(ResultPage::tr("How the score works")) + u"<p style=\"margin-top:0px\">"_s +
            escaped(ResultPage::tr("Each answer adds the points shown beside it, and a weight at or "
                                   "above the limit for the height adds %1 points. The total "
-                                  "falls in one of three bands:")
+                                  "falls in one of three bands:",
+                                  nullptr, risktest::WeightScore)
                        .arg(text::wholeNumber(risktest::WeightScore, locale))) +
            u"</p>"_s + bands + u"<p style=\"margin-top:10px\">"_s +
            escaped(ResultPage::tr("The score is a screening aid, not a diagnosis: only a doctor "

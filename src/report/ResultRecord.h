@@ -27,9 +27,11 @@ struct ResultRecord
 inline QString weightAsEntered(const risktest::RiskTestRun &run, const QLocale &locale = QLocale())
 {
     return risktest::weightWithUnit(
-        run.units, run.weightAsEntered.isEmpty()
-                       ? text::wholeNumber(run.weight, locale)
-                       : risktest::weightAsWritten(run.weightAsEntered, run.units, locale));
+        run.units,
+        run.weightAsEntered.isEmpty()
+            ? text::wholeNumber(run.weight, locale)
+            : risktest::weightAsWritten(run.weightAsEntered, run.units, locale),
+        run.weight);
 }
 
 } // namespace report

@@ -108,13 +108,13 @@ qint32 poundsFromKilograms(Decimal kilograms)
         roundHalfToEven(kilograms.digits, KilogramsPerPoundNumerator * powerOfTen(-scale)));
 }
 
-QString weightWithUnit(UnitSystem units, const QString &amount)
+QString weightWithUnit(UnitSystem units, const QString &amount, qint64 count)
 {
     if (units == UnitSystem::Metric)
         //: A weight as entered: %1 is the number of kilograms as typed.
         return QCoreApplication::translate("risktest", "%1 kg").arg(amount);
     //: A weight as entered: %1 is the number of pounds as typed.
-    return QCoreApplication::translate("risktest", "%1 pounds").arg(amount);
+    return QCoreApplication::translate("risktest", "%1 pounds", nullptr, int(count)).arg(amount);
 }
 
 int chartLimitTenthsOfKilogram(int row)
@@ -136,7 +136,7 @@ QString chartLimitAmount(UnitSystem units, int row, const QLocale &locale)
 
 QString chartLimitText(UnitSystem units, int row, const QLocale &locale)
 {
-    return weightWithUnit(units, chartLimitAmount(units, row, locale));
+    return weightWithUnit(units, chartLimitAmount(units, row, locale), WeightChart[row].limit);
 }
 
 } // namespace risktest

@@ -57,8 +57,9 @@ inline constexpr double LargestConvertibleKilograms = 100000;
 qint32 poundsFromKilograms(Decimal kilograms);
 
 // The weight of the details with its unit, for showing: "80 kg" or
-// "180 pounds". The amount is shown as given.
-QString weightWithUnit(UnitSystem units, const QString &amount);
+// "180 pounds". The amount is shown as given; the unit takes the plural form
+// of the count, the amount's whole pounds ("1 pound").
+QString weightWithUnit(UnitSystem units, const QString &amount, qint64 count);
 
 // The chart limit of a row as the units show it, in the locale's digits and
 // decimal mark: "129 pounds", or the lightest weight in tenths of a kilogram

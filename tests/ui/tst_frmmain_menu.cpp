@@ -1,3 +1,4 @@
+#include "app/LocaleDecision.h"
 #include "links/PageAddresses.h"
 #include "links/UrlOpener.h"
 #include "platform/FileDialog.h"
@@ -290,21 +291,50 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<bool>("backToMainScreen");
         QTest::addColumn<QString>("band"); // scores | verdict
+        // The line under the answers in a locale's language, plural form and digits.
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("yourAnswers");
         const QString none;
-        QTest::newRow("noRun") << -1 << none << QList<int>{} << false << none;
-        QTest::newRow("midRun") << 5 << u"150"_s << QList<int>{1, 0} << false << none;
+        const QString en = u"en_US"_s;
+        QTest::newRow("noRun") << -1 << none << QList<int>{} << false << none << en << none;
+        QTest::newRow("midRun") << 5 << u"150"_s << QList<int>{1, 0} << false << none << en << none;
         QTest::newRow("shortestVeryLow")
             << 0 << u"100"_s << QList<int>{0, 1, 0, 1, 1} << false
-            << u"0 to 2 | You are at a Very Low Risk of having Type 2 Diabetes now."_s;
+            << u"0 to 2 | You are at a Very Low Risk of having Type 2 Diabetes now."_s << en
+            << u"Your answers: 0 points"_s;
         QTest::newRow("belowLimitLow") << 6 << u"156"_s << QList<int>{1, 1, 0, 1, 1} << false
                                        << u"3 to 9 | You are at a Low Risk of having Type 2 "
-                                          u"Diabetes now."_s;
+                                          u"Diabetes now."_s
+                                       << en << u"Your answers: 5 points"_s;
         QTest::newRow("tallestAtLimitHigh")
             << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << false
             << u"10 or more | You are at a High Risk of having Type 2 Diabetes now. Please "
-               u"consult your doctor."_s;
+               u"consult your doctor."_s
+            << en << u"Your answers: 17 points"_s;
         QTest::newRow("backAtMainScreen")
-            << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << true << none;
+            << 18 << u"221"_s << QList<int>{2, 0, 1, 0, 0} << true << none << en << none;
+        // Answers worth 0, 1, 2 and 5 points, below the weight limit.
+        const QList<QList<int>> worth{
+            {0, 1, 0, 1, 1}, {0, 0, 0, 1, 1}, {0, 0, 0, 0, 1}, {1, 1, 0, 1, 1}};
+        const QStringList bands{
+            u"0 to 2 | You are at a Very Low Risk of having Type 2 Diabetes now."_s,
+            u"3 to 9 | You are at a Low Risk of having Type 2 Diabetes now."_s};
+        const QList<std::pair<QString, QStringList>> languages{
+            {en,
+             {u"Your answers: 0 points"_s, u"Your answers: 1 point"_s, u"Your answers: 2 points"_s,
+              u"Your answers: 5 points"_s}},
+            {u"fr_FR"_s,
+             {u"Vos réponses\u202f: 0 point"_s, u"Vos réponses\u202f: 1 point"_s,
+              u"Vos réponses\u202f: 2 points"_s, u"Vos réponses\u202f: 5 points"_s}},
+            {u"ar_EG"_s,
+             {u"إجاباتك: ٠ نقطة"_s, u"إجاباتك: ١ نقطة"_s, u"إجاباتك: ٢ نقطة"_s,
+              u"إجاباتك: ٥ نقاط"_s}}};
+        for (const auto &[locale, lines] : languages) {
+            for (qsizetype count = 0; count < worth.size(); ++count)
+                QTest::addRow("%s_%lld", qPrintable(locale), qlonglong(count))
+                    << 0 << u"100"_s << worth[count] << false << bands[count / 3] << locale
+                    << lines[count];
+        }
     }
 
     void score_showsTheTablesAndMarksTheShownResult()
@@ -314,6 +344,8 @@ private Q_SLOTS:
         QFETCH(QList<int>, answers);
         QFETCH(bool, backToMainScreen);
         QFETCH(QString, band);
+        QFETCH(QString, locale);
+        QFETCH(QString, yourAnswers);
         const support::Window main =
             heightRow < 0
                 ? std::make_unique<frmMain>()
@@ -351,6 +383,13 @@ private Q_SLOTS:
             QCOMPARE(shownRows(score, u"tblWeight"_s), weightRows);
             QCOMPARE(shownRows(score, u"tblBands"_s), bandRows);
         });
+        // Opened again as the program does in the locale's language.
+        const platform::Translators translators(app::translationFor({locale}).file);
+        QLocale::setDefault(QLocale(locale));
+        lookAtScoreWindow(form, [&](QDialog &score) {
+            QCOMPARE(score.findChild<QLabel *>(u"lblYourAnswers"_s)->text(), yourAnswers);
+        });
+        QLocale::setDefault(QLocale::system());
         if (shown)
             QCOMPARE(form.findChild<QLabel *>(u"lblResult(1)"_s)->text(),
                      band.section(u" | "_s, 1));

@@ -293,7 +293,7 @@ Please verify the correct file name was given.</source>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 पहले से मौजूद है।
-क्या आप इसे बदलना चाहते हैं?</translation>
+क्या आप इसे नई फ़ाइल से बदलना चाहते हैं?</translation>
     </message>
     <message>
         <source>&amp;Choose</source>

@@ -16,13 +16,19 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A chart row's height in words: 5'8'' reads as "5 feet 8 inches", in the
-// digits the list shows.
+// A chart row's height in words: 5'8'' reads as "5 feet 8 inches", 5'1''
+// as "5 feet 1 inch", in the digits the list shows. The feet and the inches
+// each take the plural form of their own count.
 QString heightInWords(int row, const QLocale &locale)
 {
     const risktest::FeetAndInches height = risktest::heightFeetAndInches(row);
-    return frmMain::tr("%1 feet %2 inches")
-        .arg(text::wholeNumber(height.feet, locale), text::wholeNumber(height.inches, locale));
+    //: A height in words, heard and not shown: %1 is the feet, %2 the inches
+    //: as "%1 inches" says them ("5 feet 8 inches").
+    return frmMain::tr("%1 feet %2", nullptr, height.feet)
+        .arg(text::wholeNumber(height.feet, locale),
+             //: The inches of a height in words, after the feet.
+             frmMain::tr("%1 inches", nullptr, height.inches)
+                 .arg(text::wholeNumber(height.inches, locale)));
 }
 
 } // namespace
@@ -38,8 +44,9 @@ void frmMain::announceHeights()
     // "173 cm" reads as "173 centimetres", which speech says more plainly
     // than the symbol.
     ui::announceChoices(cboHeight, [this](int row) {
-        return tr("%1 centimetres")
-            .arg(text::wholeNumber(risktest::heightCentimetres(row), userLocale.locale));
+        const int centimetres = risktest::heightCentimetres(row);
+        return tr("%1 centimetres", nullptr, centimetres)
+            .arg(text::wholeNumber(centimetres, userLocale.locale));
     });
 }
 

@@ -105,16 +105,17 @@ void frmScore::createAnswersFrame(const std::optional<report::ResultRecord> &sho
                                                 .sizedColumn = 1,
                                                 .yoursSpoken = tr("%1, your answer")},
                                                ui::score::answerRows(shown));
-    yourAnswers = ui::createLabel(answersFrame,
-                                  {.name = u"lblYourAnswers"_s,
-                                   .text = shown ? tr("Your answers: %1 points")
-                                                       .arg(text::wholeNumber(std::accumulate(
-                                                           shown->result.points.answers.begin(),
-                                                           shown->result.points.answers.end(), 0)))
-                                                 : QString(),
-                                   .geometry = twipsRect(120, 5700, 5880, 195),
-                                   .font = boldFont(),
-                                   .textColour = colour::BrightGreen});
+    const int answersTotal = shown ? std::accumulate(shown->result.points.answers.begin(),
+                                                     shown->result.points.answers.end(), 0)
+                                   : 0;
+    yourAnswers = ui::createLabel(
+        answersFrame, {.name = u"lblYourAnswers"_s,
+                       .text = shown ? tr("Your answers: %1 points", nullptr, answersTotal)
+                                           .arg(text::wholeNumber(answersTotal))
+                                     : QString(),
+                       .geometry = twipsRect(120, 5700, 5880, 195),
+                       .font = boldFont(),
+                       .textColour = colour::BrightGreen});
     ui::growLabelToText(yourAnswers, {.top = answersTable->geometry().bottom() + 1,
                                       .bottom = answersFrame->contentsRect().bottom()});
 }
@@ -128,8 +129,8 @@ void frmScore::createWeightFrame(const std::optional<report::ResultRecord> &show
     weightRule = ui::createLabel(
         weightFrame,
         {.name = u"lblWeightRule"_s,
-         .text =
-             tr("At or above this weight: %1 points").arg(text::wholeNumber(risktest::WeightScore)),
+         .text = tr("At or above this weight: %1 points", nullptr, risktest::WeightScore)
+                     .arg(text::wholeNumber(risktest::WeightScore)),
          .geometry = twipsRect(120, 300, 3840, 195),
          .font = windowFont(),
          .textColour = colour::White});
@@ -152,14 +153,15 @@ void frmScore::createWeightFrame(const std::optional<report::ResultRecord> &show
          .roomBottom = contents.bottom() - yourWeightGeometry.height()},
         ui::score::weightRows(shown, unitSystem));
     yourWeight = ui::createLabel(
-        weightFrame, {.name = u"lblYourWeight"_s,
-                      .text = shown ? tr("Your weight: %1, %2 points")
-                                          .arg(report::weightAsEntered(shown->run),
-                                               text::wholeNumber(shown->result.points.weight))
-                                    : QString(),
-                      .geometry = yourWeightGeometry,
-                      .font = boldFont(),
-                      .textColour = colour::BrightGreen});
+        weightFrame,
+        {.name = u"lblYourWeight"_s,
+         .text = shown ? tr("Your weight: %1, %2 points", nullptr, shown->result.points.weight)
+                             .arg(report::weightAsEntered(shown->run),
+                                  text::wholeNumber(shown->result.points.weight))
+                       : QString(),
+         .geometry = yourWeightGeometry,
+         .font = boldFont(),
+         .textColour = colour::BrightGreen});
     ui::growLabelToText(yourWeight,
                         {.top = weightTable->geometry().bottom() + 1, .bottom = contents.bottom()});
 }
