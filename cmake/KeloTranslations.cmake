@@ -1,7 +1,7 @@
 # The program's translations: translations/kelo_<language>.ts, compiled by
 # Qt's qt_add_translations and embedded among the program's resources under
-# :/i18n, with Qt's own texts for languages Qt has no translation of
-# (translations/qt/qtbase_<language>.ts), where platform::Translators finds
+# :/i18n, with Qt's own texts for languages Qt has no translation of, or
+# mended (translations/qt/qtbase_<language>.ts), where platform::Translators finds
 # them (kelo_add_translations,
 # which kelo_add_core_library calls).
 #
@@ -28,9 +28,10 @@ set(KELO_LUPDATE_OPTIONS -locations none)
 file(GLOB KELO_TS_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/kelo_*.ts)
 set(KELO_PLURALS_TS ${PROJECT_SOURCE_DIR}/translations/kelo_en.ts)
 list(REMOVE_ITEM KELO_TS_FILES ${KELO_PLURALS_TS})
-# Qt's own texts in a language Qt ships none for (translations/qt/
-# qtbase_<language>.ts): the message box buttons and the save and print
-# dialogs. Their sources are Qt's, not the program's, so lupdate never touches
+# Qt's own texts in a language Qt ships none for, or those the program mends
+# in Qt's own (translations/qt/qtbase_<language>.ts): the message box buttons
+# and the save and print dialogs. Their sources are Qt's, not the program's,
+# so lupdate never touches
 # them; they are compiled as they are, and checked to be finished.
 file(GLOB KELO_QT_TS_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/qt/qtbase_*.ts)
 # Every file with texts, the printing module's and main()'s among them, which

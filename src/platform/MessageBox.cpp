@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
 #include <QWidget>
@@ -105,6 +106,7 @@ MessageAnswer showRealBox(const MessageRequest &request)
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
     makeRoomForCaption(box);
+    centreRightToLeftButtonTexts(&box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -129,6 +131,14 @@ QWidget *ownerWindow(QWidget *requested)
     if (QWidget *active = QApplication::activeWindow())
         return active;
     return topmostVisibleWindow();
+}
+
+void centreRightToLeftButtonTexts(QWidget *dialog)
+{
+    for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+        if (button->text().isRightToLeft())
+            button->setIcon(QIcon());
+    }
 }
 
 int captionWidth(const QString &caption)

@@ -41,6 +41,12 @@ MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon
 // screen and kept above every window, as the exit screen is.
 QWidget *ownerWindow(QWidget *requested);
 
+// Qt 6.4 draws a right-to-left text on a button with an icon against the
+// button's far edge, away from its icon, on either side. The buttons of
+// `dialog` with such a text show it alone, centred, as they do where the
+// desktop gives dialog buttons no icons.
+void centreRightToLeftButtonTexts(QWidget *dialog);
+
 // The width a message box needs for its whole caption in the title bar, next
 // to the window icon and the title bar's buttons.
 int captionWidth(const QString &caption);

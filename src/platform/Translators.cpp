@@ -42,13 +42,15 @@ Translators::Translators(const QString &translationFile)
         rightToLeft = true;
     }
     // Qt's own texts in the same language, where Qt's translations are
-    // installed, else the program's own copy of those a user meets, for a
-    // language Qt has none of; without either Qt's buttons and dialogs stay
-    // in English.
+    // installed; over them the program's own copy of those a user meets, for
+    // a language Qt has none of, or of those it mends in Qt's (the Arabic
+    // access letters). The last installed is asked first. Without either
+    // Qt's buttons and dialogs stay in English.
     const QString qtFile = u"qtbase_"_s + languageOf(program);
-    if (qt.load(qtFile, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        qt.load(qtFile, TranslationFolder.toString()))
+    if (qt.load(qtFile, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
+    if (qtOwnCopy.load(qtFile, TranslationFolder.toString()))
+        QCoreApplication::installTranslator(&qtOwnCopy);
 }
 
 Translators::~Translators()

@@ -8,8 +8,9 @@
 // .qm file among the program's resources (translations/ holds the .ts files
 // they are built from). Qt's own texts, such as the buttons of message boxes
 // and the file and print dialogs, come from Qt's translation of the same
-// language, installed with Qt; for a language Qt has none of (Hindi), from
-// the program's resources (translations/qt/).
+// language, installed with Qt; for a language Qt has none of (Hindi), and
+// where the program mends Qt's (Arabic), from the program's resources
+// (translations/qt/).
 namespace platform {
 
 // Where the program's translations lie among its resources.
@@ -35,6 +36,7 @@ private:
     QTranslator english;
     QTranslator program;
     QTranslator qt;
+    QTranslator qtOwnCopy;
     bool rightToLeft = false;
 };
 

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QTextTable>
 
 #include <algorithm>
 #include <optional>
@@ -88,11 +90,16 @@ QString takenAt(const QDateTime &when, const QLocale &locale)
 
 QString titleBlock(const ResultRecord &record, const QLocale &locale)
 {
+    // Arabic marks above a letter (the damma of "أُجري") reach past the line
+    // spacing of a Latin line.
+    const QString spacing =
+        locale.script() == QLocale::ArabicScript ? u"; line-height:125%"_s : QString();
     return u"<p class=\"heading\" style=\"font-size:16pt; font-weight:bold; "
-           u"margin-bottom:2px\">%1</p><p style=\"margin-top:0px\">%2<br>%3</p>"_s.arg(
+           u"margin-bottom:2px\">%1</p><p style=\"margin-top:0px%4\">%2<br>%3</p>"_s.arg(
                escaped(ResultPage::tr("Diabetes Risk Test Result")),
                escaped(app::WindowCaption.toString()),
-               escaped(ResultPage::tr("Taken on %1").arg(takenAt(record.takenAt, locale))));
+               escaped(ResultPage::tr("Taken on %1").arg(takenAt(record.takenAt, locale))),
+               spacing);
 }
 
 QString detailsBlock(const ResultRecord &record, const QLocale &locale)
@@ -192,6 +199,52 @@ QString howTheScoreWorks(const QLocale &locale)
            u"</p>"_s;
 }
 
+// How high the first line of a cell's text reaches above its baseline, in
+// the faces it is drawn in (a Chinese face reaches higher than a Latin one).
+qreal firstLineAscent(const QTextTableCell &cell, const QFont &pageFont)
+{
+    const QTextBlock block = cell.firstCursorPosition().block();
+    if (block.text().isEmpty())
+        return 0;
+    QTextLayout layout(block.text(),
+                       block.begin().fragment().charFormat().font().resolve(pageFont));
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setNumColumns(block.text().size());
+    layout.endLayout();
+    return line.ascent();
+}
+
+// Qt 6.4 starts every cell of a table row at the row's top: a value or a
+// points figure in a Latin face beside a label in a taller Chinese face sits
+// above the label's baseline. Each cell is lowered onto the baseline of the
+// row's highest first line.
+void alignRowsOnBaselines(QTextDocument &page)
+{
+    for (QTextFrame *frame : page.rootFrame()->childFrames()) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        for (int row = 0; row < table->rows(); ++row) {
+            QList<qreal> ascents;
+            for (int column = 0; column < table->columns(); ++column)
+                ascents << firstLineAscent(table->cellAt(row, column), page.defaultFont());
+            const qreal highest = *std::max_element(ascents.cbegin(), ascents.cend());
+            for (int column = 0; column < table->columns(); ++column) {
+                if (ascents[column] == 0 || ascents[column] >= highest)
+                    continue;
+                QTextTableCell cell = table->cellAt(row, column);
+                QTextTableCellFormat format = cell.format().toTableCellFormat();
+                const qreal padding = format.hasProperty(QTextFormat::TableCellTopPadding)
+                                          ? format.topPadding()
+                                          : table->format().cellPadding();
+                format.setTopPadding(padding + highest - ascents[column]);
+                cell.setFormat(format);
+            }
+        }
+    }
+}
+
 } // namespace
 
 std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLocale &locale,
@@ -218,6 +271,7 @@ std::unique_ptr<QTextDocument> resultPage(const ResultRecord &record, const QLoc
     // In a right-to-left language (Arabic) the page reads right to left: its
     // paragraphs, and its tables from the right.
     page->setHtml(sides.rightToLeft ? u"<body dir=\"rtl\">"_s + blocks + u"</body>"_s : blocks);
+    alignRowsOnBaselines(*page);
     return page;
 }
 

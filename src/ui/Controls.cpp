@@ -15,7 +15,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTextLayout>
+#include <QtMath>
 
 #include <algorithm>
 #include <optional>
@@ -38,15 +43,59 @@ QFont designedFont(const QLabel *label)
     return designed.isValid() ? designed.value<QFont>() : label->font();
 }
 
-// Qt 6.4 draws the space that ends a wrapped right-to-left line at the
-// line's right end, which moves the line a space to the left: a line that
-// fills the label would lose its last letters past the left edge. Right to
-// left, a wrapped label keeps a space's room on its left.
-void keepRoomForEndingSpace(QLabel *label)
+// Qt 6.4 counts the space that ends a wrapped right-to-left line twice when
+// it aligns the line: each wrapped line stops a space short of the label's
+// right edge, and a line that fills the label loses its last letters past
+// the left edge. A wrapped label of right-to-left text is therefore drawn a
+// line at a time, each line without its ending space (which a link's line
+// would underline and a centred one count), as Qt draws a label's single
+// line: where Qt would break them, at the height Qt gives them, in the
+// label's colours.
+class WholeRightToLeftLines final : public QObject
 {
-    if (label->layoutDirection() == Qt::RightToLeft)
-        label->setContentsMargins(QFontMetrics(label->font()).horizontalAdvance(u' '), 0, 0, 0);
-}
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *label = static_cast<QLabel *>(watched);
+        if (event->type() != QEvent::Paint || !label->wordWrap() || !label->text().isRightToLeft())
+            return false;
+        QPainter painter(label);
+        QStyleOption option;
+        option.initFrom(label);
+        const QRect room = label->contentsRect();
+        const int flags = int(QStyle::visualAlignment(Qt::RightToLeft, label->alignment())) |
+                          Qt::TextForceRightToLeft;
+        QString text = label->text();
+        text.replace(u'\n', QChar::LineSeparator);
+        QTextLayout layout(text, label->font(), label);
+        QTextOption wrapping;
+        wrapping.setWrapMode(QTextOption::WordWrap);
+        wrapping.setTextDirection(Qt::RightToLeft);
+        layout.setTextOption(wrapping);
+        const qreal leading = QFontMetricsF(label->font(), label).leading();
+        qreal top = 0;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(room.width());
+            // Whole pixels, as Qt places a label's lines.
+            const int lineTop = qCeil(top + leading);
+            const QRect lineRoom(room.left(), room.top() + lineTop - qCeil(leading), room.width(),
+                                 room.height());
+            int end = line.textStart() + line.textLength();
+            while (end > line.textStart() && text[end - 1].isSpace())
+                --end;
+            label->style()->drawItemText(
+                &painter, lineRoom, flags, option.palette, label->isEnabled(),
+                text.mid(line.textStart(), end - line.textStart()), label->foregroundRole());
+            top = lineTop + line.ascent() + line.descent();
+        }
+        layout.endLayout();
+        return true;
+    }
+};
 
 void configureLabel(QLabel *label, const LabelRow &row)
 {
@@ -64,7 +113,7 @@ void configureLabel(QLabel *label, const LabelRow &row)
         sizeToText(label);
     } else {
         label->setWordWrap(true);
-        keepRoomForEndingSpace(label);
+        label->installEventFilter(new WholeRightToLeftLines(label));
         shrinkWrappedFontToFit(label);
     }
 }

@@ -124,6 +124,10 @@ private Q_SLOTS:
         QTest::newRow("hindi") << u":/i18n/kelo_hi.qm"_s
                                << QStringList{u"ठीक है"_s, u"रद्द करें"_s, u"हाँ (&Y)"_s,
                                               u"फ़ाइल का नाम (&N):"_s, u"सहेजें (&S)"_s};
+        // Qt's own, but the access letters the program moves out of a word.
+        QTest::newRow("arabic") << u":/i18n/kelo_ar.qm"_s
+                                << QStringList{u"حسنًا"_s, u"ألغِ"_s, u"&نعم"_s, u"&اسم الملفّ:"_s,
+                                               u"احفظ"_s};
     }
 
     void qtTexts_followTheProgramsLanguage()

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextTable>
 
 #include "support/Poppler.h"
@@ -43,6 +44,15 @@ QStringList savedLines(const report::ResultRecord &taken, QPageSize::PageSizeId 
             lines << line.simplified();
     }
     return lines;
+}
+
+// How far the first line of a block, as laid out, stands from the left or
+// the right side of the room it has (in a table, its cell).
+qreal gapTo(const QTextBlock &block, bool rightSide)
+{
+    const QTextLine line = block.layout()->lineAt(0);
+    return rightSide ? line.rect().right() - line.naturalTextRect().right()
+                     : line.naturalTextRect().left() - line.rect().left();
 }
 
 } // namespace
@@ -251,7 +261,14 @@ private Q_SLOTS:
         const QTextBlock nameBlock = tables[0]->cellAt(0, 1 - first).firstCursorPosition().block();
         QCOMPARE(nameBlock.text(), name);
         QCOMPARE(nameBlock.textDirection(), nameRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        QCOMPARE(tables[1]->cellAt(0, 1 - first).firstCursorPosition().block().text(), u"Points"_s);
+        const QTextBlock pointsBlock =
+            tables[1]->cellAt(0, 1 - first).firstCursorPosition().block();
+        QCOMPARE(pointsBlock.text(), u"Points"_s);
+        // The name at its cell's start, the heading over the end of its column.
+        page->setTextWidth(500);
+        page->size();
+        QCOMPARE_LT(gapTo(nameBlock, rightToLeft), 1);
+        QCOMPARE_LT(gapTo(pointsBlock, !rightToLeft), 1);
         // The total in the page's own digits (Arabic-Indic in Egypt).
         QCOMPARE(tables[1]
                      ->cellAt(tables[1]->rows() - 1, 1 - first)

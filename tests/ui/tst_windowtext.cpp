@@ -75,7 +75,7 @@ using support::windowStates;
 // and the label within its container.
 void checkLabels(QWidget *window, QStringList &problems)
 {
-    for (const QLabel *label : window->findChildren<QLabel *>()) {
+    for (QLabel *label : window->findChildren<QLabel *>()) {
         if (!label->isVisibleTo(window) || label->text().isEmpty())
             continue;
         const QRect room = label->contentsRect();
@@ -84,6 +84,22 @@ void checkLabels(QWidget *window, QStringList &problems)
         const QRect needed = QFontMetrics(label->font()).boundingRect(room, flags, label->text());
         if (!room.contains(needed))
             problems << describe(label, label->text(), room, needed);
+        // Right to left, a paragraph's wrapped lines end at its right edge as
+        // its last line does: its first line, as drawn, shows it.
+        const QFontMetrics metrics(label->font());
+        if (label->wordWrap() && label->text().isRightToLeft() &&
+            (QStyle::visualAlignment(Qt::RightToLeft, label->alignment()) & Qt::AlignRight) &&
+            needed.height() > metrics.height()) {
+            const QImage drawn = label->grab().toImage();
+            const qreal ratio = drawn.devicePixelRatio();
+            int right = 0;
+            for (int y = 0; y < metrics.ascent() * ratio; ++y) {
+                for (int x = right; x < drawn.width(); ++x)
+                    right = drawn.pixel(x, y) != drawn.pixel(0, 0) ? x + 1 : right;
+            }
+            if (drawn.width() - right >= metrics.horizontalAdvance(u' ') * ratio)
+                problems << describe(label, label->text(), room, needed) + u": ragged"_s;
+        }
         const QWidget *container = label->parentWidget();
         if (!container->rect().contains(label->geometry()))
             problems << describe(label, label->text(), container->rect(), label->geometry());
