@@ -244,12 +244,13 @@ private:
     // line, from its left, as PDF readers expect Arabic to be written: drawn
     // from the right, every letter is a word of its own to poppler (pdftotext,
     // the desktop's PDF viewers), which then guesses the spaces. Poppler
-    // spreads a cluster of several characters over its glyphs from the left in
-    // the order given, and takes its extent from its first glyph's start to its
-    // last glyph's end; so right to left a cluster's characters are given in
-    // the order they stand (a lam with alef, a letter with its vowel mark),
-    // and its glyphs by where they end, the letter after the mark drawn within
-    // it, so that the letter's end meets the letter before it.
+    // spreads a cluster's characters over its glyphs from the left in the
+    // order given, from its first glyph's start, on that glyph's baseline, to
+    // its last glyph's end. So right to left a cluster's characters are given
+    // in the order they stand (a lam with alef, a letter with its vowel mark),
+    // its letters from the left, and its marks, which sit off the baseline or
+    // within a letter, are drawn as outlines beside the text: the letters
+    // carry the marks' characters.
     void showClusters(const QString &text, QList<GlyphCluster> clusters, const QPointF &origin,
                       bool rightToLeft)
     {
@@ -261,32 +262,42 @@ private:
             std::reverse(clusters.begin(), clusters.end());
         QByteArray utf8;
         std::vector<cairo_glyph_t> glyphs;
+        std::vector<cairo_glyph_t> outlined;
         std::vector<cairo_text_cluster_t> textClusters;
         for (const GlyphCluster &cluster : std::as_const(clusters)) {
             QString characters = text.mid(cluster.from, cluster.length);
-            std::vector<std::pair<qreal, cairo_glyph_t>> placed; // by where each ends
+            std::vector<cairo_glyph_t> letters;
+            std::vector<cairo_glyph_t> marks;
             const QList<QPointF> advances = font.advancesForGlyphIndexes(cluster.glyphs);
             for (qsizetype i = 0; i < cluster.glyphs.size(); ++i) {
                 const QPointF at = origin + cluster.positions[i];
-                placed.push_back(
-                    {at.x() + advances.value(i).x(), {cluster.glyphs[i], at.x(), at.y()}});
+                const bool mark = advances.value(i).x() <= 0 ||
+                                  cluster.positions[i].y() != cluster.positions.first().y();
+                (mark ? marks : letters)
+                    .push_back({cluster.glyphs[i], at.x(), at.y()});
             }
-            if (rightToLeft) {
+            if (letters.empty())
+                letters.swap(marks);
+            std::sort(letters.begin(), letters.end(),
+                      [](const cairo_glyph_t &a, const cairo_glyph_t &b) { return a.x < b.x; });
+            if (rightToLeft)
                 std::reverse(characters.begin(), characters.end());
-                std::stable_sort(placed.begin(), placed.end(),
-                                 [](const auto &a, const auto &b) { return a.first < b.first; });
-            }
             const QByteArray encoded = characters.toUtf8();
             utf8 += encoded;
-            for (const auto &glyph : placed)
-                glyphs.push_back(glyph.second);
-            textClusters.push_back({int(encoded.size()), int(placed.size())});
+            glyphs.insert(glyphs.end(), letters.begin(), letters.end());
+            outlined.insert(outlined.end(), marks.begin(), marks.end());
+            textClusters.push_back({int(encoded.size()), int(letters.size())});
         }
         cairo_set_font_face(m_cairo, face);
         cairo_set_font_size(m_cairo, font.pixelSize());
         cairo_show_text_glyphs(m_cairo, utf8.constData(), int(utf8.size()), glyphs.data(),
                                int(glyphs.size()), textClusters.data(), int(textClusters.size()),
                                cairo_text_cluster_flags_t(0));
+        if (!outlined.empty()) {
+            cairo_new_path(m_cairo);
+            cairo_glyph_path(m_cairo, outlined.data(), int(outlined.size()));
+            cairo_fill(m_cairo);
+        }
     }
 
     cairo_t *m_cairo;

@@ -44,31 +44,6 @@ bool contains(const GlyphCluster &cluster, const Glyph &glyph)
     return false;
 }
 
-// Left to right, a letter with the marks above or below it, each mark drawn
-// by its own glyph in the order written (a Devanagari letter and its u sign),
-// is written as one cluster a character.
-// A PDF reader then takes each mark into the letter it overlaps. Held as one,
-// the cluster would end, for a reader, where its last glyph ends (a mark has
-// no width), short of the next letter, and the word would read as two. The
-// letter's glyph may be a joined form; each mark's must be the mark's own.
-QList<GlyphCluster> splitOffMarks(const QString &text, const GlyphCluster &cluster)
-{
-    if (cluster.length < 2 || cluster.glyphs.size() != cluster.length)
-        return {cluster};
-    const QString characters = text.mid(cluster.from, cluster.length);
-    const QList<quint32> own = cluster.font.glyphIndexesForString(characters);
-    for (int i = 1; i < cluster.length; ++i) {
-        if (characters[i].category() != QChar::Mark_NonSpacing || own.value(i) != cluster.glyphs[i])
-            return {cluster};
-    }
-    QList<GlyphCluster> parts;
-    for (int i = 0; i < cluster.length; ++i) {
-        parts.append(
-            {cluster.from + i, 1, cluster.font, {cluster.glyphs[i]}, {cluster.positions[i]}});
-    }
-    return parts;
-}
-
 } // namespace
 
 QList<GlyphCluster> glyphClusters(const QTextLayout &layout)
@@ -96,12 +71,7 @@ QList<GlyphCluster> glyphClusters(const QTextLayout &layout)
             }
         }
     }
-    if (layout.textOption().textDirection() == Qt::RightToLeft)
-        return clusters;
-    QList<GlyphCluster> split;
-    for (const GlyphCluster &cluster : std::as_const(clusters))
-        split += splitOffMarks(layout.text(), cluster);
-    return split;
+    return clusters;
 }
 
 } // namespace printing

@@ -10,9 +10,7 @@ class QTextLayout;
 // stand for. A cluster is the smallest run of characters whose glyphs no
 // other character shares: one letter and its glyph in most scripts, a whole
 // Devanagari syllable whose vowel sign is drawn first or whose letters join,
-// an Arabic letter with its vowel mark. Left to right, a letter and the marks
-// drawn on it, each by its own glyph, are a cluster each (a reader takes a
-// mark into the letter it overlaps).
+// an Arabic letter with its vowel mark.
 namespace printing {
 
 struct GlyphCluster
