@@ -107,18 +107,20 @@ QString detailsBlock(const ResultRecord &record, const QLocale &locale)
     const Sides sides(locale);
     const std::optional<risktest::WeightChartRow> row = chartRow(record.run);
     // Right to left the table runs across the page, so that its labels stand
-    // at the right, each whole, with its value beside it.
+    // at the right, each whole, with its value beside it: the labels' column
+    // as narrow as they let it (a reader such as pdftotext then reads each
+    // label and its value as one line), the values' the rest.
     const QString labelStyle =
-        sides.rightToLeft ? u"padding-left:12px; white-space:nowrap"_s : u"padding-right:12px"_s;
-    const QString valueWidth = sides.rightToLeft ? u" width=\"100%\""_s : QString();
+        sides.rightToLeft ? u" width=\"1%\" style=\"padding-left:12px; white-space:nowrap\""_s
+                          : u" style=\"padding-right:12px\""_s;
     auto line = [&](const QString &label, const QString &value) {
         // A name typed in Latin letters reads left to right, with its
         // punctuation at its end, still beside its label.
         const QString ownDirection = sides.rightToLeft && startsLeftToRight(value)
                                          ? u" dir=\"ltr\" align=\"right\""_s
                                          : QString();
-        return sides.row({u"<td style=\"%1\"><b>%2</b></td>"_s.arg(labelStyle, escaped(label)),
-                          u"<td%1%2>%3</td>"_s.arg(valueWidth, ownDirection, escaped(value))});
+        return sides.row({u"<td%1><b>%2</b></td>"_s.arg(labelStyle, escaped(label)),
+                          u"<td%1>%2</td>"_s.arg(ownDirection, escaped(value))});
     };
     return (sides.rightToLeft ? u"<table width=\"100%\" cellspacing=\"0\" cellpadding=\"1\">"_s
                               : u"<table cellspacing=\"0\" cellpadding=\"1\">"_s) +
