@@ -185,7 +185,6 @@ private Q_SLOTS:
             return answer.contains(u"%1"_s) ? answer.arg(folder.path()) : answer;
         });
         MessageRecorder messages;
-        // The clock on an 8th, an 18th, in August, in 2028: the name offered and the page.
         const platform::ScopedClock clock(QDateTime(QDate(2028, 8, 18), QTime(9, 5)));
         const support::Window main = support::mainWindowAfter(u"150"_s, {0, 0, 0, 0, 0});
         withFileSizeLimit(fileSizeLimit, [&] { main->findChild<QAction *>(entry)->trigger(); });
@@ -201,6 +200,7 @@ private Q_SLOTS:
         // Only the file written has anything in it; one there before stays empty.
         for (const QFileInfo &entry : dir.entryInfoList(QDir::Files))
             QCOMPARE(entry.size() > 0, entry.fileName() == written);
+        // The name offered and the time on the page are the clock's.
         QCOMPARE(offered.section(u'/', -1),
                  entry == u"mnuSavePdf"_s ? u"Diabetes risk result 2028-08-18.pdf"_s : QString());
         if (!written.isEmpty())
