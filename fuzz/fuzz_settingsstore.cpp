@@ -5,6 +5,7 @@
 #include "app/UpdateQuestion.h"
 #include "links/PageAddresses.h"
 #include "links/UrlOpener.h"
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "settings/SettingsStore.h"
 
@@ -63,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         settings::SettingsStore store(path);
         store.GetSetting(u"Install"_s);
         durationBefore = store.GetSetting(u"Duration"_s);
-        app::CheckUpdateReminder(store, Today);
+        const platform::ScopedClock clock(Today.startOfDay());
+        app::CheckUpdateReminder(store);
     }
 
     // Asked at most once, and the page opens exactly when the answer was Yes.

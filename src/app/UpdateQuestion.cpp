@@ -1,16 +1,16 @@
 #include "UpdateQuestion.h"
 
 #include "links/PageOpeners.h"
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "settings/SettingsStore.h"
 #include "settings/UpdateReminder.h"
 
-#include <QDate>
-
 namespace app {
 
-void CheckUpdateReminder(settings::SettingsStore &store, const QDate &today)
+void CheckUpdateReminder(settings::SettingsStore &store)
 {
+    const QDate today = platform::today();
     if (!settings::updateQuestionDue(store, today))
         return;
     const platform::MessageAnswer answer =
@@ -25,7 +25,7 @@ void CheckUpdateReminder(settings::SettingsStore &store, const QDate &today)
 void CheckUpdateReminder()
 {
     settings::SettingsStore store;
-    CheckUpdateReminder(store, QDate::currentDate());
+    CheckUpdateReminder(store);
 }
 
 } // namespace app

@@ -1,6 +1,7 @@
 #include "app/UpdateQuestion.h"
 #include "links/PageAddresses.h"
 #include "links/UrlOpener.h"
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "settings/SettingsStore.h"
 
@@ -45,12 +46,13 @@ struct PageOpening
     QString duration;
 };
 
-// Stands in for the message box and the browser while it lives: answers every
-// question with `answer` and records questions and opened pages.
+// Stands in for the message box, the browser and the clock while it lives: answers
+// every question with `answer`, records questions and opened pages; it is noon of `today`.
 class Fakes
 {
 public:
-    explicit Fakes(QString storePath, MessageAnswer answerGiven = MessageAnswer::No)
+    explicit Fakes(QString storePath, MessageAnswer answerGiven = MessageAnswer::No,
+                   const QDate &today = Today)
         : answer(answerGiven)
         , m_storePath(std::move(storePath))
         , m_boxes([this](const MessageRequest &request) {
@@ -62,6 +64,7 @@ public:
             pages.push_back(
                 {address, store.GetSetting(u"Install"_s), store.GetSetting(u"Duration"_s)});
         })
+        , m_clock(QDateTime(today, QTime(12, 0)))
     {}
 
     MessageAnswer answer;
@@ -72,6 +75,7 @@ private:
     QString m_storePath;
     platform::ScopedMessageBoxHandler m_boxes;
     links::ScopedUrlOpener m_browser;
+    platform::ScopedClock m_clock;
 };
 
 } // namespace
@@ -102,7 +106,7 @@ private:
     void checkOnce()
     {
         SettingsStore store(m_path);
-        app::CheckUpdateReminder(store, Today);
+        app::CheckUpdateReminder(store);
     }
 
     // What the store file holds: the install count and the reminder's date.
@@ -172,21 +176,24 @@ private Q_SLOTS:
     void withinTwoWeeks_asksNothingAndWritesNothing_data()
     {
         QTest::addColumn<int>("daysFromToday");
+        QTest::addColumn<QDate>("today");
 
-        QTest::newRow("fourteenDaysAgo") << -14;
-        QTest::newRow("yesterday") << -1;
-        QTest::newRow("today") << 0;
-        QTest::newRow("tomorrow") << 1;
-        QTest::newRow("fourteenDaysAhead") << 14;
+        QTest::newRow("fourteenDaysAgo") << -14 << Today;
+        QTest::newRow("yesterday") << -1 << Today;
+        QTest::newRow("today") << 0 << Today;
+        QTest::newRow("tomorrow") << 1 << Today;
+        QTest::newRow("fourteenDaysAhead") << 14 << Today;
+        QTest::newRow("fourteenDaysAgoOverYearEnd") << -14 << QDate(2028, 1, 1);
     }
 
     void withinTwoWeeks_asksNothingAndWritesNothing()
     {
         QFETCH(int, daysFromToday);
-        QVERIFY(seed(u"-3"_s, Today.addDays(daysFromToday).toString(Qt::ISODate)));
+        QFETCH(QDate, today);
+        QVERIFY(seed(u"-3"_s, today.addDays(daysFromToday).toString(Qt::ISODate)));
         QVERIFY(markFile());
         const QByteArray before = readFile(m_path);
-        Fakes fakes(m_path, MessageAnswer::Yes);
+        Fakes fakes(m_path, MessageAnswer::Yes, today);
         checkOnce();
         QCOMPARE(fakes.questions.size(), 0u);
         QCOMPARE(fakes.pages.size(), 0u);
@@ -197,21 +204,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("daysFromToday");
         QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QDate>("today");
 
-        QTest::newRow("fifteenDaysAgoYes") << -15 << MessageAnswer::Yes;
-        QTest::newRow("fifteenDaysAgoNo") << -15 << MessageAnswer::No;
-        QTest::newRow("fifteenDaysAheadYes") << 15 << MessageAnswer::Yes;
-        QTest::newRow("fifteenDaysAheadNo") << 15 << MessageAnswer::No;
-        QTest::newRow("yearsAgoYes") << -3000 << MessageAnswer::Yes;
-        QTest::newRow("yearsAheadNo") << 3000 << MessageAnswer::No;
+        QTest::newRow("fifteenDaysAgoYes") << -15 << MessageAnswer::Yes << Today;
+        QTest::newRow("fifteenDaysAgoNo") << -15 << MessageAnswer::No << Today;
+        QTest::newRow("fifteenDaysAheadYes") << 15 << MessageAnswer::Yes << Today;
+        QTest::newRow("fifteenDaysAheadNo") << 15 << MessageAnswer::No << Today;
+        QTest::newRow("yearsAgoYes") << -3000 << MessageAnswer::Yes << Today;
+        QTest::newRow("yearsAheadNo") << 3000 << MessageAnswer::No << Today;
+        QTest::newRow("agoOnThe8th") << -15 << MessageAnswer::Yes << QDate(2026, 12, 8);
+        QTest::newRow("agoOnAugust18th") << -15 << MessageAnswer::No << QDate(2026, 8, 18);
+        QTest::newRow("agoOverYearEnd") << -15 << MessageAnswer::Yes << QDate(2028, 1, 1);
     }
 
     void beyondTwoWeeks_asksAndRecordsToday()
     {
         QFETCH(int, daysFromToday);
         QFETCH(MessageAnswer, answer);
-        QVERIFY(seed(u"6"_s, Today.addDays(daysFromToday).toString(Qt::ISODate)));
-        Fakes fakes(m_path, answer);
+        QFETCH(QDate, today);
+        QVERIFY(seed(u"6"_s, today.addDays(daysFromToday).toString(Qt::ISODate)));
+        Fakes fakes(m_path, answer, today);
         checkOnce();
 
         QCOMPARE(fakes.questions.size(), 1u);
@@ -226,11 +238,11 @@ private Q_SLOTS:
             QCOMPARE(fakes.pages.front().address, links::DownloadPageAddress);
             // Both values are written before the browser is sent off.
             QCOMPARE(fakes.pages.front().install, u"6"_s);
-            QCOMPARE(fakes.pages.front().duration, TodayText);
+            QCOMPARE(fakes.pages.front().duration, today.toString(Qt::ISODate));
         } else {
             QCOMPARE(fakes.pages.size(), 0u);
         }
-        QCOMPARE(recorded(), QStringList({u"6"_s, TodayText}));
+        QCOMPARE(recorded(), QStringList({u"6"_s, today.toString(Qt::ISODate)}));
     }
 
     void installCount_isKeptAsAWholeSize_data()
@@ -281,10 +293,10 @@ private Q_SLOTS:
         QVERIFY(seed(u"2"_s, Today.addDays(-20).toString(Qt::ISODate)));
         Fakes fakes(m_path, MessageAnswer::Yes);
         SettingsStore store(m_path);
-        app::CheckUpdateReminder(store, Today);
-        app::CheckUpdateReminder(store, Today);
+        app::CheckUpdateReminder(store);
+        app::CheckUpdateReminder(store);
         SettingsStore other(m_path);
-        app::CheckUpdateReminder(other, Today);
+        app::CheckUpdateReminder(other);
         QCOMPARE(fakes.questions.size(), 1u);
         QCOMPARE(fakes.pages.size(), 1u);
     }
@@ -295,8 +307,8 @@ private Q_SLOTS:
         Fakes fakes(m_path, MessageAnswer::Yes);
         {
             SettingsStore store(m_path);
-            app::CheckUpdateReminder(store, Today);
-            app::CheckUpdateReminder(store, Today);
+            app::CheckUpdateReminder(store);
+            app::CheckUpdateReminder(store);
         }
         QCOMPARE(fakes.questions.size(), 0u);
         QCOMPARE(fakes.pages.size(), 0u);
@@ -314,27 +326,23 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(m_path));
         QVERIFY(QDir().mkpath(m_path));
 
-        app::CheckUpdateReminder(store, Today);
+        app::CheckUpdateReminder(store);
         QCOMPARE(fakes.questions.size(), 1u);
         QCOMPARE(fakes.pages.size(), 1u);
         QCOMPARE(fakes.pages.front().address, links::DownloadPageAddress);
         QVERIFY(!store.SaveSetting(u"Install"_s, u"5"_s));
     }
 
-    void perUserStore_firstRunRecordsTheCurrentDate()
+    void perUserStore_firstRunRecordsTheClocksDate()
     {
         const QString perUserFile = SettingsStore().fileName();
         QFile::remove(perUserFile);
         Fakes fakes(perUserFile);
-
-        const QDate before = QDate::currentDate();
         app::CheckUpdateReminder();
-        const QDate after = QDate::currentDate();
 
         QCOMPARE(fakes.questions.size(), 0u);
         SettingsStore fresh;
-        const QDate recorded = QDate::fromString(fresh.GetSetting(u"Duration"_s), Qt::ISODate);
-        QVERIFY2(recorded == before || recorded == after, qPrintable(recorded.toString()));
+        QCOMPARE(fresh.GetSetting(u"Duration"_s), TodayText);
         QCOMPARE(fresh.GetSetting(u"Install"_s), u"1"_s);
     }
 };

@@ -1,6 +1,7 @@
 #include "app/LocaleDecision.h"
 #include "links/PageAddresses.h"
 #include "links/UrlOpener.h"
+#include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowPlacement.h"
@@ -28,6 +29,7 @@
 #include <vector>
 
 #include "support/FileSizeLimit.h"
+#include "support/Poppler.h"
 #include "support/Recorders.h"
 #include "support/ScoreTables.h"
 #include "support/ShownWindow.h"
@@ -177,10 +179,13 @@ private Q_SLOTS:
                 (before.endsWith(u'/') ? dir.mkdir(before)
                                        : QFile(dir.filePath(before)).open(QIODevice::WriteOnly)));
         const QStringList listed = dir.entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-        platform::ScopedSaveFileDialog dialog([&](const platform::SaveFileRequest &) {
+        QString offered;
+        platform::ScopedSaveFileDialog dialog([&](const platform::SaveFileRequest &request) {
+            offered = request.startPath;
             return answer.contains(u"%1"_s) ? answer.arg(folder.path()) : answer;
         });
         MessageRecorder messages;
+        const platform::ScopedClock clock(QDateTime(QDate(2028, 8, 18), QTime(9, 5)));
         const support::Window main = support::mainWindowAfter(u"150"_s, {0, 0, 0, 0, 0});
         withFileSizeLimit(fileSizeLimit, [&] { main->findChild<QAction *>(entry)->trigger(); });
 
@@ -195,6 +200,12 @@ private Q_SLOTS:
         // Only the file written has anything in it; one there before stays empty.
         for (const QFileInfo &entry : dir.entryInfoList(QDir::Files))
             QCOMPARE(entry.size() > 0, entry.fileName() == written);
+        // The name offered and the time on the page are the clock's.
+        QCOMPARE(offered.section(u'/', -1),
+                 entry == u"mnuSavePdf"_s ? u"Diabetes risk result 2028-08-18.pdf"_s : QString());
+        if (!written.isEmpty())
+            QVERIFY(support::pdfText(dir.filePath(written))
+                        .contains(u"Taken on Friday, August 18, 2028, 9:05"_s));
         // The result stays until Main Screen.
         QCOMPARE(resultEntriesOn(*main), QList<bool>({true, true}));
         main->findChild<QPushButton *>(u"cmdMain"_s)->click();

@@ -5,6 +5,7 @@
 #include "frmMain.h"
 
 #include "links/PageOpeners.h"
+#include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "report/PdfFile.h"
@@ -160,7 +161,7 @@ void frmMain::mnuSavePdf_Click()
     const QString chosen =
         platform::askSaveFileName({.parent = this,
                                    .caption = tr("Save Result as PDF"),
-                                   .startPath = report::suggestedPdfPath(QDate::currentDate()),
+                                   .startPath = report::suggestedPdfPath(platform::today()),
                                    .filter = tr("PDF files (*.pdf)"),
                                    .defaultSuffix = u"pdf"_s});
     if (chosen.isEmpty())

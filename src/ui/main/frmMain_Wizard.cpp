@@ -3,6 +3,7 @@
 
 #include "frmMain.h"
 
+#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "risktest/PersonalDetails.h"
 #include "risktest/Scoring.h"
@@ -91,7 +92,7 @@ void frmMain::ShowResult(const risktest::RiskResult &result)
     shownResult = report::ResultRecord{.name = txtName->text(),
                                        .run = testRun.inputs(),
                                        .result = result,
-                                       .takenAt = QDateTime::currentDateTime()};
+                                       .takenAt = platform::now()};
     enableResultActions();
     buildPanelOnce(ResultStep);
     ui::setFittedText(scoreLine, result.scoreLine);
