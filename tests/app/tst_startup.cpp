@@ -214,6 +214,8 @@ private Q_SLOTS:
         const auto runs = Meanwhile::Nothing;
         QTest::newRow("emptyLeftJustNow") << lock << InTheWay::File << none << 0 << runs << false;
         QTest::newRow("emptyLeftLongAgo") << lock << InTheWay::File << none << 30 << runs << false;
+        // Left by a copy whose clock was ahead, or before the clock went back.
+        QTest::newRow("emptyLeftTomorrow") << lock << InTheWay::File << none << -1 << runs << false;
         QTest::newRow("garbage") << lock << InTheWay::File << "\xff\x00?\n\n\n\n"_ba << 1 << runs
                                  << false;
         QTest::newRow("otherHost") << lock << InTheWay::File << otherHost << 1 << runs << false;
@@ -277,7 +279,7 @@ private Q_SLOTS:
             break;
         }
         QFile file(path);
-        if (ageInDays > 0)
+        if (ageInDays != 0)
             QVERIFY(file.open(QIODevice::ReadWrite) &&
                     file.setFileTime(QDateTime::currentDateTime().addDays(-ageInDays),
                                      QFileDevice::FileModificationTime));
