@@ -3,7 +3,7 @@
 # :/i18n, with Qt's own texts for languages Qt has no translation of, or
 # mended (translations/qt/qtbase_<language>.ts), where platform::Translators finds
 # them (kelo_add_translations,
-# which kelo_add_core_library calls).
+# which src/CMakeLists.txt calls for kelo_core).
 #
 # The build fails when a translation falls behind the program's texts
 # (KeloCheckTranslation.cmake): a text of src/ without a finished

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The browser is handed the address exactly as built.
     KELO_FUZZ_CHECK(links::toUrl(address).toString(QUrl::FullyEncoded) == address);
 
-    const QString start = links::PageScriptAddress.toString() + u'?';
+    const QString start = links::PageScriptAddress + u'?';
     KELO_FUZZ_CHECK(address.startsWith(start));
     const QStringList pairs = address.sliced(start.size()).split(u'&');
     KELO_FUZZ_CHECK(pairs.size() == 7);
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::array<QString, 6> values{
         expectedValue(details.senderName),  expectedValue(details.senderEmail),
         expectedValue(details.message),     expectedValue(details.friendName),
-        expectedValue(details.friendEmail), links::SiteFolderAddress.toString()};
+        expectedValue(details.friendEmail), links::SiteFolderAddress};
     for (std::size_t i = 0; i < values.size(); ++i) {
         const QString name = u"taf%1="_s.arg(i + 1);
         const QString &pair = pairs[qsizetype(i) + 1];

@@ -7,31 +7,31 @@ namespace links {
 
 void OpenHomePage()
 {
-    OpenUrl(HomePageAddress.toString());
+    OpenUrl(HomePageAddress);
 }
 void OpenHelpWebPage()
 {
-    OpenUrl(HelpPageAddress.toString());
+    OpenUrl(HelpPageAddress);
 }
 void OpenDownloadWebPage()
 {
-    OpenUrl(DownloadPageAddress.toString());
+    OpenUrl(DownloadPageAddress);
 }
 void OpenDonatePage()
 {
-    OpenUrl(DonatePageAddress.toString());
+    OpenUrl(DonatePageAddress);
 }
 void OpenCoBrandPage()
 {
-    OpenUrl(CoBrandPageAddress.toString());
+    OpenUrl(CoBrandPageAddress);
 }
 void OpenFullyBrandedPage()
 {
-    OpenUrl(FullyBrandedPageAddress.toString());
+    OpenUrl(FullyBrandedPageAddress);
 }
 void OpenSoftwaresPage()
 {
-    OpenUrl(SoftwaresPageAddress.toString());
+    OpenUrl(SoftwaresPageAddress);
 }
 
 } // namespace links

@@ -78,10 +78,10 @@ QString missingMessage(const ReferralField &field)
 
 QString referralAddress(const ReferralDetails &details)
 {
-    QString address = PageScriptAddress.toString() + u"?page=trevo-refer-a-friend"_s;
+    QString address = PageScriptAddress + u"?page=trevo-refer-a-friend"_s;
     for (const ReferralField &field : ReferralFields)
         address += u'&' + field.parameter.toString() + u'=' + encoded(details.*field.value);
-    return address + u"&taf6="_s + encoded(SiteFolderAddress.toString());
+    return address + u"&taf6="_s + encoded(SiteFolderAddress);
 }
 
 PreparedReferral prepareReferral(const ReferralDetails &details)

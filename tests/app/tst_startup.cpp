@@ -173,7 +173,7 @@ private Q_SLOTS:
         QVERIFY(!fakes.messages.front().mainWindowVisible);
         QVERIFY(mainWindowVisible());
         if (yes)
-            QCOMPARE(fakes.addresses, std::vector<QString>{links::DownloadPageAddress.toString()});
+            QCOMPARE(fakes.addresses, std::vector<QString>{links::DownloadPageAddress});
         else
             QVERIFY(fakes.addresses.empty());
     }

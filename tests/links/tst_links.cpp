@@ -57,7 +57,7 @@ private Q_SLOTS:
     void toUrl_keepsTheAddressAsItStands_data()
     {
         QTest::addColumn<QString>("address");
-        QTest::newRow("page") << links::HomePageAddress.toString();
+        QTest::newRow("page") << links::HomePageAddress;
         QTest::newRow("encodedPlus") << u"http://h/p.php?page=x&taf1=a%2Bb"_s;
         QTest::newRow("encodedAmpersandEquals") << u"http://h/p.php?a=%26%3D&b=c"_s;
         QTest::newRow("encodedPercentHash") << u"http://h/p.php?a=%25%23"_s;

@@ -133,8 +133,8 @@ private Q_SLOTS:
                                       hostile + u"4"_s, u"d@e.f"_s + hostile};
         const QString address = links::referralAddress(details);
 
-        QVERIFY(address.startsWith(links::PageScriptAddress.toString() +
-                                   u"?page=trevo-refer-a-friend&taf1="_s));
+        QVERIFY(
+            address.startsWith(links::PageScriptAddress + u"?page=trevo-refer-a-friend&taf1="_s));
         for (const QChar c : address)
             QVERIFY2(c.unicode() > 32 && c.unicode() < 127, qPrintable(address));
         const QList<std::pair<QString, QString>> expected{
@@ -144,7 +144,7 @@ private Q_SLOTS:
             {u"taf3"_s, details.message},
             {u"taf4"_s, details.friendName},
             {u"taf5"_s, details.friendEmail},
-            {u"taf6"_s, links::SiteFolderAddress.toString()},
+            {u"taf6"_s, links::SiteFolderAddress},
         };
         QCOMPARE(decodedQuery(address), expected);
     }

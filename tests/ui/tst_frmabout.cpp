@@ -73,10 +73,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("address");
-        QTest::newRow("homePage") << u"lblHomePage"_s << links::HomePageAddress.toString();
+        QTest::newRow("homePage") << u"lblHomePage"_s << links::HomePageAddress;
         // The "more details" link of the full-branding offer.
-        QTest::newRow("moreDetails")
-            << u"lblCoBrand"_s << links::FullyBrandedPageAddress.toString();
+        QTest::newRow("moreDetails") << u"lblCoBrand"_s << links::FullyBrandedPageAddress;
     }
 
     void links_openTheirPagesAndLeaveTheWindowOpen()
@@ -126,8 +125,7 @@ private Q_SLOTS:
         QVERIFY(actions);
         QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
         actions->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(browser.addresses,
-                 std::vector<QString>{links::FullyBrandedPageAddress.toString()});
+        QCOMPARE(browser.addresses, std::vector<QString>{links::FullyBrandedPageAddress});
     }
 
     void homePageLink_namesTheSiteAndFitsTheWindow()

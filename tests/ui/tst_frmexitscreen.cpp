@@ -135,7 +135,7 @@ private Q_SLOTS:
         check->setFocus();
         QTest::keyClick(check, Qt::Key_Space);
         QVERIFY(!check->isChecked());
-        const QString home = links::HomePageAddress.toString();
+        const QString home = links::HomePageAddress;
         QCOMPARE(browser.addresses, (std::vector<QString>{home, home}));
         QCOMPARE(screen.quit.size(), 0);
     }
@@ -145,7 +145,7 @@ private Q_SLOTS:
         BrowserRecorder browser;
         Screen screen;
         QTest::mouseClick(screen.find<LinkLabel>(u"lblGoToHome"_s), Qt::LeftButton);
-        QCOMPARE(browser.addresses, std::vector<QString>{links::SoftwaresPageAddress.toString()});
+        QCOMPARE(browser.addresses, std::vector<QString>{links::SoftwaresPageAddress});
     }
 
     void keyboardOrder_reachesTheHiddenMessageBox()

@@ -90,10 +90,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("address");
-        QTest::newRow("onlineHelp") << u"mnuOnline"_s << links::HelpPageAddress.toString();
-        QTest::newRow("visitUsOnline") << u"mnuVisit"_s << links::HomePageAddress.toString();
-        QTest::newRow("checkForUpdate") << u"mnuUpdate"_s << links::DownloadPageAddress.toString();
-        QTest::newRow("donate") << u"mnuDonate"_s << links::DonatePageAddress.toString();
+        QTest::newRow("onlineHelp") << u"mnuOnline"_s << links::HelpPageAddress;
+        QTest::newRow("visitUsOnline") << u"mnuVisit"_s << links::HomePageAddress;
+        QTest::newRow("checkForUpdate") << u"mnuUpdate"_s << links::DownloadPageAddress;
+        QTest::newRow("donate") << u"mnuDonate"_s << links::DonatePageAddress;
     }
 
     void entries_openTheirPageOncePerChoice()
@@ -121,7 +121,7 @@ private Q_SLOTS:
         QVERIFY(browser.addresses.empty());
 
         QTest::keyClick(&window.form, Qt::Key_D, Qt::AltModifier);
-        QTRY_COMPARE(browser.addresses, std::vector<QString>{links::DonatePageAddress.toString()});
+        QTRY_COMPARE(browser.addresses, std::vector<QString>{links::DonatePageAddress});
     }
 
     void switchedOffEntry_handlerStillOpensFullBranding()
@@ -129,8 +129,7 @@ private Q_SLOTS:
         BrowserRecorder browser;
         Window window;
         QVERIFY(QMetaObject::invokeMethod(&window.form, "mnuMakeMoney_Click"));
-        QCOMPARE(browser.addresses,
-                 std::vector<QString>{links::FullyBrandedPageAddress.toString()});
+        QCOMPARE(browser.addresses, std::vector<QString>{links::FullyBrandedPageAddress});
     }
 
     // The entry chosen, what the save dialog answers (%1 the folder), what is in that folder
@@ -411,11 +410,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("label");
         QTest::addColumn<int>("offerInFront"); // -1: leave as is
         QTest::addColumn<QString>("address");
-        QTest::newRow("forum") << u"Label14"_s << -1 << links::HomePageAddress.toString();
+        QTest::newRow("forum") << u"Label14"_s << -1 << links::HomePageAddress;
         QTest::newRow("coBrand") << u"lblCobrand"_s << int(frmMain::Offer::CoBrand)
-                                 << links::CoBrandPageAddress.toString();
+                                 << links::CoBrandPageAddress;
         QTest::newRow("fullBrand") << u"lblFullBrand"_s << int(frmMain::Offer::FullBrand)
-                                   << links::FullyBrandedPageAddress.toString();
+                                   << links::FullyBrandedPageAddress;
     }
 
     void linkLabels_openTheirPages()

@@ -4,7 +4,7 @@
 // size), and stands out from the background it is drawn on, under a light and
 // a dark desktop theme, which leaves every background as the light one has
 // it.
-// Built once with the default site names and once with long ones, and run at
+// Linked once with the default site names and once with long ones, and run at
 // scale factor 1 and 2, in English, Spanish, French, Brazilian Portuguese,
 // Simplified Chinese, Hindi and Arabic, where no text may be left in English;
 // in Arabic every window is the mirror image of its design (see
