@@ -23,10 +23,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-Q_LOGGING_CATEGORY(lcPdf, "kelo.pdf", QtWarningMsg)
-
 namespace printing {
 namespace {
+
+Q_LOGGING_CATEGORY(lcPdf, "kelo.pdf", QtWarningMsg)
 
 constexpr qreal PointsPerInch = 72;
 
