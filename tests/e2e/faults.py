@@ -139,8 +139,7 @@ def unreadable(case):
     """Root reads and writes whatever the modes say; for anyone else this
     file can be neither read nor written, nor can its folder take a new one."""
     settings_folder(case)
-    with open(case.settings, "w") as ini:
-        ini.write("[Settings]\n%s=%s\n" % (scramble("Install"), scramble("1")))
+    settings_file.write(Install="1")
     os.chmod(case.settings, 0o000)
     os.chmod(case.folder, 0o555)
 
@@ -214,7 +213,7 @@ def update_reminder_due():
     window; nothing is opened and today counts as asked."""
     case = Case("update reminder due")
     today = datetime.date.today()
-    settings_file.write("7", today - datetime.timedelta(days=15))
+    settings_file.write(Install="7", Duration=(today - datetime.timedelta(days=15)).isoformat())
     case.start()
     box = case.wait("the question", lambda: case.window(BOX_TITLE), 20)
     case.wait("the question to be active", lambda: is_active(box))

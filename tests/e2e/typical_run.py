@@ -325,7 +325,8 @@ def first_start_and_typical_run(pyatspi, log):
 
 def reminder_after_fifteen_days(pyatspi, log):
     step("a date 15 days old: the question first, Yes opens the update page")
-    settings_file.write("-3", datetime.date.today() - datetime.timedelta(days=15))
+    settings_file.write(
+        Install="-3", Duration=(datetime.date.today() - datetime.timedelta(days=15)).isoformat())
     before = len(opened(log))
     program, pid, trace, files_before = start("reminder.trace")
     box = wait_for("the update question", lambda: (windows(pid, BOX_TITLE) or [None])[0])

@@ -1,17 +1,14 @@
 #include "AppConstants.h"
-#include "settings/Scramble.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <chrono>
 #include <future>
-#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 using settings::SettingsStore;
@@ -31,24 +28,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
-}
-
-// The end-to-end tests' own reader and writer of the settings file, run with
-// the arguments; its output, or nothing when it failed.
-std::optional<QString> harness(const QStringList &arguments)
-{
-    QProcess python;
-    python.start(QStringLiteral(KELO_PYTHON),
-                 QStringList{QStringLiteral(KELO_SETTINGS_FILE_SCRIPT)} + arguments);
-    if (!python.waitForFinished(30000) || python.exitStatus() != QProcess::NormalExit ||
-        python.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromUtf8(python.readAllStandardOutput());
-}
-
-QString storedKey(const QString &key)
-{
-    return u"Settings/"_s + settings::ScrambleText(key);
 }
 
 } // namespace
@@ -109,14 +88,6 @@ private Q_SLOTS:
         }
         SettingsStore fresh(m_path);
         QCOMPARE(fresh.GetSetting(key), value);
-
-        // The end-to-end tests read what the program wrote, and the program
-        // reads what they write.
-        const QString scrambled = settings::ScrambleText(value);
-        QCOMPARE(harness({u"get"_s, m_path, storedKey(key)}), std::optional(scrambled));
-        const QString written = m_dir.filePath(u"harness%1.ini"_s.arg(m_fileCount));
-        QVERIFY(harness({u"set"_s, written, storedKey(key), scrambled}));
-        QCOMPARE(SettingsStore(written).GetSetting(key), value);
     }
 
     void getSetting_missingOrForeignValuesReadEmpty_data()

@@ -25,10 +25,6 @@ using platform::MessageRequest;
 
 namespace {
 
-const QString HighVerdict =
-    u"You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."_s;
-const QString LowVerdict = u"You are at a Low Risk of having Type 2 Diabetes now."_s;
-
 // The main window under test, shown and active.
 class Window : public ShownWindow<frmMain>
 {
@@ -127,7 +123,7 @@ private Q_SLOTS:
 
         QCOMPARE(window.panelInFront(), 2);
         QCOMPARE(window.label(u"lblResult(0)"_s)->text(), u"Your Score is: 16"_s);
-        QCOMPARE(window.label(u"lblResult(1)"_s)->text(), HighVerdict);
+        QCOMPARE(window.label(u"lblResult(1)"_s)->text(), risktest::riskBands()[2].verdict);
         QCOMPARE(window.label(u"lblResult(2)"_s)->text(),
                  u"P. S: Kindly consult your physician before taking any drastic steps."_s);
         QCOMPARE(window.focusName(), u"cmdMain"_s);
@@ -309,7 +305,8 @@ private Q_SLOTS:
         QTest::newRow("answersSayTheirFirstEntryWhenNotInFocus")
             << 2 << false << u"cboAnswer_Option"_s << u"Yes"_s;
         QTest::newRow("resultWithMainScreen")
-            << 5 << false << u"cmdMain"_s << u"Your Score is: 8. "_s + LowVerdict;
+            << 5 << false << u"cmdMain"_s
+            << u"Your Score is: 8. "_s + risktest::riskBands()[1].verdict;
     }
 
     void screenReaders_hearEachStep()

@@ -13,7 +13,6 @@
 #include "AppConstants.h"
 #include "platform/Random.h"
 #include "platform/Translators.h"
-#include "ui/Controls.h"
 #include "ui/about/frmAbout.h"
 #include "ui/exit/frmExitScreen.h"
 #include "ui/main/frmMain.h"
@@ -44,7 +43,6 @@
 #include <QStyleOptionFrame>
 #include <QTableWidget>
 #include <QTest>
-#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -291,26 +289,6 @@ private Q_SLOTS:
         QVERIFY2(tooSmall.isEmpty(), qPrintable(tooSmall.join(u"\n"_s)));
     }
 
-    // A row drawn for a Latin line grows for a taller one within the room
-    // its neighbours leave it: about its middle, else away from the side that
-    // stops it. Each row: y, height, needed, room top and bottom; y, height.
-    void row_growsWithinItsRoom_data()
-    {
-        QTest::addColumn<QList<int>>("row");
-        QTest::newRow("fits") << QList<int>{380, 13, 13, 373, 398, 380, 13};
-        QTest::newRow("aboutItsMiddle") << QList<int>{380, 13, 16, 373, 398, 379, 16};
-        QTest::newRow("downFromTheTop") << QList<int>{20, 13, 16, 20, 398, 20, 16};
-        QTest::newRow("upFromTheBottom") << QList<int>{385, 13, 16, 373, 397, 382, 16};
-        QTest::newRow("noMoreThanTheRoom") << QList<int>{20, 13, 30, 20, 34, 20, 15};
-    }
-
-    void row_growsWithinItsRoom()
-    {
-        QFETCH(QList<int>, row);
-        QCOMPARE(ui::grownToHeight(QRect(8, row[0], 256, row[1]), row[2], {row[3], row[4]}),
-                 QRect(8, row[5], 256, row[6]));
-    }
-
     void everyText_isTranslated_data() { everyText_showsWholeInItsControl_data(); }
 
     // Each text against the same window in English, control by control.
@@ -393,20 +371,6 @@ private Q_SLOTS:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
         // Tab still goes through them in the designed order.
         QCOMPARE(support::keyboardOrder(mirrored.get()), support::keyboardOrder(designed.get()));
-    }
-
-    void everyWindow_refusesMaximise_data() { everyText_showsWholeInItsControl_data(); }
-
-    // As the maximise button Qt draws on Wayland does it.
-    void everyWindow_refusesMaximise()
-    {
-        QFETCH(int, state);
-        const Window window = windowStates()[std::size_t(state)].reach();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const QSize designed = window->size();
-        window->windowHandle()->setWindowStates(Qt::WindowMaximized);
-        QTRY_VERIFY(!window->isMaximized() && !window->windowHandle()->windowStates());
-        QCOMPARE(window->size(), designed);
     }
 };
 
