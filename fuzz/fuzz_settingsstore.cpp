@@ -62,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             [&](const QString &address) { pages.push_back(address); });
 
         settings::SettingsStore store(path);
-        store.GetSetting(u"Install"_s);
-        durationBefore = store.GetSetting(u"Duration"_s);
+        store.value(u"Install"_s);
+        durationBefore = store.value(u"Duration"_s);
         const platform::ScopedClock clock(Today.startOfDay());
         app::CheckUpdateReminder(store);
     }
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Whatever the file held, the next run finds a date it can read: the kept
     // one when it was recent, today's otherwise.
     const settings::SettingsStore fresh(path);
-    const QString durationAfter = fresh.GetSetting(u"Duration"_s);
+    const QString durationAfter = fresh.value(u"Duration"_s);
     KELO_FUZZ_CHECK(QDate::fromString(durationAfter, Qt::ISODate).isValid());
     const QDate before = QDate::fromString(durationBefore, Qt::ISODate);
     const bool recent = before.isValid() && std::abs(Today.daysTo(before)) <= 14;

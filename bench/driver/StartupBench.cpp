@@ -146,8 +146,8 @@ bool writeSettingsFile(const std::string &path, int year, int month, int day)
     if (!date.isValid())
         return false;
     settings::SettingsStore store(QString::fromStdString(path));
-    return store.SaveSetting(u"Duration"_s, date.toString(Qt::ISODate)) &&
-           store.SaveSetting(u"Install"_s, u"1"_s);
+    return store.setValue(u"Duration"_s, date.toString(Qt::ISODate)) &&
+           store.setValue(u"Install"_s, u"1"_s);
 }
 
 double median(std::vector<double> values)

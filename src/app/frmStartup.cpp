@@ -37,7 +37,7 @@ void frmStartup::Form_Load()
         return;
     }
 
-    platform::Randomize();
+    platform::seedRandomDraws();
     app::CheckUpdateReminder();
     mainWindow().show();
     CoBrand_Randomize();
@@ -45,7 +45,7 @@ void frmStartup::Form_Load()
 
 void frmStartup::CoBrand_Randomize()
 {
-    intCoBrandRandomNumber = static_cast<qint16>(app::coBrandNumber(platform::Rnd()));
+    intCoBrandRandomNumber = static_cast<qint16>(app::coBrandNumber(platform::randomDraw()));
     switch (app::coBrandEffect(intCoBrandRandomNumber)) {
     case app::CoBrandEffect::CoBrandInFront:
         mainWindow().BringOfferToFront(frmMain::Offer::CoBrand);
@@ -96,5 +96,5 @@ void frmStartup::QuitProgram()
         m_mainWindow->close();
     if (m_exitScreen)
         m_exitScreen->close();
-    platform::EndProcess();
+    platform::endProcess();
 }

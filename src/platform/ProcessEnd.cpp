@@ -26,7 +26,7 @@ ProcessEndSeam &processEndSeam()
     return seam;
 }
 
-void EndProcess()
+void endProcess()
 {
     processEndSeam()();
 }

@@ -8,7 +8,7 @@
 // left and main() returns. Tests put a recorder in its place.
 namespace platform {
 
-void EndProcess();
+void endProcess();
 
 using ProcessEndSeam = Seam<void()>;
 ProcessEndSeam &processEndSeam();

@@ -29,13 +29,13 @@ RandomSeam &randomSeam()
     return seam;
 }
 
-void Randomize()
+void seedRandomDraws()
 {
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
     generator().seed(static_cast<std::mt19937::result_type>(ticks ^ (ticks >> 32)));
 }
 
-float Rnd()
+float randomDraw()
 {
     return randomSeam()();
 }

@@ -9,10 +9,10 @@
 namespace platform {
 
 // Seeds the generator from the system clock.
-void Randomize();
+void seedRandomDraws();
 
 // The next draw; always at least 0 and below 1.
-float Rnd();
+float randomDraw();
 
 using RandomSeam = Seam<float()>;
 RandomSeam &randomSeam();

@@ -68,7 +68,7 @@ SettingsStore::SettingsStore(const QString &iniFilePath)
 
 SettingsStore::~SettingsStore() = default;
 
-QString SettingsStore::GetSetting(const QString &key) const
+QString SettingsStore::value(const QString &key) const
 {
     const QString fullKey = settingsKey(key);
     if (fullKey.isEmpty())
@@ -78,7 +78,7 @@ QString SettingsStore::GetSetting(const QString &key) const
     return UnscrambleText(m_settings->value(fullKey).toString());
 }
 
-bool SettingsStore::SaveSetting(const QString &key, const QString &value)
+bool SettingsStore::setValue(const QString &key, const QString &value)
 {
     const QString fullKey = settingsKey(key);
     if (fullKey.isEmpty())

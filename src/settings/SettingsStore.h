@@ -9,7 +9,7 @@ class QSettings;
 // The program's few remembered values, kept per user in an INI file under the
 // group "Settings". Key names and values are both stored scrambled. Nothing
 // here throws or reports: a store that cannot be read reads as empty, and one
-// that cannot be written only says so through SaveSetting's result.
+// that cannot be written only says so through setValue's result.
 namespace settings {
 
 class SettingsStore final
@@ -26,11 +26,11 @@ public:
 
     // The plain value stored under the plain key; empty text when there is
     // none.
-    QString GetSetting(const QString &key) const;
+    QString value(const QString &key) const;
 
     // Stores the value and writes the file at once. False when the file could
     // not be written; the value then is not kept across runs.
-    bool SaveSetting(const QString &key, const QString &value);
+    bool setValue(const QString &key, const QString &value);
 
     QString fileName() const;
 

@@ -48,10 +48,10 @@ QString updateQuestion()
 
 bool updateQuestionDue(SettingsStore &store, const QDate &today)
 {
-    const QDate recorded = QDate::fromString(store.GetSetting(DateKey), Qt::ISODate);
+    const QDate recorded = QDate::fromString(store.value(DateKey), Qt::ISODate);
     if (!recorded.isValid()) {
-        store.SaveSetting(InstallKey, u"1"_s);
-        store.SaveSetting(DateKey, today.toString(Qt::ISODate));
+        store.setValue(InstallKey, u"1"_s);
+        store.setValue(DateKey, today.toString(Qt::ISODate));
         return false;
     }
     const qint64 days = today.daysTo(recorded);
@@ -60,8 +60,8 @@ bool updateQuestionDue(SettingsStore &store, const QDate &today)
 
 void recordUpdateQuestion(SettingsStore &store, const QDate &today)
 {
-    store.SaveSetting(InstallKey, QString::number(installCountFrom(store.GetSetting(InstallKey))));
-    store.SaveSetting(DateKey, today.toString(Qt::ISODate));
+    store.setValue(InstallKey, QString::number(installCountFrom(store.value(InstallKey))));
+    store.setValue(DateKey, today.toString(Qt::ISODate));
 }
 
 } // namespace settings

@@ -109,9 +109,9 @@ private Q_SLOTS:
 
     void generator_drawsStayBelowOne()
     {
-        platform::Randomize();
+        platform::seedRandomDraws();
         for (int draw = 0; draw < 100000; ++draw) {
-            const float r = platform::Rnd();
+            const float r = platform::randomDraw();
             QVERIFY(r >= 0.0f);
             QVERIFY(r < 1.0f);
         }

@@ -140,8 +140,8 @@ private Q_SLOTS:
         QCOMPARE(fakes.processEnds, 0);
         QVERIFY(mainWindowVisible());
         QVERIFY(!startup.IMGIcon().isNull());
-        QCOMPARE(settings::SettingsStore().GetSetting(u"Install"_s), u"1"_s);
-        QCOMPARE(settings::SettingsStore().GetSetting(u"Duration"_s),
+        QCOMPARE(settings::SettingsStore().value(u"Install"_s), u"1"_s);
+        QCOMPARE(settings::SettingsStore().value(u"Duration"_s),
                  QDate::currentDate().toString(Qt::ISODate));
         // A draw of 0 brings the co-brand offer to the front.
         QCOMPARE(startup.intCoBrandRandomNumber, 1);
@@ -161,8 +161,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, yes);
         settings::SettingsStore store;
-        store.SaveSetting(u"Install"_s, u"1"_s);
-        store.SaveSetting(u"Duration"_s, QDate::currentDate().addDays(-15).toString(Qt::ISODate));
+        store.setValue(u"Install"_s, u"1"_s);
+        store.setValue(u"Duration"_s, QDate::currentDate().addDays(-15).toString(Qt::ISODate));
         StartupFakes fakes(yes ? MessageAnswer::Yes : MessageAnswer::No);
 
         frmStartup startup;

@@ -70,8 +70,8 @@ private Q_SLOTS:
         MessageRecorder boxes;
         {
             settings::SettingsStore store(path);
-            QCOMPARE(store.GetSetting(u"Duration"_s), date.toString(Qt::ISODate));
-            QCOMPARE(store.GetSetting(u"Install"_s), u"1"_s);
+            QCOMPARE(store.value(u"Duration"_s), date.toString(Qt::ISODate));
+            QCOMPARE(store.value(u"Install"_s), u"1"_s);
             const platform::ScopedClock clock(date.startOfDay());
             app::CheckUpdateReminder(store);
         }

@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
     if (command == u"write" && arguments.size() >= 4 && arguments.size() % 2 == 0) {
         settings::SettingsStore store(arguments[1]);
         for (qsizetype at = 2; at < arguments.size(); at += 2) {
-            if (!store.SaveSetting(arguments[at], arguments[at + 1]))
+            if (!store.setValue(arguments[at], arguments[at + 1]))
                 return 1;
         }
         return 0;

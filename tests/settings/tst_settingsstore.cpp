@@ -83,11 +83,11 @@ private Q_SLOTS:
         QFETCH(QString, value);
         {
             SettingsStore store(m_path);
-            QVERIFY(store.SaveSetting(key, value));
-            QCOMPARE(store.GetSetting(key), value);
+            QVERIFY(store.setValue(key, value));
+            QCOMPARE(store.value(key), value);
         }
         SettingsStore fresh(m_path);
-        QCOMPARE(fresh.GetSetting(key), value);
+        QCOMPARE(fresh.value(key), value);
     }
 
     void getSetting_missingOrForeignValuesReadEmpty_data()
@@ -118,9 +118,9 @@ private Q_SLOTS:
         QVERIFY(writeFile(m_path, contents));
 
         SettingsStore store(m_path);
-        QCOMPARE(store.GetSetting(u"Install"_s), install);
-        QCOMPARE(store.GetSetting(u"Duration"_s), duration);
-        QCOMPARE(store.GetSetting(u"Missing"_s), QString());
+        QCOMPARE(store.value(u"Install"_s), install);
+        QCOMPARE(store.value(u"Duration"_s), duration);
+        QCOMPARE(store.value(u"Missing"_s), QString());
     }
 
     void saveSetting_overwritesAForeignFile_data()
@@ -134,21 +134,21 @@ private Q_SLOTS:
         QVERIFY(writeFile(m_path, contents));
         {
             SettingsStore store(m_path);
-            QVERIFY(store.SaveSetting(u"Install"_s, u"3"_s));
+            QVERIFY(store.setValue(u"Install"_s, u"3"_s));
         }
         SettingsStore fresh(m_path);
-        QCOMPARE(fresh.GetSetting(u"Install"_s), u"3"_s);
+        QCOMPARE(fresh.value(u"Install"_s), u"3"_s);
     }
 
     void malformedFileThatCannotBeWritten_reportsTheFailure()
     {
         QVERIFY(writeFile(m_path, "[Settings]\nLqvwdoo=:\n==\n"_ba));
         SettingsStore store(m_path);
-        QCOMPARE(store.GetSetting(u"Install"_s), u"7"_s);
+        QCOMPARE(store.value(u"Install"_s), u"7"_s);
         QVERIFY(QFile::remove(m_path));
         QVERIFY(QDir().mkpath(m_path));
-        QVERIFY(!store.SaveSetting(u"Install"_s, u"3"_s));
-        QVERIFY(!store.SaveSetting(u"Install"_s, u"4"_s));
+        QVERIFY(!store.setValue(u"Install"_s, u"3"_s));
+        QVERIFY(!store.setValue(u"Install"_s, u"4"_s));
     }
 
     // A copy killed while it wrote leaves the store's lock file behind;
@@ -168,11 +168,11 @@ private Q_SLOTS:
         SettingsStore store(m_path);
         // QSettings itself would wait up to half a minute for such a lock.
         auto saving = std::async(std::launch::async,
-                                 [&store] { return store.SaveSetting(u"Install"_s, u"2"_s); });
+                                 [&store] { return store.setValue(u"Install"_s, u"2"_s); });
         QVERIFY2(saving.wait_for(std::chrono::seconds(5)) == std::future_status::ready,
                  "the write waits for a lock nobody holds");
         QVERIFY(saving.get());
-        QCOMPARE(SettingsStore(m_path).GetSetting(u"Install"_s), u"2"_s);
+        QCOMPARE(SettingsStore(m_path).value(u"Install"_s), u"2"_s);
         QVERIFY(!QFile::exists(m_path + u".lock"_s));
     }
 
@@ -187,8 +187,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, key);
         SettingsStore store(m_path);
-        QVERIFY(!store.SaveSetting(key, u"x"_s));
-        QCOMPARE(store.GetSetting(key), QString());
+        QVERIFY(!store.setValue(key, u"x"_s));
+        QCOMPARE(store.value(key), QString());
         QVERIFY(!QFile::exists(m_path) || readFile(m_path).isEmpty());
     }
 
@@ -197,14 +197,14 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(m_path));
         {
             SettingsStore store(m_path);
-            QCOMPARE(store.GetSetting(u"Install"_s), QString());
-            QVERIFY(!store.SaveSetting(u"Install"_s, u"5"_s));
-            QVERIFY(!store.SaveSetting(u"Duration"_s, u"2026-12-07"_s));
+            QCOMPARE(store.value(u"Install"_s), QString());
+            QVERIFY(!store.setValue(u"Install"_s, u"5"_s));
+            QVERIFY(!store.setValue(u"Duration"_s, u"2026-12-07"_s));
         }
         QVERIFY(QFileInfo(m_path).isDir());
         SettingsStore fresh(m_path);
-        QCOMPARE(fresh.GetSetting(u"Install"_s), QString());
-        QCOMPARE(fresh.GetSetting(u"Duration"_s), QString());
+        QCOMPARE(fresh.value(u"Install"_s), QString());
+        QCOMPARE(fresh.value(u"Duration"_s), QString());
     }
 
     // A write that fails is survived in silence; turned on, the settings
@@ -232,7 +232,7 @@ private Q_SLOTS:
             });
         {
             SettingsStore store(m_path);
-            store.SaveSetting(u"Install"_s, u"5"_s);
+            store.setValue(u"Install"_s, u"5"_s);
         }
         qInstallMessageHandler(previous);
         QLoggingCategory::setFilterRules(QString());
@@ -272,10 +272,10 @@ private Q_SLOTS:
         {
             SettingsStore store;
             QCOMPARE(store.fileName(), expected);
-            QVERIFY(store.SaveSetting(u"Install"_s, u"4"_s));
+            QVERIFY(store.setValue(u"Install"_s, u"4"_s));
         }
         QVERIFY(readFile(expected).contains("Lqvwdoo=7"));
-        QCOMPARE(SettingsStore().GetSetting(u"Install"_s), u"4"_s);
+        QCOMPARE(SettingsStore().value(u"Install"_s), u"4"_s);
         qputenv("HOME", previousHome);
         qputenv("XDG_CONFIG_HOME", previousConfigHome);
     }

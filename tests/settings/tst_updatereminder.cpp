@@ -62,7 +62,7 @@ public:
         , m_browser([this](const QString &address) {
             SettingsStore store(m_storePath);
             pages.push_back(
-                {address, store.GetSetting(u"Install"_s), store.GetSetting(u"Duration"_s)});
+                {address, store.value(u"Install"_s), store.value(u"Duration"_s)});
         })
         , m_clock(QDateTime(today, QTime(12, 0)))
     {}
@@ -95,9 +95,9 @@ private:
         SettingsStore store(m_path);
         bool ok = true;
         if (!install.isNull())
-            ok = store.SaveSetting(u"Install"_s, install) && ok;
+            ok = store.setValue(u"Install"_s, install) && ok;
         if (!duration.isNull())
-            ok = store.SaveSetting(u"Duration"_s, duration) && ok;
+            ok = store.setValue(u"Duration"_s, duration) && ok;
         return ok;
     }
 
@@ -113,7 +113,7 @@ private:
     QStringList recorded()
     {
         SettingsStore fresh(m_path);
-        return {fresh.GetSetting(u"Install"_s), fresh.GetSetting(u"Duration"_s)};
+        return {fresh.value(u"Install"_s), fresh.value(u"Duration"_s)};
     }
 
     // Adds a comment line that any rewrite of the file would drop, so an
@@ -320,7 +320,7 @@ private Q_SLOTS:
         QVERIFY(seed(u"5"_s, Today.addDays(-30).toString(Qt::ISODate)));
         Fakes fakes(m_path, MessageAnswer::Yes);
         SettingsStore store(m_path);
-        QCOMPARE(store.GetSetting(u"Install"_s), u"5"_s);
+        QCOMPARE(store.value(u"Install"_s), u"5"_s);
         // The file turns into a folder after it was read, so every write of
         // the reminder fails.
         QVERIFY(QFile::remove(m_path));
@@ -330,7 +330,7 @@ private Q_SLOTS:
         QCOMPARE(fakes.questions.size(), 1u);
         QCOMPARE(fakes.pages.size(), 1u);
         QCOMPARE(fakes.pages.front().address, links::DownloadPageAddress);
-        QVERIFY(!store.SaveSetting(u"Install"_s, u"5"_s));
+        QVERIFY(!store.setValue(u"Install"_s, u"5"_s));
     }
 
     void perUserStore_firstRunRecordsTheClocksDate()
@@ -342,8 +342,8 @@ private Q_SLOTS:
 
         QCOMPARE(fakes.questions.size(), 0u);
         SettingsStore fresh;
-        QCOMPARE(fresh.GetSetting(u"Duration"_s), TodayText);
-        QCOMPARE(fresh.GetSetting(u"Install"_s), u"1"_s);
+        QCOMPARE(fresh.value(u"Duration"_s), TodayText);
+        QCOMPARE(fresh.value(u"Install"_s), u"1"_s);
     }
 };
 

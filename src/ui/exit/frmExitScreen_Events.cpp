@@ -30,8 +30,8 @@ void frmExitScreen::Form_Load(const QIcon &applicationIcon)
     setWindowIcon(applicationIcon);
     iconPicture->setPixmap(applicationIcon.pixmap(IconPixels, IconPixels));
 
-    platform::Randomize();
-    shownSupportMessage = ui::exit::supportMessageIndex(platform::Rnd());
+    platform::seedRandomDraws();
+    shownSupportMessage = ui::exit::supportMessageIndex(platform::randomDraw());
     ui::setFittedText(supportMessageLabel, ui::exit::supportMessage(shownSupportMessage));
     // Screen readers tell this window from the main window, which has the
     // same title, by its name, and read the support message as it opens.
