@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -79,6 +80,12 @@ QFont msSansSerif(qreal pointSize, FontStyle style)
     static const QString family =
         installedFamily({u"MS Sans Serif", u"Liberation Sans", u"DejaVu Sans"});
     return makeFont(family, pointSize, style);
+}
+
+qreal smallestReadablePointSize(const QString &text)
+{
+    static const QRegularExpression denseScripts(u"[\\p{Han}\\p{Devanagari}\\p{Arabic}]"_s);
+    return text.contains(denseScripts) ? 8 : 7;
 }
 
 } // namespace ui

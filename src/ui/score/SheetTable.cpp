@@ -103,6 +103,23 @@ void setPointSize(QTableWidget *table, qreal pointSize)
     }
 }
 
+// Every text the table shows, its column headings with its cells.
+QString shownTexts(const QTableWidget *table)
+{
+    QStringList texts;
+    for (int column = 0; column < table->columnCount(); ++column) {
+        if (const QTableWidgetItem *heading = table->horizontalHeaderItem(column))
+            texts << heading->text();
+    }
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            if (const QTableWidgetItem *item = table->item(row, column))
+                texts << item->text();
+        }
+    }
+    return texts.join(u'\n');
+}
+
 void fitRows(QTableWidget *table, const TableRow &layout)
 {
     const std::optional<int> sizedColumn = layout.sizedColumn;
@@ -113,14 +130,14 @@ void fitRows(QTableWidget *table, const TableRow &layout)
         table->setGeometry(ui::grownToHeight(table->geometry(), needed,
                                              {.top = table->y(), .bottom = *layout.roomBottom}));
     }
-    while (rowsHeight(table) > roomForRows(table)) {
-        const std::optional<qreal> smaller = ui::smallerPointSize(table->font().pointSizeF());
-        if (!smaller)
-            break;
-        setPointSize(table, *smaller);
-        fitColumns(table, sizedColumn);
-        table->resizeRowsToContents();
-    }
+    ui::shrinkUntilFits(
+        table->font().pointSizeF(), shownTexts(table),
+        [table] { return rowsHeight(table) <= roomForRows(table); },
+        [&](qreal pointSize) {
+            setPointSize(table, pointSize);
+            fitColumns(table, sizedColumn);
+            table->resizeRowsToContents();
+        });
 }
 
 } // namespace
