@@ -309,8 +309,8 @@ QRect grownToHeight(QRect designed, int needed, VerticalRoom room)
 void growLabelToText(QLabel *label, VerticalRoom room)
 {
     label->setFont(designedFont(label));
-    label->setGeometry(
-        grownToHeight(label->geometry(), label->heightForWidth(label->width()), room));
+    placeAtDesigned(
+        label, grownToHeight(designedGeometry(label), label->heightForWidth(label->width()), room));
     shrinkWrappedFontToFit(label);
 }
 

@@ -127,8 +127,9 @@ void fitRows(QTableWidget *table, const TableRow &layout)
     table->resizeRowsToContents();
     if (layout.roomBottom) {
         const int needed = table->height() + rowsHeight(table) - roomForRows(table);
-        table->setGeometry(ui::grownToHeight(table->geometry(), needed,
-                                             {.top = table->y(), .bottom = *layout.roomBottom}));
+        ui::placeAtDesigned(table,
+                            ui::grownToHeight(ui::designedGeometry(table), needed,
+                                              {.top = table->y(), .bottom = *layout.roomBottom}));
     }
     ui::shrinkUntilFits(
         table->font().pointSizeF(), shownTexts(table),
@@ -166,8 +167,11 @@ QTableWidget *createSheetTable(QWidget *parent, const TableRow &row, const Sheet
     // No taller than its rows: below them its container shows, not an empty
     // white box.
     const int spare = roomForRows(table) - rowsHeight(table);
-    if (spare > 0)
-        table->resize(table->width(), table->height() - spare);
+    if (spare > 0) {
+        QRect designed = ui::designedGeometry(table);
+        designed.setHeight(designed.height() - spare);
+        ui::placeAtDesigned(table, designed);
+    }
     return table;
 }
 
