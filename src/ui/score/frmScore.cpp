@@ -7,10 +7,10 @@
 #include "risktest/Scoring.h"
 #include "text/LocaleNumbers.h"
 #include "ui/Controls.h"
-#include "ui/WindowFonts.h"
 #include "ui/look/Colours.h"
 #include "ui/look/Fonts.h"
 #include "ui/look/Twips.h"
+#include "ui/look/WindowFonts.h"
 
 #include <QGroupBox>
 #include <QIcon>
