@@ -23,12 +23,4 @@ QFont msSansSerif(qreal pointSize, FontStyle style = {});
 // its room stops there.
 qreal smallestReadablePointSize(const QString &text);
 
-// Fontconfig reads its configuration the first time a font is needed: a
-// large part of start-up, on the main thread, while a second core may idle.
-// Called at the top of main(), this has it read on a worker thread; the first
-// font waits until it is done. Fontconfig is not linked: its init function is
-// looked up at run time in the process (Qt's GUI library loads it), and where
-// it is missing nothing is started.
-void preloadFontconfig();
-
 } // namespace ui
