@@ -58,8 +58,9 @@ void frmAbout::createControls()
     iconPicture->setObjectName(u"picIcon"_s);
     iconPicture->setPixmap(
         QIcon(app::ApplicationIconResource.toString()).pixmap(IconPixels, IconPixels));
-    ui::placeAtDesigned(iconPicture, twipsRect(120, 120, 480, 480));
-    iconPicture->adjustSize();
+    // The picture box takes the size of its picture, from its designed corner.
+    ui::placeAtDesigned(iconPicture,
+                        QRect(twipsRect(120, 120, 480, 480).topLeft(), iconPicture->sizeHint()));
     // The picture box paints the system's window background behind the icon
     // and can take the focus.
     ui::setBackgroundColour(iconPicture, QApplication::palette().color(QPalette::Window).rgb());
