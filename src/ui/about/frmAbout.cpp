@@ -7,7 +7,6 @@
 #include "ui/DesignedPlace.h"
 #include "ui/LinkLabel.h"
 #include "ui/look/Colours.h"
-#include "ui/look/Fonts.h"
 #include "ui/look/Twips.h"
 #include "ui/look/WindowFonts.h"
 
@@ -71,7 +70,7 @@ void frmAbout::createControls()
     titleLabel = ui::createLabel(this, {.name = u"Label2"_s,
                                         .text = app::WindowCaption.toString(),
                                         .geometry = twipsRect(720, 195, 5580, 345),
-                                        .font = ui::verdana(14.25, {.bold = true}),
+                                        .font = ui::titleFont(),
                                         .textColour = colour::Lavender,
                                         .sizedToText = true});
     description = ui::createLabel(
@@ -100,7 +99,7 @@ void frmAbout::createControls()
                                           "business and make money online. Get this software "
                                           "fully branded for your website."),
                                .geometry = twipsRect(120, 1920, 6885, 435),
-                               .font = ui::verdana(8.25, {.bold = true}),
+                               .font = ui::boldFont(),
                                .textColour = colour::BrightGreen});
     brandingDetailsLink = ui::createLinkLabel(this, {.name = u"lblCoBrand"_s,
                                                      .text = tr("Click here for more details."),

@@ -10,7 +10,6 @@
 #include "ui/LinkLabel.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
 #include "ui/look/Colours.h"
-#include "ui/look/Fonts.h"
 #include "ui/look/HandCursor.h"
 #include "ui/look/Twips.h"
 #include "ui/look/WindowFonts.h"
@@ -69,20 +68,20 @@ void frmExitScreen::createSoftwarePanel()
     softwarePanel = ui::createFrame(this, {.name = u"Frame6"_s,
                                            .caption = tr("Download Orvane Softwares"),
                                            .geometry = twipsRect(7320, 120, 3735, 4575),
-                                           .font = ui::exitFrameFont(),
+                                           .font = ui::largeBoldFont(),
                                            .textColour = colour::White,
                                            .background = colour::NavyBlue});
-    softwaresLink = ui::createLinkLabel(softwarePanel,
-                                        {.name = u"lblGoToHome"_s,
-                                         .text = tr("Click Here To Visit Orvane Softwares"),
-                                         .geometry = twipsRect(75, 4250, 3585, 210),
-                                         .font = ui::verdana(9, {.bold = true, .underline = true}),
-                                         .textColour = colour::Yellow,
-                                         .sizedToText = true});
+    softwaresLink =
+        ui::createLinkLabel(softwarePanel, {.name = u"lblGoToHome"_s,
+                                            .text = tr("Click Here To Visit Orvane Softwares"),
+                                            .geometry = twipsRect(75, 4250, 3585, 210),
+                                            .font = ui::exitLinkFont(),
+                                            .textColour = colour::Yellow,
+                                            .sizedToText = true});
     promotionText = ui::createLabel(softwarePanel, {.name = u"Label3"_s,
                                                     .text = ui::exit::promotionText(),
                                                     .geometry = twipsRect(120, 360, 3495, 3855),
-                                                    .font = ui::verdana(9),
+                                                    .font = ui::exitTextFont(),
                                                     .textColour = colour::White});
 }
 
@@ -91,7 +90,7 @@ void frmExitScreen::createReferralPanel()
     referralPanel = ui::createFrame(this, {.name = u"Frame2"_s,
                                            .caption = tr("Refer A Friend"),
                                            .geometry = twipsRect(120, 3240, 7065, 1455),
-                                           .font = ui::exitFrameFont(),
+                                           .font = ui::largeBoldFont(),
                                            .textColour = colour::White,
                                            .background = colour::NavyBlue});
 
@@ -112,7 +111,7 @@ void frmExitScreen::createReferralPanel()
     referButton = ui::createButton(referralPanel, {.name = u"cmdSubmit"_s,
                                                    .caption = tr("Refer A Friend &Now"),
                                                    .geometry = twipsRect(1920, 1080, 3375, 285),
-                                                   .font = ui::verdana(8.25, {.bold = true})});
+                                                   .font = ui::boldFont()});
     txtName = createPromptBox(referralPanel, u"txtName"_s, twipsRect(85, 360, 3375, 285));
 
     using Spaces = PromptTextBox::Spaces;
@@ -152,7 +151,7 @@ void frmExitScreen::createWindowControls()
     visitForumButton = ui::createButton(this, {.name = u"Check1"_s,
                                                .caption = ui::exit::visitForumCaption(),
                                                .geometry = twipsRect(30, 2040, 7185, 555),
-                                               .font = ui::verdana(14.25),
+                                               .font = ui::exitLargeButtonFont(),
                                                .textColour = colour::Blue,
                                                .face = colour::ButtonFace});
     visitForumButton->setCheckable(true);
@@ -173,11 +172,11 @@ void frmExitScreen::createWindowControls()
     supportMessageLabel = ui::createLabel(this, {.name = u"Label2"_s,
                                                  .text = ui::exit::supportMessage(1),
                                                  .geometry = twipsRect(120, 840, 6975, 1095),
-                                                 .font = ui::verdana(9.75, {.bold = true}),
+                                                 .font = ui::largeBoldFont(),
                                                  .textColour = colour::Black});
     captionLabel = ui::createLabel(this, {.name = u"lblExitScreenCaption"_s,
                                           .geometry = twipsRect(1080, 240, 720, 435),
-                                          .font = ui::msSansSerif(18),
+                                          .font = ui::exitCaptionFont(),
                                           .textColour = colour::Black,
                                           .sizedToText = true});
 }

@@ -41,15 +41,44 @@ inline QFont aboutLinkFont()
     return ui::verdana(8.25, {.underline = true});
 }
 
-// The exit screen: the system's dialog font, and its frame captions.
+// Bold and larger: the exit screen's frame captions and message, the score
+// window's score line.
+inline QFont largeBoldFont()
+{
+    return ui::verdana(9.75, {.bold = true});
+}
+
+// Window titles drawn inside the window (the about window's).
+inline QFont titleFont()
+{
+    return ui::verdana(14.25, {.bold = true});
+}
+
+// The exit screen: the system's dialog font, its caption, its links and
+// texts, and its large button.
 inline QFont dialogFont()
 {
     return ui::msSansSerif(8.25);
 }
 
-inline QFont exitFrameFont()
+inline QFont exitCaptionFont()
 {
-    return ui::verdana(9.75, {.bold = true});
+    return ui::msSansSerif(18);
+}
+
+inline QFont exitLinkFont()
+{
+    return ui::verdana(9, {.bold = true, .underline = true});
+}
+
+inline QFont exitTextFont()
+{
+    return ui::verdana(9);
+}
+
+inline QFont exitLargeButtonFont()
+{
+    return ui::verdana(14.25);
 }
 
 } // namespace ui

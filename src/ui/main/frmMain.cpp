@@ -8,7 +8,6 @@
 #include "ui/LinkLabel.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
 #include "ui/look/Colours.h"
-#include "ui/look/Fonts.h"
 #include "ui/look/Twips.h"
 #include "ui/look/WindowFonts.h"
 
