@@ -4,8 +4,9 @@
 
 #include <QFont>
 
-// The fonts the program's windows are drawn in: Verdana at the sizes they
-// were designed with, and the few of one window only.
+// The fonts the program's windows are drawn in, as they were designed:
+// Verdana at the sizes the windows share, then the few of one window only
+// (MS Sans Serif on the exit screen).
 namespace ui {
 
 inline QFont windowFont()
