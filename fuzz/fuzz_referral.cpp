@@ -5,7 +5,7 @@
 #include "FuzzCheck.h"
 #include "links/PageAddresses.h"
 #include "links/Referral.h"
-#include "links/UrlOpener.h"
+#include "platform/UrlOpener.h"
 #include "text/TrimSpaces.h"
 
 #include <QStringList>
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         KELO_FUZZ_CHECK(ch.unicode() > 0x20 && ch.unicode() < 0x7f);
     KELO_FUZZ_CHECK(!address.contains(u'#'));
     // The browser is handed the address exactly as built.
-    KELO_FUZZ_CHECK(links::toUrl(address).toString(QUrl::FullyEncoded) == address);
+    KELO_FUZZ_CHECK(platform::toUrl(address).toString(QUrl::FullyEncoded) == address);
 
     const QString start = links::PageScriptAddress + u'?';
     KELO_FUZZ_CHECK(address.startsWith(start));

@@ -4,9 +4,9 @@
 #include "FuzzCheck.h"
 #include "app/UpdateQuestion.h"
 #include "links/PageAddresses.h"
-#include "links/UrlOpener.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "platform/UrlOpener.h"
 #include "settings/SettingsStore.h"
 
 #include <QDate>
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             ++questions;
             return platform::MessageAnswer::Yes;
         });
-        const links::ScopedUrlOpener browser(
+        const platform::ScopedUrlOpener browser(
             [&](const QString &address) { pages.push_back(address); });
 
         settings::SettingsStore store(path);

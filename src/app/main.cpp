@@ -3,8 +3,8 @@
 #include "app/LocaleDecision.h"
 #include "app/PlatformChoice.h"
 #include "app/frmStartup.h"
+#include "platform/Fontconfig.h"
 #include "platform/Translators.h"
-#include "ui/look/Fonts.h"
 
 #include <QApplication>
 
@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
         return answerCommandLine(argc, argv, arguments);
 
     // Fontconfig's set-up runs beside the program's own start.
-    ui::preloadFontconfig();
+    platform::preloadFontconfig();
     const QByteArray platformChoice =
         app::preferredPlatform({arguments, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY")});
     if (!platformChoice.isEmpty())

@@ -1,37 +1,37 @@
 #include "PageOpeners.h"
 
 #include "PageAddresses.h"
-#include "UrlOpener.h"
+#include "platform/UrlOpener.h"
 
 namespace links {
 
 void OpenHomePage()
 {
-    OpenUrl(HomePageAddress);
+    platform::OpenUrl(HomePageAddress);
 }
 void OpenHelpWebPage()
 {
-    OpenUrl(HelpPageAddress);
+    platform::OpenUrl(HelpPageAddress);
 }
 void OpenDownloadWebPage()
 {
-    OpenUrl(DownloadPageAddress);
+    platform::OpenUrl(DownloadPageAddress);
 }
 void OpenDonatePage()
 {
-    OpenUrl(DonatePageAddress);
+    platform::OpenUrl(DonatePageAddress);
 }
 void OpenCoBrandPage()
 {
-    OpenUrl(CoBrandPageAddress);
+    platform::OpenUrl(CoBrandPageAddress);
 }
 void OpenFullyBrandedPage()
 {
-    OpenUrl(FullyBrandedPageAddress);
+    platform::OpenUrl(FullyBrandedPageAddress);
 }
 void OpenSoftwaresPage()
 {
-    OpenUrl(SoftwaresPageAddress);
+    platform::OpenUrl(SoftwaresPageAddress);
 }
 
 } // namespace links

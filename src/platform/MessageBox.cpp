@@ -133,12 +133,14 @@ QWidget *ownerWindow(QWidget *requested)
     return topmostVisibleWindow();
 }
 
-void centreRightToLeftButtonTexts(QWidget *dialog)
+void centreRightToLeftButtonTexts([[maybe_unused]] QWidget *dialog)
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
         if (button->text().isRightToLeft())
             button->setIcon(QIcon());
     }
+#endif
 }
 
 int captionWidth(const QString &caption)

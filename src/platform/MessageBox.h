@@ -44,7 +44,8 @@ QWidget *ownerWindow(QWidget *requested);
 // Qt 6.4 draws a right-to-left text on a button with an icon against the
 // button's far edge, away from its icon, on either side. The buttons of
 // `dialog` with such a text show it alone, centred, as they do where the
-// desktop gives dialog buttons no icons.
+// desktop gives dialog buttons no icons. Seen with Qt 6.4, so it does
+// nothing from Qt 6.5 on: check a newer Qt before the fence moves.
 void centreRightToLeftButtonTexts(QWidget *dialog);
 
 // The width a message box needs for its whole caption in the title bar, next

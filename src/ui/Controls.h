@@ -7,6 +7,7 @@
 #include <QRgb>
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -81,10 +82,12 @@ QGroupBox *createFrame(QWidget *parent, const FrameRow &row);
 // to right (ui/DesignedPlace.h): right to left the label is its mirror image.
 void sizeToText(QLabel *label);
 
-// Fonts that must shrink to fit do so in quarter points, and not below a
-// size that stays readable: the next size down from `pointSize`, or none
-// at the smallest.
-std::optional<qreal> smallerPointSize(qreal pointSize);
+// The one way a text is made to fit its room: while `fits` says it does not,
+// its font, at `pointSize` now, is made a quarter point smaller through
+// `setPointSize`, but never below the size that keeps `text` readable
+// (ui/look/Fonts.h). A text that fits keeps its size.
+void shrinkUntilFits(qreal pointSize, const QString &text, const std::function<bool()> &fits,
+                     const std::function<void(qreal)> &setPointSize);
 
 // Where a substitute font is wider than the designed one, makes the
 // control's font smaller, a quarter point at a time, until its text (plus the

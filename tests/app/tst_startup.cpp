@@ -1,10 +1,10 @@
 #include "app/frmStartup.h"
 #include "links/PageAddresses.h"
-#include "links/UrlOpener.h"
 #include "platform/InstanceGuard.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessEnd.h"
 #include "platform/Random.h"
+#include "platform/UrlOpener.h"
 #include "settings/SettingsStore.h"
 #include "ui/main/frmMain.h"
 
@@ -68,7 +68,7 @@ public:
 
 private:
     platform::ScopedMessageBoxHandler m_messages;
-    links::ScopedUrlOpener m_browser;
+    platform::ScopedUrlOpener m_browser;
     platform::ScopedProcessEnd m_end;
     platform::ScopedRandomDraw m_random;
 };

@@ -1,7 +1,7 @@
 #include "AppConstants.h"
 #include "links/PageAddresses.h"
 #include "links/PageOpeners.h"
-#include "links/UrlOpener.h"
+#include "platform/UrlOpener.h"
 
 #include <QTest>
 
@@ -68,7 +68,7 @@ private Q_SLOTS:
     void toUrl_keepsTheAddressAsItStands()
     {
         QFETCH(QString, address);
-        const QUrl url = links::toUrl(address);
+        const QUrl url = platform::toUrl(address);
         QVERIFY(url.isValid());
         QCOMPARE(QString::fromUtf8(url.toEncoded()), address);
     }

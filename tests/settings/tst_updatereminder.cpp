@@ -1,8 +1,8 @@
 #include "app/UpdateQuestion.h"
 #include "links/PageAddresses.h"
-#include "links/UrlOpener.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "platform/UrlOpener.h"
 #include "settings/SettingsStore.h"
 
 #include <QDate>
@@ -74,7 +74,7 @@ public:
 private:
     QString m_storePath;
     platform::ScopedMessageBoxHandler m_boxes;
-    links::ScopedUrlOpener m_browser;
+    platform::ScopedUrlOpener m_browser;
     platform::ScopedClock m_clock;
 };
 

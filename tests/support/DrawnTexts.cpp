@@ -9,7 +9,6 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTableWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -27,12 +26,6 @@ QColor groundOf(const QWidget *widget)
 }
 
 } // namespace
-
-qreal smallestReadablePointSize(const QString &text)
-{
-    static const QRegularExpression denseScripts(u"[\\p{Han}\\p{Devanagari}\\p{Arabic}]"_s);
-    return text.contains(denseScripts) ? 8 : 7;
-}
 
 QList<QTableWidgetItem *> cells(const QTableWidget *table)
 {

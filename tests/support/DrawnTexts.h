@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/look/Fonts.h"
+
 #include <QColor>
 #include <QList>
 #include <QRect>
@@ -26,10 +28,9 @@ struct DrawnText
 // Every text a window shows, with the colours it is drawn in.
 std::vector<DrawnText> drawnTexts(QWidget *window);
 
-// The smallest point size a text may be drawn in and stay readable: 7 for
-// Latin letters, 8 for Chinese characters and for Devanagari and Arabic
-// letters, whose strokes and marks run together sooner.
-qreal smallestReadablePointSize(const QString &text);
+// The smallest point size a text may be drawn in and stay readable, as the
+// program's fitting keeps to it.
+using ui::smallestReadablePointSize;
 
 // What a text needs against the room its control gives it, for a failure
 // message: "name \"text\": needs WxH at (x,y), has WxH at (x,y)".

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "links/UrlOpener.h"
 #include "platform/MessageBox.h"
+#include "platform/UrlOpener.h"
 
 #include <QString>
 
@@ -20,7 +20,7 @@ public:
     std::vector<QString> addresses;
 
 private:
-    links::ScopedUrlOpener m_scope;
+    platform::ScopedUrlOpener m_scope;
 };
 
 // Records every message box and gives the scripted answer to Yes/No boxes,

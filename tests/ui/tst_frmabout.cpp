@@ -1,6 +1,6 @@
 #include "AppConstants.h"
 #include "links/PageAddresses.h"
-#include "links/UrlOpener.h"
+#include "platform/UrlOpener.h"
 #include "ui/LinkLabel.h"
 #include "ui/about/frmAbout.h"
 

@@ -6,10 +6,9 @@
 #include "ui/Controls.h"
 #include "ui/DesignedPlace.h"
 #include "ui/LinkLabel.h"
-#include "ui/WindowFonts.h"
 #include "ui/look/Colours.h"
-#include "ui/look/Fonts.h"
 #include "ui/look/Twips.h"
+#include "ui/look/WindowFonts.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -24,13 +23,7 @@ using ui::windowFont;
 
 namespace {
 
-constexpr QRgb Lavender = 0xC0C0FF;
 constexpr int IconPixels = 32;
-
-QFont linkFont()
-{
-    return ui::verdana(8.25, {.underline = true});
-}
 
 } // namespace
 
@@ -64,8 +57,9 @@ void frmAbout::createControls()
     iconPicture->setObjectName(u"picIcon"_s);
     iconPicture->setPixmap(
         QIcon(app::ApplicationIconResource.toString()).pixmap(IconPixels, IconPixels));
-    ui::placeAtDesigned(iconPicture, twipsRect(120, 120, 480, 480));
-    iconPicture->adjustSize();
+    // The picture box takes the size of its picture, from its designed corner.
+    ui::placeAtDesigned(iconPicture,
+                        QRect(twipsRect(120, 120, 480, 480).topLeft(), iconPicture->sizeHint()));
     // The picture box paints the system's window background behind the icon
     // and can take the focus.
     ui::setBackgroundColour(iconPicture, QApplication::palette().color(QPalette::Window).rgb());
@@ -76,8 +70,8 @@ void frmAbout::createControls()
     titleLabel = ui::createLabel(this, {.name = u"Label2"_s,
                                         .text = app::WindowCaption.toString(),
                                         .geometry = twipsRect(720, 195, 5580, 345),
-                                        .font = ui::verdana(14.25, {.bold = true}),
-                                        .textColour = Lavender,
+                                        .font = ui::titleFont(),
+                                        .textColour = colour::Lavender,
                                         .sizedToText = true});
     description = ui::createLabel(
         this, {.name = u"Label1"_s,
@@ -95,8 +89,8 @@ void frmAbout::createControls()
         ui::createLinkLabel(this, {.name = u"lblHomePage"_s,
                                    .text = tr("Click here to visit %1").arg(app::SiteBaseAddress),
                                    .geometry = twipsRect(2955, 1605, 4050, 195),
-                                   .font = linkFont(),
-                                   .textColour = Lavender,
+                                   .font = ui::aboutLinkFont(),
+                                   .textColour = colour::Lavender,
                                    .alignment = Qt::AlignRight,
                                    .sizedToText = true});
     brandingOffer =
@@ -105,13 +99,13 @@ void frmAbout::createControls()
                                           "business and make money online. Get this software "
                                           "fully branded for your website."),
                                .geometry = twipsRect(120, 1920, 6885, 435),
-                               .font = ui::verdana(8.25, {.bold = true}),
+                               .font = ui::boldFont(),
                                .textColour = colour::BrightGreen});
     brandingDetailsLink = ui::createLinkLabel(this, {.name = u"lblCoBrand"_s,
                                                      .text = tr("Click here for more details."),
                                                      .geometry = twipsRect(4650, 2355, 2355, 195),
-                                                     .font = linkFont(),
-                                                     .textColour = Lavender,
+                                                     .font = ui::aboutLinkFont(),
+                                                     .textColour = colour::Lavender,
                                                      .alignment = Qt::AlignRight,
                                                      .sizedToText = true});
 
@@ -123,7 +117,7 @@ void frmAbout::createControls()
     rule->setObjectName(u"Line2"_s);
     ui::placeAtDesigned(rule, QRect(ui::twipsToPixels(-15), ui::twipsToPixels(2760) - 1,
                                     ui::twipsToPixels(7080 + 15), 2));
-    ui::setBackgroundColour(rule, Lavender);
+    ui::setBackgroundColour(rule, colour::Lavender);
 
     okButton = ui::createButton(this, {.name = u"cmdOK"_s,
                                        .caption = tr("OK"),

@@ -10,9 +10,9 @@
 #include "ui/LinkLabel.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
 #include "ui/look/Colours.h"
-#include "ui/look/Fonts.h"
 #include "ui/look/HandCursor.h"
 #include "ui/look/Twips.h"
+#include "ui/look/WindowFonts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -26,25 +26,12 @@ namespace colour = ui::colour;
 
 namespace {
 
-constexpr QRgb Black = 0x000000;
-constexpr QRgb Blue = 0x0000C0;
-constexpr QRgb NavyBlue = 0x000080;
-constexpr QRgb Yellow = 0xFFFF00;
-
-// The system's dialog font.
-QFont defaultFont()
-{
-    return ui::msSansSerif(8.25);
-}
-QFont frameFont()
-{
-    return ui::verdana(9.75, {.bold = true});
-}
-
 QLineEdit *createPromptBox(QWidget *frame, const QString &name, QRect geometry)
 {
-    return ui::createTextBox(
-        frame, {.name = name, .geometry = geometry, .font = defaultFont(), .textColour = Black});
+    return ui::createTextBox(frame, {.name = name,
+                                     .geometry = geometry,
+                                     .font = ui::dialogFont(),
+                                     .textColour = colour::Black});
 }
 
 } // namespace
@@ -72,7 +59,7 @@ void frmExitScreen::createWindow()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(ui::twipsSize(11115, 4725));
-    setFont(defaultFont());
+    setFont(ui::dialogFont());
     ui::setBackgroundColour(this, colour::White);
 }
 
@@ -81,20 +68,20 @@ void frmExitScreen::createSoftwarePanel()
     softwarePanel = ui::createFrame(this, {.name = u"Frame6"_s,
                                            .caption = tr("Download Orvane Softwares"),
                                            .geometry = twipsRect(7320, 120, 3735, 4575),
-                                           .font = frameFont(),
+                                           .font = ui::largeBoldFont(),
                                            .textColour = colour::White,
-                                           .background = NavyBlue});
-    softwaresLink = ui::createLinkLabel(softwarePanel,
-                                        {.name = u"lblGoToHome"_s,
-                                         .text = tr("Click Here To Visit Orvane Softwares"),
-                                         .geometry = twipsRect(75, 4250, 3585, 210),
-                                         .font = ui::verdana(9, {.bold = true, .underline = true}),
-                                         .textColour = Yellow,
-                                         .sizedToText = true});
+                                           .background = colour::NavyBlue});
+    softwaresLink =
+        ui::createLinkLabel(softwarePanel, {.name = u"lblGoToHome"_s,
+                                            .text = tr("Click Here To Visit Orvane Softwares"),
+                                            .geometry = twipsRect(75, 4250, 3585, 210),
+                                            .font = ui::exitLinkFont(),
+                                            .textColour = colour::Yellow,
+                                            .sizedToText = true});
     promotionText = ui::createLabel(softwarePanel, {.name = u"Label3"_s,
                                                     .text = ui::exit::promotionText(),
                                                     .geometry = twipsRect(120, 360, 3495, 3855),
-                                                    .font = ui::verdana(9),
+                                                    .font = ui::exitTextFont(),
                                                     .textColour = colour::White});
 }
 
@@ -103,18 +90,18 @@ void frmExitScreen::createReferralPanel()
     referralPanel = ui::createFrame(this, {.name = u"Frame2"_s,
                                            .caption = tr("Refer A Friend"),
                                            .geometry = twipsRect(120, 3240, 7065, 1455),
-                                           .font = frameFont(),
+                                           .font = ui::largeBoldFont(),
                                            .textColour = colour::White,
-                                           .background = NavyBlue});
+                                           .background = colour::NavyBlue});
 
     // Below the frame's visible area: never seen, yet in the keyboard order.
     txtMessage = new QPlainTextEdit(referralPanel);
     txtMessage->setObjectName(u"txtMessage"_s);
     ui::placeAtDesigned(txtMessage, twipsRect(4800, 3600, 1815, 495));
-    txtMessage->setFont(defaultFont());
+    txtMessage->setFont(ui::dialogFont());
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
-    ui::setTextColour(txtMessage, Black);
+    ui::setTextColour(txtMessage, colour::Black);
 
     txtFriendName =
         createPromptBox(referralPanel, u"txtFriendName"_s, twipsRect(85, 720, 3375, 285));
@@ -124,7 +111,7 @@ void frmExitScreen::createReferralPanel()
     referButton = ui::createButton(referralPanel, {.name = u"cmdSubmit"_s,
                                                    .caption = tr("Refer A Friend &Now"),
                                                    .geometry = twipsRect(1920, 1080, 3375, 285),
-                                                   .font = ui::verdana(8.25, {.bold = true})});
+                                                   .font = ui::boldFont()});
     txtName = createPromptBox(referralPanel, u"txtName"_s, twipsRect(85, 360, 3375, 285));
 
     using Spaces = PromptTextBox::Spaces;
@@ -157,15 +144,15 @@ void frmExitScreen::createWindowControls()
     exitButton = ui::createButton(this, {.name = u"cmdClose"_s,
                                          .caption = tr("E&xit"),
                                          .geometry = twipsRect(6000, 2760, 1245, 375),
-                                         .font = defaultFont()});
+                                         .font = ui::dialogFont()});
 
     // A check box drawn as a push button: it looks pressed while ticked, and
     // its click handler clears it at once.
     visitForumButton = ui::createButton(this, {.name = u"Check1"_s,
                                                .caption = ui::exit::visitForumCaption(),
                                                .geometry = twipsRect(30, 2040, 7185, 555),
-                                               .font = ui::verdana(14.25),
-                                               .textColour = Blue,
+                                               .font = ui::exitLargeButtonFont(),
+                                               .textColour = colour::Blue,
                                                .face = colour::ButtonFace});
     visitForumButton->setCheckable(true);
     // The caption names the forum site, which a build may change.
@@ -185,12 +172,12 @@ void frmExitScreen::createWindowControls()
     supportMessageLabel = ui::createLabel(this, {.name = u"Label2"_s,
                                                  .text = ui::exit::supportMessage(1),
                                                  .geometry = twipsRect(120, 840, 6975, 1095),
-                                                 .font = ui::verdana(9.75, {.bold = true}),
-                                                 .textColour = Black});
+                                                 .font = ui::largeBoldFont(),
+                                                 .textColour = colour::Black});
     captionLabel = ui::createLabel(this, {.name = u"lblExitScreenCaption"_s,
                                           .geometry = twipsRect(1080, 240, 720, 435),
-                                          .font = ui::msSansSerif(18),
-                                          .textColour = Black,
+                                          .font = ui::exitCaptionFont(),
+                                          .textColour = colour::Black,
                                           .sizedToText = true});
 }
 

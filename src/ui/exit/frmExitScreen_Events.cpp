@@ -8,9 +8,9 @@
 #include "PromptTextBox.h"
 #include "links/PageOpeners.h"
 #include "links/Referral.h"
-#include "links/UrlOpener.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
+#include "platform/UrlOpener.h"
 #include "ui/CloseOnce.h"
 #include "ui/Controls.h"
 
@@ -79,5 +79,5 @@ void frmExitScreen::cmdSubmit_Click()
         platform::showMessage(this, *referral.problem, platform::MessageIcon::Critical);
         return;
     }
-    links::OpenUrl(referral.address);
+    platform::OpenUrl(referral.address);
 }

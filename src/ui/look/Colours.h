@@ -14,6 +14,10 @@ inline constexpr QRgb DarkGreen = 0x004000;
 inline constexpr QRgb Navy = 0x000040;
 inline constexpr QRgb PaleGreen = 0x80FF80;
 inline constexpr QRgb BrightGreen = 0x00FF00;
+inline constexpr QRgb Blue = 0x0000C0;
+inline constexpr QRgb NavyBlue = 0x000080;
+inline constexpr QRgb Yellow = 0xFFFF00;
+inline constexpr QRgb Lavender = 0xC0C0FF;
 
 // The backgrounds a fixed text colour is designed against, whatever the
 // desktop's theme: text boxes and lists are white, buttons the classic light

@@ -1,33 +1,18 @@
 #include "Fonts.h"
 
+#include "platform/Fontconfig.h"
+
 #include <QFontDatabase>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
-#include <dlfcn.h>
-
-#include <future>
 #include <initializer_list>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace ui {
 namespace {
-
-// The worker reading fontconfig's configuration, if one was started. Waiting
-// for it at exit, as its destructor does, lets a program that never drew a
-// font end cleanly.
-std::future<void> &fontconfigReading()
-{
-    static std::future<void> reading;
-    return reading;
-}
-
-void waitForFontconfig()
-{
-    if (std::future<void> &reading = fontconfigReading(); reading.valid())
-        reading.wait();
-}
 
 // The first of the families that this machine has, the designed one first.
 // Asking Qt for a missing family makes it match the name, fail, and match the
@@ -36,7 +21,7 @@ void waitForFontconfig()
 // name sends fontconfig through its aliases every time.
 QString installedFamily(std::initializer_list<QStringView> families)
 {
-    waitForFontconfig();
+    platform::waitForFontconfig();
     static const QStringList installed = QFontDatabase::families();
     for (const QStringView family : families) {
         if (installed.contains(family, Qt::CaseInsensitive))
@@ -56,14 +41,6 @@ QFont makeFont(const QString &family, qreal pointSize, FontStyle style)
 
 } // namespace
 
-void preloadFontconfig()
-{
-    using FcInit = int (*)();
-    const auto init = reinterpret_cast<FcInit>(dlsym(RTLD_DEFAULT, "FcInit"));
-    if (init && !fontconfigReading().valid())
-        fontconfigReading() = std::async(std::launch::async, [init] { init(); });
-}
-
 QFont verdana(qreal pointSize, FontStyle style)
 {
     // DejaVu Sans descends from Bitstream Vera, drawn much like Verdana;
@@ -79,6 +56,12 @@ QFont msSansSerif(qreal pointSize, FontStyle style)
     static const QString family =
         installedFamily({u"MS Sans Serif", u"Liberation Sans", u"DejaVu Sans"});
     return makeFont(family, pointSize, style);
+}
+
+qreal smallestReadablePointSize(const QString &text)
+{
+    static const QRegularExpression denseScripts(u"[\\p{Han}\\p{Devanagari}\\p{Arabic}]"_s);
+    return text.contains(denseScripts) ? 8 : 7;
 }
 
 } // namespace ui

@@ -6,11 +6,10 @@
 #include "ui/Controls.h"
 #include "ui/DesignedPlace.h"
 #include "ui/LinkLabel.h"
-#include "ui/WindowFonts.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
 #include "ui/look/Colours.h"
-#include "ui/look/Fonts.h"
 #include "ui/look/Twips.h"
+#include "ui/look/WindowFonts.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -28,15 +27,6 @@ using ui::frameFont;
 using ui::windowFont;
 
 namespace {
-
-QFont linkFont()
-{
-    return ui::verdana(8.25, {.bold = true, .underline = true});
-}
-QFont textBoxFont()
-{
-    return ui::verdana(9.75);
-}
 
 // The three panels share one rectangle of the window.
 constexpr QRect PanelRect = twipsRect(405, 480, 6375, 3735);
@@ -96,7 +86,7 @@ void frmMain::createForumInvitation(QWidget *client)
                     "Now.")
                      .arg(app::ForumName),
          .geometry = twipsRect(1117, 0, 4950, 435),
-         .font = linkFont(),
+         .font = ui::mainLinkFont(),
          .textColour = colour::White,
          .alignment = Qt::AlignHCenter});
 }
@@ -152,7 +142,7 @@ void frmMain::createDetailsPanel()
     nameLabel = label(2, tr("Enter Name"), twipsRect(840, 1905, 1140, 195), Qt::AlignRight);
     txtName = ui::createTextBox(panel, {.name = u"txtName"_s,
                                         .geometry = twipsRect(2460, 1822, 3000, 360),
-                                        .font = textBoxFont(),
+                                        .font = ui::textBoxFont(),
                                         .textColour = colour::Navy});
     heightLabel = label(1, tr("Enter Height"), twipsRect(765, 2381, 1215, 195), Qt::AlignRight);
     cboHeight = ui::createDropDownList(panel, {.name = u"cboHeight"_s,
@@ -165,7 +155,7 @@ void frmMain::createDetailsPanel()
     weightLabel = label(0, tr("Enter Weight"), twipsRect(720, 2858, 1260, 195), Qt::AlignRight);
     txtWeight = ui::createTextBox(panel, {.name = u"txtWeight"_s,
                                           .geometry = twipsRect(2460, 2775, 600, 360),
-                                          .font = textBoxFont(),
+                                          .font = ui::textBoxFont(),
                                           .textColour = colour::Navy});
     weightUnitLabel = label(3, metric ? tr("kilograms") : tr("pounds"),
                             twipsRect(3720, 2865, 705, 195), Qt::AlignLeft);
@@ -264,7 +254,7 @@ void frmMain::createOfferLabels(QWidget *client)
             ui::createLinkLabel(offerFrame, {.name = name,
                                              .text = text,
                                              .geometry = twipsRect(120, top, 6945, 615),
-                                             .font = linkFont(),
+                                             .font = ui::mainLinkFont(),
                                              .textColour = colour::White,
                                              .background = colour::DarkGreen,
                                              .alignment = Qt::AlignHCenter});

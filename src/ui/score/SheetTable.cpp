@@ -103,6 +103,23 @@ void setPointSize(QTableWidget *table, qreal pointSize)
     }
 }
 
+// Every text the table shows, its column headings with its cells.
+QString shownTexts(const QTableWidget *table)
+{
+    QStringList texts;
+    for (int column = 0; column < table->columnCount(); ++column) {
+        if (const QTableWidgetItem *heading = table->horizontalHeaderItem(column))
+            texts << heading->text();
+    }
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            if (const QTableWidgetItem *item = table->item(row, column))
+                texts << item->text();
+        }
+    }
+    return texts.join(u'\n');
+}
+
 void fitRows(QTableWidget *table, const TableRow &layout)
 {
     const std::optional<int> sizedColumn = layout.sizedColumn;
@@ -110,17 +127,18 @@ void fitRows(QTableWidget *table, const TableRow &layout)
     table->resizeRowsToContents();
     if (layout.roomBottom) {
         const int needed = table->height() + rowsHeight(table) - roomForRows(table);
-        table->setGeometry(ui::grownToHeight(table->geometry(), needed,
-                                             {.top = table->y(), .bottom = *layout.roomBottom}));
+        ui::placeAtDesigned(table,
+                            ui::grownToHeight(ui::designedGeometry(table), needed,
+                                              {.top = table->y(), .bottom = *layout.roomBottom}));
     }
-    while (rowsHeight(table) > roomForRows(table)) {
-        const std::optional<qreal> smaller = ui::smallerPointSize(table->font().pointSizeF());
-        if (!smaller)
-            break;
-        setPointSize(table, *smaller);
-        fitColumns(table, sizedColumn);
-        table->resizeRowsToContents();
-    }
+    ui::shrinkUntilFits(
+        table->font().pointSizeF(), shownTexts(table),
+        [table] { return rowsHeight(table) <= roomForRows(table); },
+        [&](qreal pointSize) {
+            setPointSize(table, pointSize);
+            fitColumns(table, sizedColumn);
+            table->resizeRowsToContents();
+        });
 }
 
 } // namespace
@@ -149,8 +167,11 @@ QTableWidget *createSheetTable(QWidget *parent, const TableRow &row, const Sheet
     // No taller than its rows: below them its container shows, not an empty
     // white box.
     const int spare = roomForRows(table) - rowsHeight(table);
-    if (spare > 0)
-        table->resize(table->width(), table->height() - spare);
+    if (spare > 0) {
+        QRect designed = ui::designedGeometry(table);
+        designed.setHeight(designed.height() - spare);
+        ui::placeAtDesigned(table, designed);
+    }
     return table;
 }
 

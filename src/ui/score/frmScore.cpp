@@ -7,10 +7,9 @@
 #include "risktest/Scoring.h"
 #include "text/LocaleNumbers.h"
 #include "ui/Controls.h"
-#include "ui/WindowFonts.h"
 #include "ui/look/Colours.h"
-#include "ui/look/Fonts.h"
 #include "ui/look/Twips.h"
+#include "ui/look/WindowFonts.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -189,7 +188,7 @@ void frmScore::createScoreLines(const std::optional<report::ResultRecord> &shown
     yourScore = ui::createLabel(this, {.name = u"lblYourScore"_s,
                                        .text = shown ? shown->result.scoreLine : QString(),
                                        .geometry = twipsRect(120, 8295, 3000, 240),
-                                       .font = ui::verdana(9.75, {.bold = true}),
+                                       .font = ui::largeBoldFont(),
                                        .textColour = colour::BrightGreen});
     markerLegend = ui::createLabel(
         this,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Seam.h"
+#include "Seam.h"
 
 #include <QString>
 #include <QUrl>
@@ -10,7 +10,7 @@
 // Opening an address in the user's default browser. The program hands the
 // address over and goes on at once: it never waits for the browser and never
 // learns or reports whether a page was shown.
-namespace links {
+namespace platform {
 
 void OpenUrl(const QString &address);
 
@@ -30,4 +30,4 @@ public:
     {}
 };
 
-} // namespace links
+} // namespace platform

@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QLoggingCategory>
 
-namespace links {
+namespace platform {
 namespace {
 
 // Silent unless turned on, e.g. QT_LOGGING_RULES="kelo.links.warning=true".
@@ -39,4 +39,4 @@ void OpenUrl(const QString &address)
     urlOpenerSeam()(address);
 }
 
-} // namespace links
+} // namespace platform
