@@ -8,7 +8,7 @@
 #include "app/LocaleDecision.h"
 #include "platform/Translators.h"
 #include "report/PdfFile.h"
-#include "report/Printing.h"
+#include "report/PrintingModule.h"
 #include "report/ResultPage.h"
 #include "ui/look/ResultPageLook.h"
 
@@ -58,8 +58,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 20;
-    const ui::UserLocale decided =
-        app::decideUserLocale(app::LocaleVariables::fromEnvironment());
+    const ui::UserLocale decided = app::decideUserLocale(app::LocaleVariables::fromEnvironment());
     const platform::Translators translators(decided.translation);
     QLocale::setDefault(decided.locale);
     risktest::RiskTestRun run = risktest::startRun(3, 150);
@@ -71,17 +70,19 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     const auto report = [&](const QString &name, const Timings &timings) {
-        out << name << u": first %1 ms, then median %2 ms (min %3, max %4) over %5 runs\n"_s
-                           .arg(timings.first, 0, 'f', 1)
-                           .arg(timings.rest[timings.rest.size() / 2], 0, 'f', 1)
-                           .arg(timings.rest.front(), 0, 'f', 1)
-                           .arg(timings.rest.back(), 0, 'f', 1)
-                           .arg(timings.rest.size());
+        out << name
+            << u": first %1 ms, then median %2 ms (min %3, max %4) over %5 runs\n"_s
+                   .arg(timings.first, 0, 'f', 1)
+                   .arg(timings.rest[timings.rest.size() / 2], 0, 'f', 1)
+                   .arg(timings.rest.front(), 0, 'f', 1)
+                   .arg(timings.rest.back(), 0, 'f', 1)
+                   .arg(timings.rest.size());
     };
     report(u"cairo (module)"_s,
-           timeSaves(*page, report::printingModulePaths(QCoreApplication::applicationDirPath() +
-                                                        u"/../src"_s),
-                     runs));
+           timeSaves(
+               *page,
+               report::printingModulePaths(QCoreApplication::applicationDirPath() + u"/../src"_s),
+               runs));
     report(u"Qt's writer"_s, timeSaves(*page, {u"/nonexistent/module.so"_s}, runs));
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include "AppConstants.h"
 #include "OnePage.h"
-#include "Printing.h"
+#include "PrintingModule.h"
 #include "ResultPage.h"
 
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 
 #include "AccessKeyTyping.h"
 #include "CommandButton.h"
-#include "DesignedPlace.h"
 #include "LinkLabel.h"
+#include "Mirroring.h"
 #include "accessibility/AccessibleInterfaces.h"
 #include "accessibility/FocusHandling.h"
 #include "platform/Translators.h"

@@ -79,7 +79,7 @@ QGroupBox *createFrame(QWidget *parent, const FrameRow &row);
 // Gives a label sized to its text the width and height of its current text.
 // The edge its alignment names stays put: the right edge of a right-aligned
 // label, the middle of a centred one, else the left edge, as designed, left
-// to right (ui/DesignedPlace.h): right to left the label is its mirror image.
+// to right (ui/Mirroring.h): right to left the label is its mirror image.
 void sizeToText(QLabel *label);
 
 // The one way a text is made to fit its room: while `fits` says it does not,

@@ -1,6 +1,6 @@
 #include "report/OnePage.h"
 #include "report/PdfFile.h"
-#include "report/Printing.h"
+#include "report/PrintingModule.h"
 #include "report/ResultPage.h"
 #include "ui/look/ResultPageLook.h"
 

@@ -1,7 +1,7 @@
 #include "AppConstants.h"
 #include "platform/Translators.h"
 #include "report/PdfFile.h"
-#include "report/Printing.h"
+#include "report/PrintingModule.h"
 #include "report/ResultPage.h"
 #include "text/LocaleNumbers.h"
 #include "ui/look/ResultPageLook.h"

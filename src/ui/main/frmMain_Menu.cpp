@@ -9,7 +9,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "report/PdfFile.h"
-#include "report/Printing.h"
+#include "report/PrintingModule.h"
 #include "report/ResultPage.h"
 #include "ui/LinkLabel.h"
 #include "ui/about/frmAbout.h"

@@ -1,7 +1,7 @@
 #include "SheetTable.h"
 
 #include "ui/Controls.h"
-#include "ui/DesignedPlace.h"
+#include "ui/Mirroring.h"
 #include "ui/look/Colours.h"
 
 #include <QHeaderView>

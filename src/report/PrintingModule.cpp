@@ -1,4 +1,4 @@
-#include "Printing.h"
+#include "PrintingModule.h"
 
 #include "AppConstants.h"
 

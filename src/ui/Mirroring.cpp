@@ -1,4 +1,4 @@
-#include "DesignedPlace.h"
+#include "Mirroring.h"
 
 #include <QStyle>
 #include <QWidget>
