@@ -273,8 +273,7 @@ private:
                 const QPointF at = origin + cluster.positions[i];
                 const bool mark = advances.value(i).x() <= 0 ||
                                   cluster.positions[i].y() != cluster.positions.first().y();
-                (mark ? marks : letters)
-                    .push_back({cluster.glyphs[i], at.x(), at.y()});
+                (mark ? marks : letters).push_back({cluster.glyphs[i], at.x(), at.y()});
             }
             if (letters.empty())
                 letters.swap(marks);

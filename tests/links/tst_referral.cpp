@@ -138,12 +138,9 @@ private Q_SLOTS:
         for (const QChar c : address)
             QVERIFY2(c.unicode() > 32 && c.unicode() < 127, qPrintable(address));
         const QList<std::pair<QString, QString>> expected{
-            {u"page"_s, u"trevo-refer-a-friend"_s},
-            {u"taf1"_s, details.senderName},
-            {u"taf2"_s, details.senderEmail},
-            {u"taf3"_s, details.message},
-            {u"taf4"_s, details.friendName},
-            {u"taf5"_s, details.friendEmail},
+            {u"page"_s, u"trevo-refer-a-friend"_s}, {u"taf1"_s, details.senderName},
+            {u"taf2"_s, details.senderEmail},       {u"taf3"_s, details.message},
+            {u"taf4"_s, details.friendName},        {u"taf5"_s, details.friendEmail},
             {u"taf6"_s, links::SiteFolderAddress},
         };
         QCOMPARE(decodedQuery(address), expected);

@@ -61,8 +61,7 @@ public:
         })
         , m_browser([this](const QString &address) {
             SettingsStore store(m_storePath);
-            pages.push_back(
-                {address, store.value(u"Install"_s), store.value(u"Duration"_s)});
+            pages.push_back({address, store.value(u"Install"_s), store.value(u"Duration"_s)});
         })
         , m_clock(QDateTime(today, QTime(12, 0)))
     {}
