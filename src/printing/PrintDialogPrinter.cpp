@@ -11,14 +11,15 @@
 namespace printing {
 namespace {
 
-// Where a printer prints into a PDF file rather than to a printer (the print
-// dialog's "Print to File"): that file, else nothing.
-QString pdfFileOf(QPagedPaintDevice &device)
+// The printer, where it prints into a PDF file rather than to a printer (the
+// print dialog's "Print to File"); else none.
+QPrinter *pdfFilePrinter(QPagedPaintDevice &device)
 {
     auto *printer = dynamic_cast<QPrinter *>(&device);
-    if (!printer || printer->outputFormat() != QPrinter::PdfFormat)
-        return {};
-    return printer->outputFileName();
+    if (!printer || printer->outputFormat() != QPrinter::PdfFormat ||
+        printer->outputFileName().isEmpty())
+        return nullptr;
+    return printer;
 }
 
 } // namespace
@@ -43,13 +44,12 @@ report::PrintOutcome PrintDialogPrinter::print(QWidget *parent, QTextDocument &p
 
 report::PrintOutcome PrintDialogPrinter::printOnto(QPagedPaintDevice &device, QTextDocument &page)
 {
-    const QString pdfFile = pdfFileOf(device);
-    if (!pdfFile.isEmpty()) {
-        QFile file(pdfFile);
-        const bool written = file.open(QIODevice::WriteOnly) &&
-                             writePdf(page, file, device.pageLayout(),
-                                      page.metaInformation(QTextDocument::DocumentTitle),
-                                      static_cast<QPrinter &>(device).creator());
+    if (QPrinter *printer = pdfFilePrinter(device)) {
+        QFile file(printer->outputFileName());
+        const bool written =
+            file.open(QIODevice::WriteOnly) &&
+            writePdf(page, file, printer->pageLayout(),
+                     page.metaInformation(QTextDocument::DocumentTitle), printer->creator());
         return written ? report::PrintOutcome::Printed : report::PrintOutcome::Failed;
     }
     return report::printOnOnePage(page, device) ? report::PrintOutcome::Printed

@@ -28,12 +28,13 @@ struct PdfFile
 };
 
 // Qt's own writer, where the printing module cannot be loaded.
-bool writeWithQt(QTextDocument &page, QIODevice &file, const QPageLayout &paper)
+bool writeWithQt(QTextDocument &page, QIODevice &file, const QPageLayout &paper,
+                 const QString &title, const QString &creator)
 {
     QPdfWriter writer(&file);
     writer.setPageLayout(paper);
-    writer.setTitle(PdfFile::tr("Diabetes Risk Test Result"));
-    writer.setCreator(app::WindowCaption.toString());
+    writer.setTitle(title);
+    writer.setCreator(creator);
     return printOnOnePage(page, writer);
 }
 
@@ -77,11 +78,11 @@ std::optional<QString> writeResultPdf(QTextDocument &page, const QString &path,
     const PrinterLookup module = loadResultPrinter(modulePaths);
     if (!module.printer)
         qCWarning(lcPdfFile) << "Saving with Qt's PDF writer:" << module.problem;
-    const bool written =
-        module.printer
-            ? module.printer->writePdf(page, file, layout, PdfFile::tr("Diabetes Risk Test Result"),
-                                       app::WindowCaption.toString())
-            : writeWithQt(page, file, layout);
+    const QString title = PdfFile::tr("Diabetes Risk Test Result");
+    const QString creator = app::WindowCaption.toString();
+    const bool written = module.printer
+                             ? module.printer->writePdf(page, file, layout, title, creator)
+                             : writeWithQt(page, file, layout, title, creator);
     // A device that does not finish leaves no file.
     if (!written)
         file.cancelWriting();
