@@ -152,7 +152,7 @@ public:
         }
         if (m_pen.style() != Qt::NoPen) {
             setSource(m_cairo, m_pen.color());
-            // A cosmetic pen is one device pixel wide whatever the scale.
+            // A cosmetic pen is one point of the page wide whatever the scale.
             double width = m_pen.widthF();
             if (m_pen.isCosmetic() || width <= 0) {
                 double dx = 1, dy = 0;
